@@ -1,0 +1,142 @@
+// TIniFile: reading and editing the values of an INI file, one whole-file rewrite per edit.
+
+#include "platform/inifiles.h"
+
+#include <algorithm>
+
+#include "platform/ini_text.h"
+
+namespace {
+
+// A file that cannot be read answers like a missing one; only edits report it.
+TIniText LoadForReading(const std::string& fileName) {
+  try {
+    return TIniText::Load(fileName);
+  } catch (const EFOpenError&) {
+    return TIniText();
+  }
+}
+
+// A line break in a name or value would split the line and plant lines of its own in the file.
+void CheckSingleLine(std::string_view text) {
+  if (text.find_first_of("\r\n") != std::string_view::npos)
+    throw EConvertError("INI file entries cannot contain line breaks");
+}
+
+// Reads an integer, or nothing when the text is not one.
+bool ParseInteger(std::string_view text, int32_t& value) {
+  try {
+    value = StrToInt(text);
+    return true;
+  } catch (const EConvertError&) {
+    return false;
+  }
+}
+
+}  // namespace
+
+TIniFile::TIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
+
+std::string TIniFile::ReadString(std::string_view section, std::string_view key,
+                                 std::string_view fallback) const {
+  const TIniText text = LoadForReading(FFileName);
+  const int line = text.FindKey(text.FindSection(section), key);
+  if (line < 0) return std::string(fallback);
+  const std::string& entry = text.Lines[static_cast<size_t>(line)];
+  return Trim(std::string_view(entry).substr(entry.find('=') + 1));
+}
+
+int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
+                              int32_t fallback) const {
+  int32_t value = 0;
+  return ParseInteger(ReadString(section, key, ""), value) ? value : fallback;
+}
+
+bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
+  int32_t value = 0;
+  return ParseInteger(ReadString(section, key, ""), value) ? value != 0 : fallback;
+}
+
+void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  CheckSingleLine(section);
+  CheckSingleLine(key);
+  CheckSingleLine(value);
+  TIniText text = TIniText::Load(FFileName);
+  const TIniText::TRange range = text.FindSection(section);
+  const int line = text.FindKey(range, key);
+  if (line >= 0) {
+    // Keep the key as spelled, its "=" and the spaces after it; replace only the value.
+    std::string& entry = text.Lines[static_cast<size_t>(line)];
+    const size_t valueStart = entry.find_first_not_of(" \t", entry.find('=') + 1);
+    entry = entry.substr(0, std::min(valueStart, entry.size())) + std::string(value);
+  } else if (range.Header >= 0) {
+    const int position = text.AppendPosition(range);
+    text.Lines.insert(text.Lines.begin() + position, std::string(key) + "=" + std::string(value));
+  } else {
+    if (!text.Lines.empty() && !Trim(text.Lines.back()).empty()) text.Lines.emplace_back();
+    text.Lines.push_back("[" + std::string(section) + "]");
+    text.Lines.push_back(std::string(key) + "=" + std::string(value));
+  }
+  text.Save(FFileName);
+}
+
+void TIniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
+  WriteString(section, key, IntToStr(value));
+}
+
+void TIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+  WriteString(section, key, value ? "1" : "0");
+}
+
+void TIniFile::ReadSection(std::string_view section, TStrings& keys) const {
+  keys.Clear();
+  const TIniText text = LoadForReading(FFileName);
+  const TIniText::TRange range = text.FindSection(section);
+  std::string key;
+  for (int i = range.Header + 1; range.Header >= 0 && i < range.End; ++i) {
+    if (TIniText::IsKeyLine(text.Lines[static_cast<size_t>(i)], key)) keys.Add(key);
+  }
+}
+
+void TIniFile::ReadSectionValues(std::string_view section, TStrings& lines) const {
+  lines.Clear();
+  const TIniText text = LoadForReading(FFileName);
+  const TIniText::TRange range = text.FindSection(section);
+  for (int i = range.Header + 1; range.Header >= 0 && i < range.End; ++i) {
+    const std::string& line = text.Lines[static_cast<size_t>(i)];
+    if (!TIniText::IsBlankOrComment(line)) lines.Add(Trim(line));
+  }
+}
+
+void TIniFile::ReadSections(TStrings& sections) const {
+  sections.Clear();
+  std::string name;
+  for (const std::string& line : LoadForReading(FFileName).Lines) {
+    if (TIniText::IsSectionHeader(line, name)) sections.Add(name);
+  }
+}
+
+bool TIniFile::SectionExists(std::string_view section) const {
+  return LoadForReading(FFileName).FindSection(section).Header >= 0;
+}
+
+bool TIniFile::ValueExists(std::string_view section, std::string_view key) const {
+  const TIniText text = LoadForReading(FFileName);
+  return text.FindKey(text.FindSection(section), key) >= 0;
+}
+
+void TIniFile::EraseSection(std::string_view section) {
+  TIniText text = TIniText::Load(FFileName);
+  const TIniText::TRange range = text.FindSection(section);
+  if (range.Header < 0) return;
+  text.Lines.erase(text.Lines.begin() + range.Header, text.Lines.begin() + range.End);
+  text.Save(FFileName);
+}
+
+void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
+  TIniText text = TIniText::Load(FFileName);
+  const int line = text.FindKey(text.FindSection(section), key);
+  if (line < 0) return;
+  text.Lines.erase(text.Lines.begin() + line);
+  text.Save(FFileName);
+}

@@ -1,0 +1,19 @@
+#pragma once
+// The basic types of the windowing interface. Handles are 32-bit; message parameters are
+// pointer-sized, because hook and notification parameters carry addresses of structures.
+
+#include <cstdint>
+
+using HWND = uint32_t;
+using UINT = uint32_t;
+using WPARAM = uintptr_t;
+using LPARAM = intptr_t;
+using LRESULT = intptr_t;
+
+// A window message as a window procedure of the framework receives it.
+struct TMessage {
+  UINT Msg = 0;
+  WPARAM WParam = 0;
+  LPARAM LParam = 0;
+  LRESULT Result = 0;
+};

@@ -1,0 +1,87 @@
+// Opening and closing the process's log.
+
+#include "log/log_lifecycle.h"
+
+#include <cstring>
+#include <memory>
+
+#include "log/log_strings.h"
+#include "log/proxy_list.h"
+#include "log/tracebook_error.h"
+#include "platform/sysutils.h"
+
+namespace {
+
+TFileStream* gFileStream = nullptr;
+TLogStream* gLogStream = nullptr;
+
+// Open modes of the log file.
+constexpr uint16_t kModeNewLog = fmCreate;
+constexpr uint16_t kModeAppend = fmOpenReadWrite | fmShareDenyWrite;
+constexpr uint16_t kModeRead = fmOpenRead | fmShareDenyNone;
+
+void VerifySignature(TFileStream& file) {
+  uint8_t signature[sizeof kLogSignature];
+  file.SetPosition(0);
+  if (file.Read(signature, sizeof signature) != static_cast<int32_t>(sizeof signature) ||
+      std::memcmp(signature, kLogSignature, sizeof signature) != 0) {
+    throw ETracebookError(log_strings::SNotAnEventLog);
+  }
+}
+
+std::unique_ptr<TFileStream> OpenLogFile(const std::string& fileName, bool writing) {
+  if (!FileExists(fileName)) {
+    if (!writing) throw ETracebookError(log_strings::SLogDoesNotExist);
+    auto file = std::make_unique<TFileStream>(fileName, kModeNewLog);
+    file->WriteBuffer(kLogSignature, sizeof kLogSignature);
+    return file;
+  }
+  auto file = std::make_unique<TFileStream>(fileName, writing ? kModeAppend : kModeRead);
+  VerifySignature(*file);
+  if (writing) file->Seek(0, TSeekOrigin::soEnd);
+  return file;
+}
+
+}  // namespace
+
+void CreateLogStream(const std::string& fileName, bool writing) {
+  CloseLogStream();
+  std::unique_ptr<TFileStream> file = OpenLogFile(fileName, writing);
+  auto log = std::make_unique<TLogStream>(*file);
+  gFileStream = file.release();
+  gLogStream = log.release();
+  ProxyList().SetLogStream(gLogStream);
+}
+
+void CloseLogStream() {
+  if (ProxyListExists()) ProxyList().SetLogStream(nullptr);
+  delete gLogStream;
+  gLogStream = nullptr;
+  delete gFileStream;
+  gFileStream = nullptr;
+}
+
+TLogStream* LogStream() { return gLogStream; }
+
+TFileStream* FileStream() { return gFileStream; }
+
+std::string& QVDateTimeFormat() {
+  static std::string* format = new std::string;
+  return *format;
+}
+
+void InitializeRecordModel() {
+  static bool initialized = false;
+  if (initialized) return;
+  initialized = true;
+  log_strings::RegisterLogStrings();
+  const TFormatSettings& settings = FormatSettings();
+  QVDateTimeFormat() = settings.ShortDateFormat + " " + settings.ShortTimeFormat;
+}
+
+void FinalizeRecordModel() {
+  CloseLogStream();
+  DestroyProxyList();
+  QVDateTimeFormat().clear();
+  log_strings::UnregisterLogStrings();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The process's one log: opening it for writing (created with its signature, or appended to) or
+// for reading, closing it, and the library-wide variables through which everything reaches it.
+
+#include <string>
+
+#include "log/log_stream.h"
+#include "platform/classes.h"
+
+// Opens the log and makes it current, closing a log that is still open first. Writing creates a
+// missing file with its signature and appends to an existing log; reading requires the log to
+// exist. A file that is not a log raises ETracebookError; an existing log that cannot be opened
+// (locked, access denied) raises the file stream's error and is left as it was.
+void CreateLogStream(const std::string& fileName, bool writing);
+// Closes the current log; harmless when none is open.
+void CloseLogStream();
+// The current log stream and its file, or nullptr.
+TLogStream* LogStream();
+TFileStream* FileStream();
+
+// The format of session records' date-times: the user's short date and short time formats.
+std::string& QVDateTimeFormat();
+
+// The record model's part of library load and unload.
+void InitializeRecordModel();
+void FinalizeRecordModel();

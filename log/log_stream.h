@@ -1,0 +1,158 @@
+#pragma once
+// TLogStream writes and reads the log format: an 11-byte signature, then records, each a begin
+// token, its class name as a string-pool index and a body. Strings are pooled: the first use of a
+// string puts a pool-add record into the file, later uses refer to its index.
+//
+// Writing assembles a record together with the pool records it needs in memory and hands them to
+// the wrapped stream in one write, so the file never holds half a record. Reading is buffered.
+// The class-level operations reach the registry of record classes (the proxy list).
+
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "log/log_event.h"
+#include "platform/classes.h"
+#include "platform/graphics.h"
+
+class TLogEventProxy;
+struct TLogEventProxyClass;
+
+// The first 11 bytes of every log: 0xFE, "QVLF_1.00", 0xFE.
+inline constexpr uint8_t kLogSignature[11] = {0xFE, 'Q', 'V', 'L', 'F', '_',
+                                              '1',  '.', '0', '0', 0xFE};
+// Starts every record: the bytes 00 51 56 FE.
+inline constexpr uint32_t BEGIN_EVENT_TOKEN = 0xFE565100;
+// The pool always starts with these four entries.
+inline constexpr std::string_view kFixedPoolStrings[] = {
+    "TStringPoolAddEvent", "TStringPoolPurgeEvent", "TStartSessionEvent", "TStopSessionEvent"};
+// The pool is reset before a record whose strings would bring it to this many entries.
+inline constexpr int kStringPoolLimit = 16000;
+// Longer strings are cut to this length: the format stores lengths in 16 bits.
+inline constexpr size_t kMaxStringLength = 65535;
+// A class name read from a log is looked up by at most this many characters.
+inline constexpr size_t kMaxClassNameLength = 63;
+
+class TLogStream : public TStream {
+ public:
+  // Wraps `stream` (not owned) at its current position, with a fresh pool.
+  explicit TLogStream(TStream& stream);
+  ~TLogStream() override;
+
+  // Passed to the wrapped stream (after settling any read-ahead).
+  int32_t Read(void* buffer, int32_t count) override;
+  int32_t Write(const void* buffer, int32_t count) override;
+  int64_t Seek(int64_t offset, TSeekOrigin origin) override;
+  int64_t Size() override;
+
+  // ---- primitives (little-endian) ----
+  uint8_t ReadByte();
+  int8_t ReadShortInt();
+  uint16_t ReadWord();
+  int16_t ReadSmallInt();
+  int32_t ReadLongInt();
+  double ReadFloat();  // 10-byte extended real narrowed to double
+  double ReadDateTime() { return ReadFloat(); }
+  std::string ReadString();
+  std::string ReadPoolString() { return ReadPoolStringRef(); }
+  // The pooled string itself; valid until the pool changes.
+  const std::string& ReadPoolStringRef();
+
+  void WriteByte(uint8_t value);
+  void WriteShortInt(int8_t value);
+  void WriteWord(uint16_t value);
+  void WriteSmallInt(int16_t value);
+  void WriteLongInt(int32_t value);
+  void WriteFloat(double value);
+  void WriteDateTime(double value) { WriteFloat(value); }
+  void WriteString(std::string_view value);  // cut to 65,535 bytes
+  void WritePoolString(std::string_view value);
+  void WriteBeginToken();
+
+  // ---- records ----
+  // Writes the record (unless its class is switched off) with the pool records it needs, in one
+  // write to the wrapped stream; on failure nothing is written and the pool is as it was.
+  void WriteEvent(std::unique_ptr<TLogEvent> record);
+  // The next record that is not a pool record, or nullptr at the end of the log. A record cut off
+  // by the end of the file raises ETracebookError.
+  std::unique_ptr<TLogEvent> ReadEvent();
+
+  // ---- string pool ----
+  void CheckString(std::string_view value);
+  void ResetStringPool();
+  int PoolCount() const { return static_cast<int>(FStringPool.size()); }
+  const std::string& PoolString(int index) const { return FStringPool[static_cast<size_t>(index)]; }
+
+  // ---- reading support for record bodies ----
+  // The entry count of a generic property block, checked against the bytes that remain.
+  int32_t ReadPropertyCount();
+  // Reads a property name (a pool index) and finds that property of `cls`, or nullptr.
+  const TPropInfo* ReadPropertyName(const TLogEventClass& cls);
+  // Moves to the next begin token (or the end of the stream): the body of a record whose class is
+  // unknown ends there.
+  void SkipToNextBeginToken();
+
+  // ---- registry of record classes (class-level) ----
+  static int RegisterProxyClass(const TLogEventProxyClass& proxyClass);
+  static void UnregisterProxyClass(const TLogEventProxyClass& proxyClass);
+  static const TLogEventClass* FindClassByName(std::string_view name);
+  static void GetRegisteredEvents(TStrings* list);
+  static bool IsEventEnabled(std::string_view name);
+  static void EnableEvent(std::string_view name, bool enable);
+  static void InitializeImageList(TCustomImageList& images);
+  static int32_t GetEventImageIndex(const TLogEvent& record);
+
+ private:
+  void PutBytes(const void* data, size_t count);
+  void GetBytes(void* data, size_t count) {
+    if (Buffered() >= count) {  // the usual case: the bytes are read ahead already
+      std::memcpy(data, FReadBuffer.data() + FReadPos, count);
+      FReadPos += count;
+    } else {
+      GetBytesAcrossBuffer(data, count);
+    }
+  }
+  void GetBytesAcrossBuffer(void* data, size_t count);
+  bool FillReadBuffer();  // false at the end of the stream
+  void DropReadAhead();
+  size_t Buffered() const { return FReadEnd - FReadPos; }
+  bool AtEndOfStream();
+  int64_t RemainingBytes();
+
+  void AssembleRecord(const TLogEvent& record);
+  void AppendPoolRecord(const TLogEvent& record);
+  void StartPoolGeneration();
+  void RestorePool(size_t count);
+  void AddToPool(std::string value);
+  void TruncatePool(size_t count);
+  const TLogEventClass* ClassForPoolIndex(int16_t index, std::string_view name);
+
+  TStream& FStream;
+  std::vector<std::string> FStringPool;
+  std::unordered_map<std::string, int16_t> FPoolIndex;  // exact match, first entry wins
+
+  // Writing: the record being assembled, and how deep WriteEvent is nested.
+  std::vector<uint8_t> FRecordBytes;
+  int FWriteDepth = 0;
+  std::unique_ptr<std::vector<std::string>> FPoolBeforeReset;
+
+  // Reading: bytes read ahead from the wrapped stream.
+  std::vector<uint8_t> FReadBuffer;
+  size_t FReadPos = 0;
+  size_t FReadEnd = 0;
+  // Record classes by the pool index of their name, valid for one pool generation and one state
+  // of the registry.
+  std::vector<std::optional<const TLogEventClass*>> FClassByIndex;
+  uint64_t FClassCacheGeneration = 0;
+  // The property a pooled name last resolved to, and for which class.
+  struct TPropertyLookup {
+    const TLogEventClass* Class = nullptr;
+    const TPropInfo* Property = nullptr;
+  };
+  std::vector<TPropertyLookup> FPropertyByIndex;
+};

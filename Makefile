@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 # Debian packages the build needs.
 PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
 
-.PHONY: all deps configure build test demo bench format clean
+.PHONY: all deps configure build test demo format clean
 
 all: build
 
@@ -33,7 +33,9 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
 demo: build
-	@echo "Nothing to show yet: the log library comes next."
+	rm -f $(BUILD_DIR)/demo.evt
+	$(BUILD_DIR)/tools/evtsample $(BUILD_DIR)/demo.evt
+	$(BUILD_DIR)/tools/evtdump --props $(BUILD_DIR)/demo.evt
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

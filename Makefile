@@ -10,7 +10,7 @@ JOBS ?= $(shell nproc)
 # Debian packages the build needs.
 PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
 
-.PHONY: all deps configure build test demo format clean
+.PHONY: all deps configure build test demo bench format clean
 
 all: build
 
@@ -36,6 +36,9 @@ demo: build
 	rm -f $(BUILD_DIR)/demo.evt
 	$(BUILD_DIR)/tools/evtsample $(BUILD_DIR)/demo.evt
 	$(BUILD_DIR)/tools/evtdump --props $(BUILD_DIR)/demo.evt
+
+bench: build
+	$(BUILD_DIR)/bench/bench_log
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -11,7 +11,7 @@
 #include "log/log_event.h"
 #include "platform/classes.h"
 #include "platform/graphics.h"
-#include "platform/win32_types.h"
+#include "platform/win32/win32_types.h"
 
 class TLogEventProxy;
 class TLogStream;

@@ -12,7 +12,7 @@
 #include "log/log_event_proxy.h"
 #include "platform/classes.h"
 #include "platform/graphics.h"
-#include "platform/win32_types.h"
+#include "platform/win32/win32_types.h"
 
 class TLogStream;
 

@@ -6,9 +6,21 @@
 
 using HWND = uint32_t;
 using UINT = uint32_t;
+using DWORD = uint32_t;
+using WORD = uint16_t;
+using BYTE = uint8_t;
+using BOOL = int32_t;
+using LONG = int32_t;
+using ATOM = uint16_t;
 using WPARAM = uintptr_t;
 using LPARAM = intptr_t;
 using LRESULT = intptr_t;
+using LONG_PTR = intptr_t;
+using ULONG_PTR = uintptr_t;
+using HHOOK = uintptr_t;
+using HINSTANCE = uintptr_t;
+using HMODULE = uintptr_t;
+using HMENU = uint32_t;
 
 // A window message as a window procedure of the framework receives it.
 struct TMessage {

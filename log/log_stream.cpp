@@ -188,7 +188,7 @@ void TLogStream::WriteString(std::string_view value) {
 }
 
 void TLogStream::WritePoolString(std::string_view value) {
-  const auto found = FPoolIndex.find(std::string(value.substr(0, kMaxStringLength)));
+  const auto found = FPoolIndex.find(value.substr(0, kMaxStringLength));
   if (found == FPoolIndex.end()) throw ETracebookError(SUnregisteredPoolString);
   WriteSmallInt(found->second);
 }
@@ -225,7 +225,7 @@ void TLogStream::TruncatePool(size_t count) {
 
 void TLogStream::CheckString(std::string_view value) {
   value = value.substr(0, kMaxStringLength);
-  if (FPoolIndex.contains(std::string(value))) return;
+  if (FPoolIndex.contains(value)) return;
   AddToPool(std::string(value));
   AppendPoolRecord(TStringPoolAddEvent(std::string(value)));
 }

@@ -134,7 +134,12 @@ class TLogStream : public TStream {
 
   TStream& FStream;
   std::vector<std::string> FStringPool;
-  std::unordered_map<std::string, int16_t> FPoolIndex;  // exact match, first entry wins
+  // Looked up by string_view without building a string: exact match, first entry wins.
+  struct TPoolHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
+  };
+  std::unordered_map<std::string, int16_t, TPoolHash, std::equal_to<>> FPoolIndex;
 
   // Writing: the record being assembled, and how deep WriteEvent is nested.
   std::vector<uint8_t> FRecordBytes;

@@ -1,0 +1,80 @@
+// The default handling of window messages, which every window procedure falls back on.
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/win32/core_internal.h"
+#include "platform/win32/window_table.h"
+
+namespace wincore {
+namespace {
+
+LRESULT CopyText(const std::string& text, WPARAM size, LPARAM buffer) {
+  char* out = reinterpret_cast<char*>(buffer);
+  if (!out || size == 0) return 0;
+  const size_t count = std::min<size_t>(text.size(), size - 1);
+  std::memcpy(out, text.data(), count);
+  out[count] = '\0';
+  return static_cast<LRESULT>(count);
+}
+
+LRESULT SystemCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
+  if (CallHookChain(WH_CBT, HCBT_SYSCOMMAND, command, lParam) != 0) return 0;
+  switch (command & 0xFFF0) {
+    case SC_MINIMIZE:
+      ShowWindow(hwnd, SW_MINIMIZE);
+      break;
+    case SC_MAXIMIZE:
+      ShowWindow(hwnd, SW_MAXIMIZE);
+      break;
+    case SC_RESTORE:
+      ShowWindow(hwnd, SW_RESTORE);
+      break;
+    case SC_CLOSE:
+      SendMessageA(hwnd, WM_CLOSE, 0, 0);
+      break;
+    default:
+      break;
+  }
+  return 0;
+}
+
+}  // namespace
+}  // namespace wincore
+
+LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  wincore::Window* window = wincore::WindowOf(hwnd);
+  if (!window) return 0;
+  hwnd = window->handle;
+  switch (msg) {
+    case WM_GETTEXT:
+      return wincore::CopyText(window->text, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(window->text.size());
+    case WM_SETTEXT: {
+      const char* text = reinterpret_cast<const char*>(lParam);
+      window->text = text ? text : "";
+      return 1;
+    }
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE && !(window->style & WS_MINIMIZE)) SetFocus(hwnd);
+      return 0;
+    case WM_SYSCOMMAND:
+      return wincore::SystemCommand(hwnd, wParam, lParam);
+    case WM_CLOSE:
+      DestroyWindow(hwnd);
+      return 0;
+    case WM_MOUSEACTIVATE:
+      // A child lets its parent decide first.
+      if (window->parent != 0) {
+        if (const LRESULT answer = SendMessageA(window->parent, msg, wParam, lParam)) return answer;
+      }
+      return MA_ACTIVATE;
+    default:
+      return 0;
+  }
+}
+
+LRESULT CallWindowProcA(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return proc ? proc(hwnd, msg, wParam, lParam) : DefWindowProcA(hwnd, msg, wParam, lParam);
+}

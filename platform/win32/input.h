@@ -1,0 +1,31 @@
+#pragma once
+// Simulated user input: the only way tests and the host simulator act as a user. Each press or
+// release first goes through the thread's mouse or keyboard hooks (a hook that answers non-zero
+// swallows it, and HCBT_CLICKSKIPPED or HCBT_KEYSKIPPED is raised), then is queued as the usual
+// message for the window under the point or the focused window; ProcessPendingMessages delivers
+// it. The frame actions are what a user does with a window's title bar, borders and buttons.
+
+#include "platform/win32/windows.h"
+
+enum class TMouseButton { mbLeft, mbRight };
+
+// Presses or releases a button at a screen point. A press on an inactive top-level window
+// activates it first (WM_MOUSEACTIVATE, then activation with fMouse set).
+void SimulateMouseDown(TMouseButton button, POINT screenPoint);
+void SimulateMouseUp(TMouseButton button, POINT screenPoint);
+// A press and a release at the same point; `doubleClick` makes the second press a double click.
+void SimulateClick(TMouseButton button, POINT screenPoint, bool doubleClick = false);
+
+// Presses or releases a key at the focused window (WM_KEYDOWN/WM_KEYUP, or WM_SYSKEYDOWN/
+// WM_SYSKEYUP while Alt is down); the key state of GetKeyState follows at once.
+void SimulateKeyDown(BYTE virtualKey);
+void SimulateKeyUp(BYTE virtualKey);
+// Presses and releases a key with the given modifiers held around it.
+void SimulateKeyStroke(BYTE virtualKey, bool shift = false, bool ctrl = false, bool alt = false);
+
+// Frame actions on a top-level window: moving or sizing raises HCBT_MOVESIZE with the new
+// rectangle before it takes effect; minimising, maximising and restoring go through WM_SYSCOMMAND
+// and ShowWindow (HCBT_MINMAX); activating is a click on the title bar.
+void SimulateFrameMoveSize(HWND hwnd, const RECT& newRect);
+void SimulateFrameCommand(HWND hwnd, WPARAM sysCommand);  // SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE
+void SimulateFrameActivate(HWND hwnd);

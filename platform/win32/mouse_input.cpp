@@ -1,0 +1,73 @@
+// Simulated mouse buttons: a press or release at a screen point goes through the mouse hooks and
+// then, as a button message, to the window under the point.
+
+#include "platform/win32/core_internal.h"
+#include "platform/win32/input.h"
+#include "platform/win32/window_table.h"
+
+namespace wincore {
+
+bool MouseActivate(HWND target, UINT hitTest, UINT mouseMessage) {
+  const HWND topLevel = GetAncestorTopLevel(target);
+  if (topLevel == 0 || GetActiveWindow() == topLevel) return true;
+  const LRESULT answer =
+      SendMessageA(target, WM_MOUSEACTIVATE, topLevel,
+                   MAKELPARAM(static_cast<WORD>(hitTest), static_cast<WORD>(mouseMessage)));
+  if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT) Activate(topLevel, true);
+  return answer != MA_ACTIVATEANDEAT && answer != MA_NOACTIVATEANDEAT;
+}
+
+namespace {
+
+UINT ButtonMessage(TMouseButton button, bool down, bool doubleClick) {
+  if (button == TMouseButton::mbLeft) {
+    return !down ? WM_LBUTTONUP : doubleClick ? WM_LBUTTONDBLCLK : WM_LBUTTONDOWN;
+  }
+  return !down ? WM_RBUTTONUP : doubleClick ? WM_RBUTTONDBLCLK : WM_RBUTTONDOWN;
+}
+
+WPARAM MouseKeyFlags() {
+  WPARAM flags = 0;
+  if (GetKeyState(VK_LBUTTON) < 0) flags |= MK_LBUTTON;
+  if (GetKeyState(VK_RBUTTON) < 0) flags |= MK_RBUTTON;
+  if (GetKeyState(VK_SHIFT) < 0) flags |= MK_SHIFT;
+  if (GetKeyState(VK_CONTROL) < 0) flags |= MK_CONTROL;
+  return flags;
+}
+
+void SimulateButton(TMouseButton button, POINT screenPoint, bool down, bool doubleClick) {
+  SetKeyDown(button == TMouseButton::mbLeft ? VK_LBUTTON : VK_RBUTTON, down);
+  MoveCursor(screenPoint);
+  const UINT message = ButtonMessage(button, down, doubleClick);
+  const HWND target = WindowFromPoint(screenPoint);
+  MOUSEHOOKSTRUCT hookData{screenPoint, target, target ? HTCLIENT : HTNOWHERE, 0};
+  if (CallHookChain(WH_MOUSE, HC_ACTION, message, reinterpret_cast<LPARAM>(&hookData)) != 0) {
+    CallHookChain(WH_CBT, HCBT_CLICKSKIPPED, message, reinterpret_cast<LPARAM>(&hookData));
+    return;
+  }
+  if (!IsWindowEnabled(target)) return;  // no window there, or one that takes no input
+  if (down && !MouseActivate(target, HTCLIENT, message)) return;
+  POINT client = screenPoint;
+  if (!ScreenToClient(target, &client)) return;  // destroyed while being activated
+  PostMessageA(target, message, MouseKeyFlags(),
+               MAKELPARAM(static_cast<WORD>(client.x), static_cast<WORD>(client.y)));
+}
+
+}  // namespace
+}  // namespace wincore
+
+void SimulateMouseDown(TMouseButton button, POINT screenPoint) {
+  wincore::SimulateButton(button, screenPoint, true, false);
+}
+
+void SimulateMouseUp(TMouseButton button, POINT screenPoint) {
+  wincore::SimulateButton(button, screenPoint, false, false);
+}
+
+void SimulateClick(TMouseButton button, POINT screenPoint, bool doubleClick) {
+  wincore::SimulateButton(button, screenPoint, true, false);
+  wincore::SimulateButton(button, screenPoint, false, false);
+  if (!doubleClick) return;
+  wincore::SimulateButton(button, screenPoint, true, true);
+  wincore::SimulateButton(button, screenPoint, false, false);
+}

@@ -1,0 +1,202 @@
+// Simulated input: clicks and keys pass the mouse and keyboard hooks and reach the right window
+// with the right parameters; hooks can swallow them.
+
+#include "tests/win32/windowing_fixture.h"
+
+class SimulatedInput : public WindowingTest {
+ protected:
+  void SetUp() override {
+    WindowingTest::SetUp();
+    form = TopLevel({100, 100, 500, 400});
+    panel = Child(form, {10, 10, 210, 110});
+    button = Child(panel, {20, 30, 95, 55}, 5);
+  }
+  // The messages from the given range that reached windows, in order.
+  static std::vector<Received> InRange(UINT first, UINT last) {
+    std::vector<Received> found;
+    for (const Received& r : gReceived) {
+      if (r.message >= first && r.message <= last) found.push_back(r);
+    }
+    return found;
+  }
+  HWND form = 0, panel = 0, button = 0;
+};
+
+TEST_F(SimulatedInput, AClickReachesTheInnermostWindowInItsClientCoordinates) {
+  Record<WH_MOUSE>();
+  static MOUSEHOOKSTRUCT seen;
+  gHookAnswer = [](int, int, WPARAM, LPARAM lParam) -> LRESULT {
+    seen = *reinterpret_cast<MOUSEHOOKSTRUCT*>(lParam);
+    return 0;
+  };
+  gReceived.clear();
+  SimulateClick(TMouseButton::mbRight, POINT{135, 145});
+  ProcessPendingMessages();
+
+  const auto buttons = InRange(WM_LBUTTONDOWN, WM_RBUTTONDBLCLK);
+  ASSERT_EQ(buttons.size(), 2u);
+  EXPECT_EQ(buttons[0].hwnd, button);
+  EXPECT_EQ(buttons[0].message, WM_RBUTTONDOWN);
+  EXPECT_EQ(buttons[0].wParam, MK_RBUTTON);
+  EXPECT_EQ(buttons[0].lParam, MAKELPARAM(5, 5));
+  EXPECT_EQ(buttons[1].message, WM_RBUTTONUP);
+  EXPECT_EQ(buttons[1].wParam, 0u);
+  ASSERT_EQ(gHookCalls[WH_MOUSE].size(), 2u);
+  EXPECT_EQ(gHookCalls[WH_MOUSE][1].wParam, WM_RBUTTONUP);
+  EXPECT_EQ(seen.hwnd, button);
+  EXPECT_EQ(seen.pt.x, 135);
+  EXPECT_EQ(seen.pt.y, 145);
+  EXPECT_EQ(seen.wHitTestCode, HTCLIENT);
+}
+
+TEST_F(SimulatedInput, APressOnAnInactiveFormActivatesItByMouseFirst) {
+  const HWND other = TopLevel({600, 0, 700, 100});
+  ASSERT_EQ(GetActiveWindow(), other);
+  Record<WH_CBT>();
+  static BOOL byMouse = 0;
+  gHookAnswer = [](int, int code, WPARAM, LPARAM lParam) -> LRESULT {
+    if (code == HCBT_ACTIVATE) byMouse = reinterpret_cast<CBTACTIVATESTRUCT*>(lParam)->fMouse;
+    return 0;
+  };
+  gReceived.clear();
+  SimulateMouseDown(TMouseButton::mbLeft, POINT{135, 145});
+  EXPECT_EQ(GetActiveWindow(), form);
+  EXPECT_EQ(byMouse, 1);
+  ProcessPendingMessages();
+  ASSERT_FALSE(gReceived.empty());
+  EXPECT_EQ(gReceived.front().hwnd, button);
+  EXPECT_EQ(gReceived.front().message, WM_MOUSEACTIVATE);
+  EXPECT_EQ(gReceived.front().wParam, form);
+  const auto activations = ReceivedOf(WM_ACTIVATE);
+  ASSERT_EQ(activations.size(), 2u);
+  EXPECT_EQ(LOWORD(activations[1].wParam), WA_CLICKACTIVE);
+  EXPECT_EQ(gReceived.back().message, WM_LBUTTONDOWN);
+  EXPECT_EQ(gReceived.back().wParam, MK_LBUTTON);
+  EXPECT_LT(GetKeyState(VK_LBUTTON), 0);
+  SimulateMouseUp(TMouseButton::mbLeft, POINT{135, 145});
+  EXPECT_GE(GetKeyState(VK_LBUTTON), 0);
+}
+
+TEST_F(SimulatedInput, SwallowedClicksAndClicksOnDisabledWindowsReachNoWindow) {
+  Record<WH_MOUSE>();
+  Record<WH_CBT>();
+  gHookAnswer = [](int kind, int, WPARAM wParam, LPARAM) -> LRESULT {
+    return kind == WH_MOUSE && wParam == WM_LBUTTONDOWN ? 1 : 0;
+  };
+  gReceived.clear();
+  SimulateClick(TMouseButton::mbLeft, POINT{135, 145});
+  ProcessPendingMessages();
+  const auto buttons = InRange(WM_LBUTTONDOWN, WM_RBUTTONDBLCLK);
+  ASSERT_EQ(buttons.size(), 1u);
+  EXPECT_EQ(buttons[0].message, WM_LBUTTONUP);
+  ASSERT_EQ(CbtCalls(HCBT_CLICKSKIPPED).size(), 1u);
+  EXPECT_EQ(CbtCalls(HCBT_CLICKSKIPPED)[0].wParam, WM_LBUTTONDOWN);
+
+  gHookAnswer = nullptr;
+  EnableWindow(button, 0);
+  gReceived.clear();
+  gHookCalls.clear();
+  SimulateClick(TMouseButton::mbLeft, POINT{135, 145});
+  ProcessPendingMessages();
+  EXPECT_TRUE(InRange(WM_LBUTTONDOWN, WM_RBUTTONDBLCLK).empty());
+  ASSERT_EQ(gHookCalls[WH_MOUSE].size(), 2u);  // the hooks still see it
+}
+
+TEST_F(SimulatedInput, ADoubleClickMakesTheSecondPressADoubleClick) {
+  gReceived.clear();
+  SimulateClick(TMouseButton::mbLeft, POINT{135, 145}, true);
+  ProcessPendingMessages();
+  std::vector<UINT> messages;
+  for (const Received& r : InRange(WM_LBUTTONDOWN, WM_RBUTTONDBLCLK)) messages.push_back(r.message);
+  EXPECT_EQ(messages,
+            (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
+}
+
+TEST_F(SimulatedInput, KeysReachTheFocusedWindowAsKeysAndCharacters) {
+  SetFocus(button);
+  Record<WH_KEYBOARD>();
+  gReceived.clear();
+  SimulateKeyStroke('A');
+  SimulateKeyStroke('B', true);
+  SimulateKeyStroke('C', false, true);
+  SimulateKeyStroke('1', true);
+  SimulateKeyStroke(VK_RETURN);
+  SimulateKeyStroke(VK_LEFT);
+  ProcessPendingMessages();
+
+  std::string typed;
+  for (const Received& r : ReceivedOf(WM_CHAR)) {
+    EXPECT_EQ(r.hwnd, button);
+    typed += static_cast<char>(r.wParam);
+  }
+  EXPECT_EQ(typed, "aB\x03!\r");
+  // Each character follows its key-down, before the key-up.
+  const auto keys = InRange(WM_KEYDOWN, WM_CHAR);
+  ASSERT_GE(keys.size(), 3u);
+  EXPECT_EQ(keys[0].message, WM_KEYDOWN);
+  EXPECT_EQ(keys[0].lParam, 1);
+  EXPECT_EQ(keys[1].message, WM_CHAR);
+  EXPECT_EQ(keys[2].message, WM_KEYUP);
+  EXPECT_EQ(static_cast<DWORD>(keys[2].lParam), 0xC0000001u);
+
+  const auto& hooked = gHookCalls[WH_KEYBOARD];
+  ASSERT_EQ(hooked.size(), 18u);  // every press and release, modifiers included
+  EXPECT_EQ(hooked[0].wParam, static_cast<WPARAM>('A'));
+  EXPECT_EQ(hooked[0].code, HC_ACTION);
+  EXPECT_EQ(static_cast<DWORD>(hooked[1].lParam), 0xC0000001u);
+}
+
+TEST_F(SimulatedInput, AltMakesSystemKeysAndCharacters) {
+  SetFocus(button);
+  Record<WH_KEYBOARD>();
+  gReceived.clear();
+  SimulateKeyStroke('F', false, false, true);
+  ProcessPendingMessages();
+  std::vector<UINT> messages;
+  for (const Received& r : InRange(WM_KEYDOWN, WM_SYSCHAR)) messages.push_back(r.message);
+  EXPECT_EQ(messages, (std::vector<UINT>{WM_SYSKEYDOWN, WM_SYSKEYDOWN, WM_SYSCHAR, WM_SYSKEYUP,
+                                         WM_SYSKEYUP}));
+  EXPECT_EQ(ReceivedOf(WM_SYSCHAR)[0].wParam, static_cast<WPARAM>('f'));
+  EXPECT_NE(gHookCalls[WH_KEYBOARD][1].lParam & (1 << 29), 0);  // Alt was down
+}
+
+TEST_F(SimulatedInput, ASwallowedKeyReachesNoWindowAndIsReportedSkipped) {
+  SetFocus(button);
+  Record<WH_KEYBOARD>();
+  Record<WH_CBT>();
+  gHookAnswer = [](int kind, int, WPARAM wParam, LPARAM) -> LRESULT {
+    return kind == WH_KEYBOARD && wParam == 'X' ? 1 : 0;
+  };
+  gReceived.clear();
+  SimulateKeyStroke('X');
+  SimulateKeyStroke('Y');
+  ProcessPendingMessages();
+  for (const Received& r : InRange(WM_KEYDOWN, WM_SYSCHAR)) EXPECT_NE(r.wParam, 'X');
+  EXPECT_EQ(ReceivedOf(WM_CHAR).size(), 1u);
+  ASSERT_EQ(CbtCalls(HCBT_KEYSKIPPED).size(), 2u);
+  EXPECT_EQ(CbtCalls(HCBT_KEYSKIPPED)[0].wParam, static_cast<WPARAM>('X'));
+}
+
+TEST_F(SimulatedInput, KeyStateFollowsPressesAndTogglesPerPress) {
+  EXPECT_EQ(GetKeyState(VK_SHIFT), 0);
+  SimulateKeyDown(VK_SHIFT);
+  EXPECT_LT(GetKeyState(VK_SHIFT), 0);
+  EXPECT_EQ(GetKeyState(VK_SHIFT) & 1, 1);
+  SimulateKeyDown(VK_SHIFT);  // a repeat does not toggle again
+  EXPECT_EQ(GetKeyState(VK_SHIFT) & 1, 1);
+  SimulateKeyUp(VK_SHIFT);
+  EXPECT_EQ(GetKeyState(VK_SHIFT), 1);
+  SimulateKeyStroke(VK_SHIFT);
+  EXPECT_EQ(GetKeyState(VK_SHIFT), 0);
+  EXPECT_EQ(GetKeyState(0x1234), 0);
+}
+
+TEST_F(SimulatedInput, KeysGoToTheActiveWindowWhenNothingHasTheFocus) {
+  SetFocus(0);
+  gReceived.clear();
+  SimulateKeyStroke(VK_ESCAPE);
+  ProcessPendingMessages();
+  ASSERT_FALSE(ReceivedOf(WM_KEYDOWN).empty());
+  EXPECT_EQ(ReceivedOf(WM_KEYDOWN)[0].hwnd, form);
+  EXPECT_EQ(ReceivedOf(WM_CHAR)[0].wParam, 0x1Bu);
+}

@@ -1,0 +1,98 @@
+// TControl: parent, bounds, caption, flags, action and popup-menu references, coordinates.
+
+#include "platform/vcl/control.h"
+
+#include "platform/vcl/errors.h"
+#include "platform/vcl/win_control.h"
+
+const TComponentClass& TControl::StaticClass() {
+  static constexpr TPublishedProperty kProperties[] = {
+      Published<&TControl::Left, &TControl::SetLeft>("Left"),
+      Published<&TControl::Top, &TControl::SetTop>("Top"),
+      Published<&TControl::Width, &TControl::SetWidth>("Width"),
+      Published<&TControl::Height, &TControl::SetHeight>("Height"),
+      Published<&TControl::Enabled, &TControl::SetEnabled>("Enabled", {.Default = true}),
+      Published<&TControl::Visible, &TControl::SetVisible>("Visible", {.Default = true}),
+      Published<&TControl::Action, &TControl::SetAction>("Action"),
+      Published<&TControl::PopupMenu, &TControl::SetPopupMenu>("PopupMenu"),
+  };
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TControl",
+      .Parent = &TComponent::StaticClass(),
+      .OwnProperties = kProperties,
+  });
+  return cls;
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner) {}
+
+TControl::~TControl() {
+  if (FParent) FParent->RemoveControl(this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent == FParent) return;
+  for (TWinControl* p = parent; p; p = p->Parent())
+    if (p == this) throw EInvalidOperation("A control cannot have itself as its parent");
+  if (FParent) FParent->RemoveControl(this);
+  if (parent) parent->InsertControl(this);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  FLeft = left;
+  FTop = top;
+  FWidth = width;
+  FHeight = height;
+}
+
+void TControl::SetEnabled(bool value) { FEnabled = value; }
+void TControl::SetVisible(bool value) { FVisible = value; }
+
+void TControl::SetAction(TComponent* value) {
+  if (FAction) FAction->RemoveFreeNotification(this);
+  FAction = value;
+  if (value) value->FreeNotification(this);
+}
+
+void TControl::SetPopupMenu(TComponent* value) {
+  if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
+  FPopupMenu = value;
+  if (value) value->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+  TComponent::Notification(component, operation);
+  if (operation != opRemove) return;
+  if (component == FAction) FAction = nullptr;
+  if (component == FPopupMenu) FPopupMenu = nullptr;
+}
+
+POINT TControl::ClientOrigin() const {
+  if (!FParent) return {FLeft, FTop};
+  POINT origin = FParent->ClientOrigin();
+  return {origin.x + FLeft, origin.y + FTop};
+}
+
+POINT TControl::ClientToScreen(POINT point) const {
+  POINT origin = ClientOrigin();
+  return {point.x + origin.x, point.y + origin.y};
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
+  TMessage message{msg, wParam, lParam, 0};
+  WndProc(message);
+  return message.Result;
+}
+
+void TControl::WndProc(TMessage&) {}
+
+TComponent* TControl::GetParentComponent() const { return FParent; }
+
+void TControl::SetParentComponent(TComponent* parent) {
+  if (!parent) return;
+  auto* container = dynamic_cast<TWinControl*>(parent);
+  if (!container) {
+    throw EComponentError(Format("%s cannot contain the control %s", parent->Name(), Name()));
+  }
+  SetParent(container);
+}

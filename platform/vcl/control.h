@@ -1,0 +1,81 @@
+#pragma once
+// TControl: a component with a place on the screen. It has a parent container, bounds in its
+// parent's client coordinates, a caption, enabled and visible flags, an action and a popup menu.
+// A control without a window of its own is painted by its parent and found by hit-testing it.
+
+#include <string>
+
+#include "platform/vcl/component.h"
+#include "platform/win32/windows.h"
+
+class TWinControl;
+
+class TControl : public TComponent {
+  COMPONENT_CLASS(TControl)
+
+ public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* parent);
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int value) { SetBounds(value, FTop, FWidth, FHeight); }
+  void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
+  void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
+  void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
+  virtual void SetBounds(int left, int top, int width, int height);
+
+  // Caption and Text are the same string: what the control shows.
+  std::string Caption() const { return DoGetText(); }
+  void SetCaption(const std::string& value) { DoSetText(value); }
+  std::string Text() const { return DoGetText(); }
+  void SetText(const std::string& value) { DoSetText(value); }
+
+  bool Enabled() const { return FEnabled; }
+  virtual void SetEnabled(bool value);
+  bool Visible() const { return FVisible; }
+  virtual void SetVisible(bool value);
+
+  TComponent* Action() const { return FAction; }
+  void SetAction(TComponent* value);
+  TComponent* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TComponent* value);
+
+  // A point in this control's client coordinates in screen coordinates.
+  POINT ClientToScreen(POINT point) const;
+  // The screen position of the client area's top left corner.
+  virtual POINT ClientOrigin() const;
+
+  // Sends a message straight to the control's message handling, without a window.
+  LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+  // Handles a message. A control without a window does nothing with it by default.
+  virtual void WndProc(TMessage& message);
+
+  bool HasParent() const override { return FParent != nullptr; }
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* parent) override;
+
+ protected:
+  virtual std::string DoGetText() const { return FText; }
+  virtual void DoSetText(const std::string& value) { FText = value; }
+  void Notification(TComponent* component, TOperation operation) override;
+
+  int FLeft = 0;
+  int FTop = 0;
+  int FWidth = 0;
+  int FHeight = 0;
+  std::string FText;
+  bool FEnabled = true;
+  bool FVisible = true;
+
+ private:
+  friend class TWinControl;
+  TWinControl* FParent = nullptr;
+  TComponent* FAction = nullptr;
+  TComponent* FPopupMenu = nullptr;
+};

@@ -1,0 +1,153 @@
+// TCustomForm and TForm: showing, closing, window state, the active control; GetParentForm.
+
+#include "platform/vcl/form.h"
+
+#include "platform/vcl/application.h"
+#include "platform/vcl/errors.h"
+#include "platform/vcl/screen.h"
+
+namespace {
+
+constexpr std::string_view kBorderStyleNames[] = {"bsNone",   "bsSingle",     "bsSizeable",
+                                                  "bsDialog", "bsToolWindow", "bsSizeToolWin"};
+constexpr std::string_view kWindowStateNames[] = {"wsNormal", "wsMinimized", "wsMaximized"};
+
+int ShowCommandFor(TWindowState state) {
+  switch (state) {
+    case wsMinimized:
+      return SW_SHOWMINIMIZED;
+    case wsMaximized:
+      return SW_SHOWMAXIMIZED;
+    default:
+      return SW_SHOWNORMAL;
+  }
+}
+
+}  // namespace
+
+const TComponentClass& TCustomForm::StaticClass() {
+  static constexpr TPublishedProperty kProperties[] = {
+      Published<&TControl::Caption, &TControl::SetCaption>("Caption"),
+      Published<&TControl::Visible, &TControl::SetVisible>("Visible", {.Default = false}),
+      Published<&TCustomForm::ActiveControl, &TCustomForm::SetActiveControl>("ActiveControl"),
+      Published<&TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle>(
+          "BorderStyle", {.ValueNames = kBorderStyleNames, .Default = bsSizeable}),
+      Published<&TCustomForm::WindowState, &TCustomForm::SetWindowState>(
+          "WindowState", {.ValueNames = kWindowStateNames, .Default = wsNormal}),
+  };
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TCustomForm",
+      .Parent = &TWinControl::StaticClass(),
+      .OwnProperties = kProperties,
+  });
+  return cls;
+}
+
+const TComponentClass& TForm::StaticClass() {
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TForm",
+      .Parent = &TCustomForm::StaticClass(),
+      .Create = &ConstructComponent<TForm>,
+  });
+  return cls;
+}
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  FVisible = false;
+  Screen().AddForm(this);
+}
+
+TCustomForm::~TCustomForm() { Screen().RemoveForm(this); }
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.Style &= ~WS_VISIBLE;  // shown by SetVisible, in its window state
+}
+
+void TCustomForm::SetVisible(bool value) {
+  TControl::SetVisible(value);
+  if (ComponentState().Contains(csLoading)) return;  // shown when loading ends
+  if (value) {
+    ShowWindow(Handle(), ShowCommandFor(FWindowState));
+    if (FWindowState != wsMinimized) SetActiveWindow(Handle());
+  } else if (HandleAllocated()) {
+    ShowWindow(Handle(), SW_HIDE);
+  }
+}
+
+void TCustomForm::Show() { SetVisible(true); }
+
+void TCustomForm::Close() {
+  if (Application().MainForm() == this) Application().Terminate();
+  SetVisible(false);
+}
+
+void TCustomForm::Loaded() {
+  TWinControl::Loaded();
+  if (Visible()) SetVisible(true);
+}
+
+TWindowState TCustomForm::WindowState() const {
+  if (!HandleAllocated()) return FWindowState;
+  HWND handle = const_cast<TCustomForm*>(this)->Handle();
+  return IsIconic(handle) ? wsMinimized : IsZoomed(handle) ? wsMaximized : wsNormal;
+}
+
+void TCustomForm::SetWindowState(TWindowState value) {
+  FWindowState = value;
+  if (!HandleAllocated() || !Visible() || ComponentState().Contains(csLoading)) return;
+  constexpr int kCommands[] = {SW_RESTORE, SW_MINIMIZE, SW_MAXIMIZE};
+  ShowWindow(Handle(), kCommands[value]);
+}
+
+// ---- the active control -------------------------------------------------------------------------
+
+void TCustomForm::SetActiveControl(TWinControl* control) {
+  if (control && (control == this || !ContainsControl(control)))
+    throw EInvalidOperation(Format("%s is not a control of the form %s", control->Name(), Name()));
+  if (ComponentState().Contains(csLoading) || !control) {
+    FActiveControl = control;
+    return;
+  }
+  if (!control->CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  FocusControl(control);
+}
+
+void TCustomForm::FocusControl(TWinControl* control) {
+  if (control != this) FActiveControl = control;
+  if (HandleAllocated() && Visible()) ::SetFocus(control->Handle());
+}
+
+void TCustomForm::DefocusControl(const TControl* control) {
+  if (!FActiveControl) return;
+  auto* container = dynamic_cast<const TWinControl*>(control);
+  if (control == FActiveControl || (container && container->ContainsControl(FActiveControl)))
+    FActiveControl = nullptr;
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation == opRemove && component == FActiveControl) FActiveControl = nullptr;
+}
+
+void TCustomForm::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_ACTIVATE:
+      // An activated form gives the focus back to the control that had it.
+      if (LOWORD(message.WParam) != WA_INACTIVE && FActiveControl && FActiveControl->CanFocus()) {
+        ::SetFocus(FActiveControl->Handle());
+        return;
+      }
+      break;
+    case WM_CLOSE:
+      Close();
+      return;
+  }
+  TWinControl::WndProc(message);
+}
+
+TCustomForm* GetParentForm(const TControl* control) {
+  if (!control) return nullptr;
+  while (control->Parent()) control = control->Parent();
+  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(control));
+}

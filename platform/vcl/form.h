@@ -1,0 +1,61 @@
+#pragma once
+// TCustomForm and TForm: top-level windows that hold controls, remember which of them is active,
+// and can be shown, closed, minimised and maximised; GetParentForm finds a control's form.
+
+#include "platform/vcl/win_control.h"
+
+enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+
+class TCustomForm : public TWinControl {
+  COMPONENT_CLASS(TCustomForm)
+
+ public:
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+
+  // Makes the form visible and active, and gives the focus to its active control.
+  void Show();
+  // Hides the form; closing the application's main form ends the application.
+  void Close();
+
+  TWinControl* ActiveControl() const { return FActiveControl; }
+  // Remembers the control to focus; focuses it at once when the form is showing.
+  void SetActiveControl(TWinControl* control);
+  // Makes `control` the active control and gives it the focus when the form is showing.
+  void FocusControl(TWinControl* control);
+  // Forgets the active control when it is `control` or lies inside it.
+  void DefocusControl(const TControl* control);
+
+  TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TFormBorderStyle value) { FBorderStyle = value; }
+  TWindowState WindowState() const;
+  void SetWindowState(TWindowState value);
+
+  void SetVisible(bool value) override;
+  void Loaded() override;
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  friend class TWinControl;
+  void ControlFocused(TWinControl* control) { FActiveControl = control; }
+
+  TWinControl* FActiveControl = nullptr;
+  TFormBorderStyle FBorderStyle = bsSizeable;
+  TWindowState FWindowState = wsNormal;
+};
+
+class TForm : public TCustomForm {
+  COMPONENT_CLASS(TForm)
+
+ public:
+  using TCustomForm::TCustomForm;
+};
+
+// The form at the top of the control's parent chain (the control itself when it is a form), or
+// nullptr when that top is not a form.
+TCustomForm* GetParentForm(const TControl* control);

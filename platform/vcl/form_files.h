@@ -1,0 +1,32 @@
+#pragma once
+// Form files: text that describes components and their published properties.
+//
+//   object MainForm: TForm
+//     Caption = 'Orders'
+//     ActiveControl = OKBtn
+//     object OKBtn: TButton
+//       Caption = '&OK'
+//     end
+//   end
+//
+// Reading creates each top-level object without an owner and every object inside it owned by that
+// top-level one, gives each the enclosing object as its parent component, sets its properties,
+// resolves references to components by name once the whole text is read, and then calls Loaded on
+// every component in the order they were created. A malformed text raises EParserError with the
+// source name, the line and what is wrong; nothing read is kept then.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class TComponent;
+
+std::vector<std::unique_ptr<TComponent>> ReadComponentsText(std::string_view text,
+                                                            const std::string& sourceName = {});
+// Raises EFOpenError when the file cannot be read; errors in it name the file.
+std::vector<std::unique_ptr<TComponent>> ReadComponentsFile(const std::string& fileName);
+
+// The component, its stored properties and its children, as text that reads back into the same.
+std::string WriteComponentText(const TComponent& root);
+void WriteComponentFile(const TComponent& root, const std::string& fileName);

@@ -1,0 +1,44 @@
+#pragma once
+// The tokens of form-file text: identifiers (dotted ones too), integers, strings (quoted runs with
+// '' for a quote, joined with #nn character codes), and the symbols of the syntax. Every token
+// knows its line, and every failure names the source and the line.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+enum class TTokenKind { Identifier, Integer, String, Symbol, End };
+
+struct TFormToken {
+  TTokenKind Kind = TTokenKind::End;
+  std::string Text;     // identifier, string value, or the symbol character
+  int64_t Integer = 0;  // TTokenKind::Integer
+  int Line = 1;
+
+  bool IsSymbol(char symbol) const { return Kind == TTokenKind::Symbol && Text[0] == symbol; }
+  bool IsKeyword(std::string_view keyword) const;  // an identifier, letter case ignored
+};
+
+class TFormLexer {
+ public:
+  TFormLexer(std::string_view text, std::string sourceName);
+
+  const TFormToken& Current() const { return FCurrent; }
+  void Next();
+  // Raises EParserError for the given line (the current token's by default).
+  [[noreturn]] void Error(const std::string& reason) const { Error(reason, FCurrent.Line); }
+  [[noreturn]] void Error(const std::string& reason, int line) const;
+
+ private:
+  void SkipBlanks();
+  void ReadIdentifier();
+  void ReadInteger();
+  void ReadString();
+  int ReadCharCode();
+
+  std::string_view FText;
+  std::string FSourceName;
+  size_t FPos = 0;
+  int FLine = 1;
+  TFormToken FCurrent;
+};

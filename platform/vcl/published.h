@@ -1,0 +1,155 @@
+#pragma once
+// Published properties of component classes: name, kind, accessors, default value and storage
+// rule, declared once per class next to its members. Form files are read and written only through
+// these descriptors.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "platform/vcl/sets.h"
+
+class TComponent;
+class TStrings;
+
+enum class TPropertyKind {
+  Integer,
+  Boolean,
+  Enumeration,
+  Char,
+  String,
+  StringList,
+  Component,
+  Set
+};
+
+// A storage rule of its own: whether the property's value belongs in the form file.
+using TStoredFunc = bool (*)(const TComponent&);
+
+struct TPublishedProperty {
+  std::string_view Name = {};
+  TPropertyKind Kind = TPropertyKind::Integer;
+  // Enumeration and set element identifiers in ordinal order; False and True for Booleans.
+  std::span<const std::string_view> ValueNames = {};
+  // Ordinal kinds: a value equal to the default is not stored; without one, the value always is.
+  std::optional<int64_t> Default = {};
+  TStoredFunc Stored = nullptr;  // replaces the kind's usual rule when present
+
+  // Integer, Boolean, Enumeration, Char and Set (as the set's bits).
+  int64_t (*GetOrd)(const TComponent&) = nullptr;
+  void (*SetOrd)(TComponent&, int64_t) = nullptr;
+  std::string (*GetStr)(const TComponent&) = nullptr;
+  void (*SetStr)(TComponent&, const std::string&) = nullptr;
+  // The list object itself; a form file fills it in place.
+  TStrings* (*GetStrings)(const TComponent&) = nullptr;
+  TComponent* (*GetRef)(const TComponent&) = nullptr;
+  // Answers false, changing nothing, when the component is not of the class the property takes.
+  bool (*SetRef)(TComponent&, TComponent*) = nullptr;
+};
+
+// Whether the property of `component` is written to a form file: its own rule when it has one;
+// otherwise ordinal values that differ from the default (or have none), non-empty strings and
+// string lists, and assigned references.
+bool IsPropertyStored(const TPublishedProperty& property, const TComponent& component);
+
+// Storage rule of properties that are never written.
+inline bool NeverStored(const TComponent&) { return false; }
+
+inline constexpr std::string_view BooleanIdents[] = {"False", "True"};
+
+struct TPropertyOptions {
+  std::span<const std::string_view> ValueNames = {};
+  std::optional<int64_t> Default = {};
+  TStoredFunc Stored = nullptr;
+};
+
+namespace published_detail {
+
+template <typename>
+struct GetterTraits;
+template <typename C, typename R>
+struct GetterTraits<R (C::*)() const> {
+  using Class = C;
+  using Value = std::remove_cvref_t<R>;
+};
+
+template <typename>
+struct IsSet : std::false_type {};
+template <typename E>
+struct IsSet<TSet<E>> : std::true_type {};
+
+template <typename T>
+constexpr TPropertyKind KindOf() {
+  if constexpr (std::is_same_v<T, bool>)
+    return TPropertyKind::Boolean;
+  else if constexpr (std::is_same_v<T, char>)
+    return TPropertyKind::Char;
+  else if constexpr (std::is_same_v<T, std::string>)
+    return TPropertyKind::String;
+  else if constexpr (IsSet<T>::value)
+    return TPropertyKind::Set;
+  else if constexpr (std::is_enum_v<T> || std::is_integral_v<T>)
+    return std::is_enum_v<T> ? TPropertyKind::Enumeration : TPropertyKind::Integer;
+  else if constexpr (std::is_pointer_v<T> && std::is_base_of_v<TStrings, std::remove_pointer_t<T>>)
+    return TPropertyKind::StringList;
+  else
+    return TPropertyKind::Component;
+}
+
+}  // namespace published_detail
+
+// A property read through the const member function `Get` and written through `Set`; the kind
+// follows Get's type: bool, char, integers, enumerations, std::string, TSet<E>, a pointer to a
+// component class (a reference), or a pointer to a string list (no setter: filled in place).
+template <auto Get, auto Set = nullptr>
+constexpr TPublishedProperty Published(std::string_view name, TPropertyOptions options = {}) {
+  using C = typename published_detail::GetterTraits<decltype(Get)>::Class;
+  using T = typename published_detail::GetterTraits<decltype(Get)>::Value;
+  constexpr TPropertyKind kind = published_detail::KindOf<T>();
+  TPublishedProperty info{name, kind, options.ValueNames, options.Default, options.Stored};
+  if constexpr (kind == TPropertyKind::String) {
+    info.GetStr = [](const TComponent& c) -> std::string {
+      return (static_cast<const C&>(c).*Get)();
+    };
+    info.SetStr = [](TComponent& c, const std::string& v) { (static_cast<C&>(c).*Set)(v); };
+  } else if constexpr (kind == TPropertyKind::StringList) {
+    static_assert(std::is_same_v<decltype(Set), std::nullptr_t>,
+                  "string lists are filled in place");
+    info.GetStrings = [](const TComponent& c) -> TStrings* {
+      return (static_cast<const C&>(c).*Get)();
+    };
+  } else if constexpr (kind == TPropertyKind::Component) {
+    using Target = std::remove_pointer_t<T>;
+    info.GetRef = [](const TComponent& c) -> TComponent* {
+      return (static_cast<const C&>(c).*Get)();
+    };
+    info.SetRef = [](TComponent& c, TComponent* value) {
+      auto* typed = dynamic_cast<Target*>(value);
+      if (value && !typed) return false;
+      (static_cast<C&>(c).*Set)(typed);
+      return true;
+    };
+  } else if constexpr (kind == TPropertyKind::Set) {
+    info.GetOrd = [](const TComponent& c) -> int64_t {
+      return (static_cast<const C&>(c).*Get)().Bits();
+    };
+    info.SetOrd = [](TComponent& c, int64_t v) {
+      (static_cast<C&>(c).*Set)(T::FromBits(static_cast<uint32_t>(v)));
+    };
+  } else {
+    if constexpr (kind == TPropertyKind::Boolean) info.ValueNames = BooleanIdents;
+    info.GetOrd = [](const TComponent& c) {
+      return static_cast<int64_t>((static_cast<const C&>(c).*Get)());
+    };
+    info.SetOrd = [](TComponent& c, int64_t v) {
+      if constexpr (kind == TPropertyKind::Boolean)
+        (static_cast<C&>(c).*Set)(v != 0);
+      else
+        (static_cast<C&>(c).*Set)(static_cast<T>(v));
+    };
+  }
+  return info;
+}

@@ -1,0 +1,298 @@
+// TWinControl: window creation and destruction, child controls, focus, and message handling.
+
+#include "platform/vcl/win_control.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/vcl/application.h"
+#include "platform/vcl/errors.h"
+#include "platform/vcl/form.h"
+
+LRESULT ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+namespace {
+
+// The control whose window is being created: its window is bound to it on its first message.
+thread_local TWinControl* gCreatingControl = nullptr;
+
+bool IsMouseMessage(UINT msg) { return msg >= WM_MOUSEMOVE && msg <= WM_RBUTTONDBLCLK; }
+
+POINT PointOfLParam(LPARAM lParam) {
+  return {static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(lParam))),
+          static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(lParam)))};
+}
+
+}  // namespace
+
+// Routes a window's messages to its control. An exception escaping the control's handling goes to
+// the application, as it would from the message loop, and never into the windowing core.
+LRESULT ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* control = reinterpret_cast<TWinControl*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!control && gCreatingControl) {
+    control = std::exchange(gCreatingControl, nullptr);
+    control->FHandle = hwnd;
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+  }
+  if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  TMessage message{msg, wParam, lParam, 0};
+  try {
+    control->WndProc(message);
+  } catch (const std::exception& e) {
+    Application().HandleException(control, e);
+  }
+  if (msg == WM_DESTROY) control->WindowDestroyed();
+  return message.Result;
+}
+
+TControl* FindControl(HWND handle) {
+  if (handle == 0 || !IsWindow(handle)) return nullptr;
+  if (GetWindowLongPtrA(handle, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&ControlWindowProc))
+    return nullptr;
+  return reinterpret_cast<TWinControl*>(GetWindowLongPtrA(handle, GWLP_USERDATA));
+}
+
+const TComponentClass& TWinControl::StaticClass() {
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TWinControl",
+      .Parent = &TControl::StaticClass(),
+      .Create = &ConstructComponent<TWinControl>,
+  });
+  return cls;
+}
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl() {
+  // Child controls go with their parent, whoever owns them; each leaves the lists as it dies.
+  while (!FWinControls.empty()) delete FWinControls.back();
+  while (!FControls.empty()) delete FControls.back();
+  DestroyHandle();
+}
+
+// ---- the window ---------------------------------------------------------------------------------
+
+HWND TWinControl::Handle() {
+  if (FHandle) return FHandle;
+  if (Parent()) Parent()->HandleNeeded();  // creates this window too, as one of its children
+  if (!FHandle) {
+    CreateWnd();
+    for (TWinControl* child : FWinControls) child->HandleNeeded();
+  }
+  return FHandle;
+}
+
+void TWinControl::CreateParams(TCreateParams& params) {
+  params.Caption = FText;
+  params.Style = (Parent() ? WS_CHILD : WS_OVERLAPPED) | (FVisible ? WS_VISIBLE : 0) |
+                 (FEnabled ? 0 : WS_DISABLED);
+  params.X = FLeft;
+  params.Y = FTop;
+  params.Width = FWidth;
+  params.Height = FHeight;
+  params.WndParent = Parent() ? Parent()->Handle() : 0;
+  params.WinClassName = ClassName();
+}
+
+void TWinControl::CreateWnd() {
+  TCreateParams params;
+  CreateParams(params);
+  WNDCLASSA windowClass;
+  windowClass.lpfnWndProc = &ControlWindowProc;
+  windowClass.lpszClassName = params.WinClassName.c_str();
+  RegisterClassA(windowClass);  // a class registered before stays as it is
+
+  TWinControl* outer = std::exchange(gCreatingControl, this);
+  HWND handle = CreateWindowExA(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
+                                params.Style, params.X, params.Y, params.Width, params.Height,
+                                params.WndParent, 0, 0, nullptr);
+  gCreatingControl = outer;
+  if (!handle) throw EWin32Error("Cannot create a window of class " + params.WinClassName, 0);
+  if (!FHandle) {  // no message reached the window while it was created
+    FHandle = handle;
+    SetWindowLongPtrA(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  }
+  if (params.Style & WS_CHILD) SetWindowLongPtrA(handle, GWLP_ID, static_cast<LONG_PTR>(handle));
+}
+
+void TWinControl::DestroyHandle() {
+  if (FHandle) DestroyWindow(FHandle);
+  FHandle = 0;
+}
+
+// The window is going: keep its text for a window created later, and unbind it.
+void TWinControl::WindowDestroyed() {
+  FText = TWinControl::DoGetText();
+  SetWindowLongPtrA(FHandle, GWLP_USERDATA, 0);
+  FHandle = 0;
+}
+
+std::string TWinControl::DoGetText() const {
+  if (!FHandle) return FText;
+  int length = GetWindowTextLengthA(FHandle);
+  std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(FHandle, text.data(), length + 1)));
+  return text;
+}
+
+void TWinControl::DoSetText(const std::string& value) {
+  FText = value;
+  if (FHandle) SetWindowTextA(FHandle, value.c_str());
+}
+
+// ---- bounds and flags ---------------------------------------------------------------------------
+
+void TWinControl::SetBounds(int left, int top, int width, int height) {
+  TControl::SetBounds(left, top, width, height);
+  if (FHandle) MoveWindow(FHandle, left, top, width, height, 1);
+}
+
+void TWinControl::UpdateBounds() {
+  RECT rect;
+  if (!FHandle || !GetWindowRect(FHandle, &rect)) return;
+  POINT topLeft{rect.left, rect.top};
+  if (Parent() && Parent()->HandleAllocated()) ::ScreenToClient(Parent()->FHandle, &topLeft);
+  TControl::SetBounds(topLeft.x, topLeft.y, rect.right - rect.left, rect.bottom - rect.top);
+}
+
+POINT TWinControl::ClientOrigin() const {
+  if (!FHandle) return TControl::ClientOrigin();
+  POINT origin{0, 0};
+  ::ClientToScreen(FHandle, &origin);
+  return origin;
+}
+
+void TWinControl::SetEnabled(bool value) {
+  TControl::SetEnabled(value);
+  if (FHandle) EnableWindow(FHandle, value);
+}
+
+void TWinControl::SetVisible(bool value) {
+  TControl::SetVisible(value);
+  if (FHandle) ShowWindow(FHandle, value ? SW_SHOW : SW_HIDE);
+}
+
+void TWinControl::SetParent(TWinControl* parent) {
+  if (parent == Parent()) return;
+  TControl::SetParent(parent);
+  DestroyHandle();  // a window cannot change between top-level and child: it is made anew
+  if (parent && parent->HandleAllocated()) HandleNeeded();
+}
+
+// ---- child controls -----------------------------------------------------------------------------
+
+int TWinControl::ControlCount() const {
+  return static_cast<int>(FControls.size() + FWinControls.size());
+}
+
+TControl* TWinControl::Controls(int index) const {
+  if (index < 0 || index >= ControlCount())
+    throw EListError(Format("List index out of bounds (%d)", index));
+  auto i = static_cast<size_t>(index);
+  return i < FControls.size() ? FControls[i] : FWinControls[i - FControls.size()];
+}
+
+void TWinControl::InsertControl(TControl* control) {
+  if (auto* windowed = dynamic_cast<TWinControl*>(control))
+    FWinControls.push_back(windowed);
+  else
+    FControls.push_back(control);
+  control->FParent = this;
+}
+
+void TWinControl::RemoveControl(TControl* control) {
+  if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(control);
+  std::erase(FControls, control);
+  std::erase(FWinControls, control);
+  control->FParent = nullptr;
+}
+
+TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled, bool allowWinControls) const {
+  auto hit = [&](const TControl* c) {
+    return c->Visible() && (allowDisabled || c->Enabled()) && point.x >= c->Left() &&
+           point.x < c->Left() + c->Width() && point.y >= c->Top() &&
+           point.y < c->Top() + c->Height();
+  };
+  if (allowWinControls)
+    for (auto it = FWinControls.rbegin(); it != FWinControls.rend(); ++it)
+      if (hit(*it)) return *it;
+  for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)
+    if (hit(*it)) return *it;
+  return nullptr;
+}
+
+bool TWinControl::ContainsControl(const TControl* control) const {
+  while (control && control != this) control = control->Parent();
+  return control != nullptr;
+}
+
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc,
+                              TComponent* root) const {
+  for (int i = 0; i < ControlCount(); ++i)
+    if (Controls(i)->Owner() == root) proc(Controls(i));
+  TControl::GetChildren(proc, root);
+}
+
+// ---- focus --------------------------------------------------------------------------------------
+
+bool TWinControl::CanFocus() const {
+  const TCustomForm* form = GetParentForm(this);
+  if (!form) return false;
+  for (const TControl* c = this; c != form; c = c->Parent())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+bool TWinControl::Focused() const { return FHandle != 0 && GetFocus() == FHandle; }
+
+void TWinControl::SetFocus() {
+  if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+  GetParentForm(this)->FocusControl(this);
+}
+
+// ---- messages -----------------------------------------------------------------------------------
+
+void TWinControl::DefaultHandler(TMessage& message) {
+  message.Result =
+      FHandle ? DefWindowProcA(FHandle, message.Msg, message.WParam, message.LParam) : 0;
+}
+
+// Notifications that name the child window in lParam go back to that child as CN_ messages.
+bool TWinControl::ReflectToChild(TMessage& message) {
+  TControl* child = FindControl(static_cast<HWND>(message.LParam));
+  if (!child || child == this) return false;
+  message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+  return true;
+}
+
+bool TWinControl::ForwardMouseToChild(TMessage& message) {
+  POINT point = PointOfLParam(message.LParam);
+  TControl* child = ControlAtPos(point, false);
+  if (!child) return false;
+  LPARAM childPoint = MAKELPARAM(static_cast<WORD>(point.x - child->Left()),
+                                 static_cast<WORD>(point.y - child->Top()));
+  message.Result = child->Perform(message.Msg, message.WParam, childPoint);
+  return true;
+}
+
+void TWinControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_MOVE:
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+      DefaultHandler(message);
+      UpdateBounds();
+      return;
+    case WM_SETFOCUS:
+      if (TCustomForm* form = GetParentForm(this); form && form != this) form->ControlFocused(this);
+      break;
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (ReflectToChild(message)) return;
+      break;
+    default:
+      if (IsMouseMessage(message.Msg) && ForwardMouseToChild(message)) return;
+  }
+  DefaultHandler(message);
+}

@@ -1,0 +1,99 @@
+#pragma once
+// TWinControl: a control with a window of its own, created on demand, that contains child
+// controls. Its window class is its class name; the window procedure routes every message to the
+// object's WndProc, and each child window's control identifier is its own handle, so that the low
+// word of a WM_COMMAND names the control. A windowed control destroys its child controls with
+// itself, whoever owns them: like owned components, children are allocated with new.
+
+#include <string>
+#include <vector>
+
+#include "platform/vcl/control.h"
+
+// Messages the framework reflects from a parent back to the child control that sent them.
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+
+// What CreateParams fills in before the window is created.
+struct TCreateParams {
+  std::string Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0;
+  int Y = 0;
+  int Width = 0;
+  int Height = 0;
+  HWND WndParent = 0;
+  std::string WinClassName;
+};
+
+class TWinControl : public TControl {
+  COMPONENT_CLASS(TWinControl)
+
+ public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  // The window, created (with the windows of the parents and children) on first use.
+  HWND Handle();
+  bool HandleAllocated() const { return FHandle != 0; }
+  void HandleNeeded() { Handle(); }
+  void DestroyHandle();
+
+  // Child controls: those without a window first, then the windowed ones, each in insertion order,
+  // so that later and windowed children lie on top.
+  int ControlCount() const;
+  TControl* Controls(int index) const;  // raises EListError out of range
+  // The topmost visible child under a point of the client area, or nullptr.
+  TControl* ControlAtPos(POINT point, bool allowDisabled, bool allowWinControls = false) const;
+  // Whether `control` is this control, one of its children or a child's descendant.
+  bool ContainsControl(const TControl* control) const;
+
+  // True when the control lies on a form and it and every parent up to the form are visible and
+  // enabled.
+  bool CanFocus() const;
+  bool Focused() const;
+  // Raises EInvalidOperation when the control cannot take the focus.
+  virtual void SetFocus();
+
+  void SetBounds(int left, int top, int width, int height) override;
+  void SetEnabled(bool value) override;
+  void SetVisible(bool value) override;
+  void SetParent(TWinControl* parent) override;
+  POINT ClientOrigin() const override;
+
+  // Default handling: keeps bounds in step with the window, tracks the form's active control,
+  // reflects notifications to the child that sent them, hands mouse messages over a child without
+  // a window to that child, and passes everything to DefWindowProcA.
+  void WndProc(TMessage& message) override;
+  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
+
+ protected:
+  virtual void CreateParams(TCreateParams& params);
+  // Creates the window; overrides may add native child windows after calling this one.
+  virtual void CreateWnd();
+  std::string DoGetText() const override;
+  void DoSetText(const std::string& value) override;
+  // The default window procedure for this control's window.
+  void DefaultHandler(TMessage& message);
+
+ private:
+  friend class TControl;
+  friend LRESULT ControlWindowProc(HWND, UINT, WPARAM, LPARAM);
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+  void UpdateBounds();
+  bool ReflectToChild(TMessage& message);
+  bool ForwardMouseToChild(TMessage& message);
+  void WindowDestroyed();
+
+  HWND FHandle = 0;
+  std::vector<TControl*> FControls;        // children without a window
+  std::vector<TWinControl*> FWinControls;  // windowed children
+};
+
+// The framework control whose window `handle` is (its 16-bit form too), or nullptr for windows
+// that are not the framework's, stale handles and 0.
+TControl* FindControl(HWND handle);

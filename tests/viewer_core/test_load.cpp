@@ -1,0 +1,165 @@
+// Loading, reloading and restoring a log, and what the window remembers on closing.
+
+#include <filesystem>
+
+#include "tests/viewer_core/viewer_fixture.h"
+
+namespace {
+
+class Loading : public ViewerFixture {
+ protected:
+  // Two sessions: start, a, enter s, b, leave s, stop, --- (0..6), then start, c, stop, ---.
+  void WriteTwoSessions() {
+    LogWriter(LogFile)
+        .At(1000)
+        .Start()
+        .Message("a")
+        .Enter("s")
+        .Message("b")
+        .Leave("s")
+        .Stop()
+        .At(2000)
+        .Start()
+        .Message("c")
+        .Stop();
+  }
+  void AppendSession(const std::string& text) {
+    LogWriter(LogFile).At(3000).Start().Message(text).Stop();
+  }
+};
+
+TEST_F(Loading, AMissingFileEmptiesTheWindow) {
+  WriteTwoSessions();
+  Viewer().Load(LogFile);
+  const TLoadResult result = Viewer().Load(Dir.File("gone.evt"));
+  EXPECT_EQ(result.Outcome, TLoadOutcome::loMissing);
+  EXPECT_FALSE(result.FileExists);
+  EXPECT_EQ(Viewer().CurrentFile(), "");
+  EXPECT_EQ(Viewer().Caption(), "Oxlane");
+  EXPECT_EQ(Viewer().RowCount(), 0);
+  EXPECT_EQ(Viewer().Records().size(), 0u);
+  EXPECT_EQ(Viewer().Sessions().Count(), 0);
+}
+
+TEST_F(Loading, AFileThatIsNotALogIsReportedAndNotShown) {
+  const std::string name = Dir.File("notes.txt");
+  WriteTextFile(name, "just some text, long enough to hold a signature");
+  const TLoadResult result = Viewer().Load(name);
+  EXPECT_EQ(result.Outcome, TLoadOutcome::loNotALog);
+  EXPECT_TRUE(result.FileExists);
+  EXPECT_EQ(result.Message,
+            "Could not read \"" + name + "\".\rMost likely it is not an event log file.");
+  EXPECT_EQ(Viewer().CurrentFile(), "");
+  EXPECT_EQ(Viewer().RowCount(), 0);
+  EXPECT_EQ(LogStream(), nullptr);
+}
+
+TEST_F(Loading, ADamagedLogShowsWhatCameBeforeTheDamageAndIsNotWatched) {
+  WriteTwoSessions();
+  const std::string bytes = ReadTextFile(LogFile);
+  WriteTextFile(LogFile, bytes.substr(0, bytes.size() - 2));  // the last stop is cut off
+  const TLoadResult result = Viewer().Load(LogFile);
+  EXPECT_EQ(result.Outcome, TLoadOutcome::loDamaged);
+  EXPECT_FALSE(result.Message.empty());
+  EXPECT_EQ(Viewer().CurrentFile(), LogFile);
+  EXPECT_EQ(Rows(), (::Rows{"0:start", "1:a", "1:enter s", "2:b", "1:leave s", "0:stop", "-1:---",
+                            "0:start", "1:c"}));
+  EXPECT_EQ(LogStream(), nullptr);
+  EXPECT_TRUE(Viewer().FileStamp().IsZero());
+  AppendSession("later");
+  EXPECT_FALSE(Viewer().CurrentFileChanged());
+
+  // The session table is closed, so the last session has an end for the status text.
+  Viewer().Select(8);
+  EXPECT_EQ(Viewer().SessionPositionText().substr(0, 28), "Event 2 of 2 in session 2 st");
+}
+
+TEST_F(Loading, AWatchedFileReportsAChange) {
+  WriteTwoSessions();
+  Viewer().Load(LogFile);
+  EXPECT_FALSE(Viewer().FileStamp().IsZero());
+  EXPECT_FALSE(Viewer().CurrentFileChanged());
+  AppendSession("later");
+  EXPECT_TRUE(Viewer().CurrentFileChanged());
+}
+
+TEST_F(Loading, AReloadCollapsesEveryEarlierSessionAndKeepsCollapsedSections) {
+  WriteTwoSessions();
+  Viewer().Load(LogFile);
+  Viewer().Collapse(2);  // enter s
+  AppendSession("d");
+  ASSERT_EQ(Viewer().Load(LogFile).Outcome, TLoadOutcome::loLoaded);
+  EXPECT_EQ(Rows(), (::Rows{"0:start", "-1:---", "0:start", "-1:---", "0:start", "1:d", "0:stop",
+                            "-1:---"}));
+  EXPECT_EQ(Viewer().Records()[2].State, esCollapsed);
+  EXPECT_EQ(Viewer().Selected(), 2);  // the last session that was collapsed
+
+  Viewer().Expand(0);
+  EXPECT_EQ(Rows()[2], "1:enter s");
+  EXPECT_EQ(Rows()[3], "0:stop");  // the section is still collapsed
+}
+
+TEST_F(Loading, AReloadThatCollapsesNothingSelectsTheSameRowAgain) {
+  LogWriter(LogFile).Start().Message("a").Message("b").Stop();
+  Viewer().Load(LogFile);
+  Viewer().Select(2);
+  Viewer().Load(LogFile);
+  EXPECT_EQ(Viewer().Selected(), 2);
+  EXPECT_EQ(Viewer().RowCount(), 5);
+}
+
+TEST_F(Loading, AnotherLogUnderTheSameNameOpensExpanded) {
+  WriteTwoSessions();
+  Viewer().Load(LogFile);
+  Viewer().Collapse(2);
+  Viewer().Select(1);
+  std::filesystem::remove(LogFile);
+  LogWriter(LogFile).At(77).Start().Message("a").Enter("s").Message("b").Leave("s").Stop();
+  Viewer().Load(LogFile);
+  EXPECT_EQ(Viewer().RowCount(), 7);
+  EXPECT_EQ(Viewer().Selected(), -1);
+}
+
+TEST_F(Loading, TheLastLogOfThePreviousRunIsRestoredOnlyWhenItsFirstTickMatches) {
+  WriteTwoSessions();
+  Viewer().Load(LogFile);
+  Viewer().Collapse(2);
+  Viewer().Collapse(5);  // the second session
+  Viewer().StoreLastLog();
+  EXPECT_EQ(Settings.LastLog.Filename, LogFile);
+  EXPECT_EQ(Settings.LastLog.TickCount, 1000);
+  EXPECT_EQ(Settings.Collapse(), (std::vector<int32_t>{2, 7}));
+  Settings.Save();
+
+  RestartViewer();
+  Viewer().Load(LogFile);
+  EXPECT_EQ(Rows(),
+            (::Rows{"0:start", "1:a", "1:enter s", "0:stop", "-1:---", "0:start", "-1:---"}));
+  EXPECT_EQ(Viewer().Selected(), -1);
+
+  RestartViewer();
+  Settings.Load();
+  Settings.LastLog.TickCount = 999;
+  Settings.Save();
+  RestartViewer();
+  Viewer().Load(LogFile);
+  EXPECT_EQ(Viewer().RowCount(), 11);
+}
+
+TEST_F(Loading, RestoringIgnoresIndexesThatAreNotCollapsibleRows) {
+  WriteTwoSessions();
+  WriteTextFile(Dir.File("Oxlane.ini"),
+                "[LastLog]\nFilename=" + LogFile + "\nTickCount=1000\nCollapse=4,99,-1,1,2\n");
+  Viewer().Load(LogFile);
+  EXPECT_EQ(Rows().size(), 9u);  // only row 2 collapsed; 99 and the plain row 1 are ignored
+  EXPECT_EQ(Viewer().Records()[2].State, esCollapsed);
+}
+
+TEST_F(Loading, ClosingWithoutALogForgetsTheLastLog) {
+  Viewer().StoreLastLog();
+  EXPECT_EQ(Settings.LastLog.Filename, "");
+  EXPECT_EQ(Settings.LastLog.TickCount, -1);
+  EXPECT_TRUE(Settings.Collapse().empty());
+}
+
+}  // namespace

@@ -1,0 +1,153 @@
+#pragma once
+// The main window's record list without pixels: the current log with its record list, session
+// table and visible rows; loading and reloading; collapsing, expanding and filtering the rows in
+// place; the selection; row texts and status texts; and what the window remembers on closing.
+// A front end shows the rows and forwards the user's actions; it learns of changes through
+// TEventViewObserver.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "platform/datetime.h"
+#include "viewer/core/event_list.h"
+#include "viewer/core/file_stamp.h"
+#include "viewer/core/row_look.h"
+#include "viewer/core/sessions.h"
+#include "viewer/core/settings.h"
+#include "viewer/core/status_text.h"
+#include "viewer/core/view_filter.h"
+#include "viewer/core/view_list.h"
+
+// Notifications about the visible rows, in the order a list model needs them.
+class TEventViewObserver {
+ public:
+  virtual ~TEventViewObserver() = default;
+  virtual void RowsAboutToBeRemoved(int /*first*/, int /*last*/) {}
+  virtual void RowsRemoved() {}
+  virtual void RowsAboutToBeInserted(int /*first*/, int /*last*/) {}
+  virtual void RowsInserted() {}
+  virtual void ViewAboutToBeReset() {}
+  virtual void ViewReset() {}
+  // Rows from `first` to the bottom need repainting.
+  virtual void RowsChanged(int /*first*/) {}
+  // The selected or focused row moved; the selected row is to be scrolled into view.
+  virtual void SelectionChanged() {}
+};
+
+// What Collapse and Expand did. ceBeep: no group boundary was found; the user hears an error beep.
+enum class TGroupEdit { ceChanged, ceIgnored, ceBeep };
+
+enum class TLoadOutcome {
+  loLoaded,
+  loMissing,  // no such file: the window is empty
+  loNotALog,  // the file is not a log: the window is empty; Message says so
+  loDamaged,  // reading failed part way: the records before the damage are shown, the file is
+              // not watched; Message says what went wrong
+};
+
+struct TLoadResult {
+  TLoadOutcome Outcome = TLoadOutcome::loLoaded;
+  std::string Message;
+  // Export, Print, Find and Refresh are available exactly when the file exists.
+  bool FileExists = false;
+};
+
+class TEventView {
+ public:
+  // The time bounds used while no filter window exists are taken now: the last 60 days.
+  explicit TEventView(TOXOptions& settings);
+  TEventView(const TEventView&) = delete;
+  TEventView& operator=(const TEventView&) = delete;
+
+  void SetObserver(TEventViewObserver* observer) { FObserver = observer; }
+  // The filter window's filter while it exists; nullptr returns to the settings and the
+  // fallback bounds.
+  void SetFilterWindow(const TViewFilter* filter) { FFilterWindow = filter; }
+  const TViewFilter& Filter() const;
+  TDateTime FallbackFrom() const { return FFallback.From; }
+  TDateTime FallbackTo() const { return FFallback.To; }
+
+  // ---- the log ----
+  // Reads the log whole and shows it. Loading the current file again (a reload) keeps collapsed
+  // groups and the selection and collapses every session but the last; loading the settings' last
+  // log as the first file restores its collapsed groups. Either only when the first record's tick
+  // count shows it is the same log.
+  TLoadResult Load(const std::string& fileName);
+  const std::string& CurrentFile() const { return FCurrentFile; }
+  // Zero while not watched (no file, or a damaged one).
+  const TFileStamp& FileStamp() const { return FFileStamp; }
+  // Whether a watched file now differs from its stamp.
+  bool CurrentFileChanged() const;
+
+  const TEventList& Records() const { return FRecords; }
+  const TSessionTable& Sessions() const { return FSessions; }
+  const TViewList& View() const { return FView; }
+  int RowCount() const { return FView.Count(); }
+
+  // ---- grouping and filtering ----
+  TGroupEdit Collapse(int row);
+  TGroupEdit Expand(int row);
+  // A click on a group row's image, or Enter: expands a collapsed group, collapses an expanded one.
+  TGroupEdit Toggle(int row);
+  // Rebuilds the visible rows under the filter; collapsed groups stay collapsed. Keeping the
+  // selection moves it with its records.
+  void RebuildView(bool keepSelection);
+
+  // ---- rows ----
+  int SessionOf(int32_t recordIndex) const { return FSessions.SessionOf(recordIndex); }
+  TDateTime TimeOf(int32_t recordIndex) const;
+  // Raises Exception(kVirtualModeCorruptedText) for a row that does not exist.
+  TRowTexts RowTexts(int row) const;
+  TRowLook RowLook(int row) const;
+
+  // ---- selection (one row; -1 for none) ----
+  int Selected() const { return FSelected; }
+  int Focused() const { return FFocused; }
+  // Selects and focuses the row, or clears both for -1.
+  void Select(int row);
+  // The next row below (step 1) or above (step -1) the selected one whose record is of exactly
+  // the selected record's class; -1 when there is none.
+  int FindSameClass(int step) const;
+
+  // ---- texts ----
+  std::string Caption() const { return WindowCaption(FCurrentFile); }
+  std::string CountsText() const;
+  // The focused row's place in its session; empty without one.
+  std::string SessionPositionText() const;
+
+  // Stores the current file, its first record's tick count and its collapsed rows as the
+  // settings' last log (the file itself is written by the caller).
+  void StoreLastLog();
+
+ private:
+  struct TFallbackFilter : TViewFilter {
+    explicit TFallbackFilter(const TOXOptions& settings);
+    bool IsEventShown(std::string_view className) const override;
+    TDateTime FilterFrom() const override { return From; }
+    TDateTime FilterTo() const override { return To; }
+    const TOXOptions& Settings;
+    TDateTime From;
+    TDateTime To;
+  };
+  struct TRestore;
+
+  void ClearAll();
+  void Restore(const TRestore& restore);
+  void CollapseRecord(int32_t recordIndex);
+  std::string TimeText(int32_t recordIndex) const;
+  void CheckRow(int row) const;
+  TEventViewObserver& Observer() const;
+
+  TOXOptions& FSettings;
+  TEventList FRecords;
+  TViewList FView{FRecords};
+  TSessionTable FSessions;
+  std::string FCurrentFile;
+  TFileStamp FFileStamp;
+  TFallbackFilter FFallback;
+  const TViewFilter* FFilterWindow = nullptr;
+  TEventViewObserver* FObserver = nullptr;
+  int FSelected = -1;
+  int FFocused = -1;
+};

@@ -1,0 +1,82 @@
+// Collapsing and expanding groups and rebuilding the visible rows under the filter: the visible
+// rows are edited in place, so a change costs the rows it touches.
+
+#include <optional>
+#include <vector>
+
+#include "viewer/core/event_view.h"
+#include "viewer/core/group_bounds.h"
+
+TGroupEdit TEventView::Collapse(int row) {
+  if (!FView.IsRow(row) || FView.Entry(row).State != esExpanded) return TGroupEdit::ceIgnored;
+  const int32_t level = FView.Entry(row).Level;
+  const auto levelAt = [this](int r) { return FView.Entry(r).Level; };
+  int first = row;
+  int last = row;
+  if (row > 0 && levelAt(row - 1) > level) {
+    // The row ends a group: its first row is the nearest row above at the same level.
+    first = row - 1;
+    while (first >= 0 && levelAt(first) > level) --first;
+    if (first < 0 || levelAt(first) < level || FView.Entry(first).State == esPlain) {
+      return TGroupEdit::ceBeep;
+    }
+  } else {
+    if (row + 1 >= RowCount() || levelAt(row + 1) <= level) return TGroupEdit::ceBeep;
+    const std::optional<int> end = FindGroupEnd(levelAt, row, RowCount(), level);
+    if (!end) return TGroupEdit::ceBeep;
+    last = *end;
+  }
+  FView.Entry(first).State = esCollapsed;
+  Observer().RowsAboutToBeRemoved(first + 1, last);
+  FView.Remove(first + 1, last);
+  Observer().RowsRemoved();
+  Select(first);
+  Observer().RowsChanged(first);
+  return TGroupEdit::ceChanged;
+}
+
+TGroupEdit TEventView::Expand(int row) {
+  if (!FView.IsRow(row) || FView.Entry(row).State != esCollapsed) return TGroupEdit::ceIgnored;
+  const int32_t first = FView[row];
+  const int32_t level = FView.Entry(row).Level;
+  const int count = static_cast<int>(FRecords.size());
+  const auto levelAt = [this](int index) { return FRecords[static_cast<size_t>(index)].Level; };
+  if (first + 1 >= count || levelAt(first + 1) < level) return TGroupEdit::ceBeep;
+  const std::optional<int> end = FindGroupEnd(levelAt, first, count, level);
+  if (!end) return TGroupEdit::ceBeep;
+
+  FView.Entry(row).State = esExpanded;
+  std::vector<int32_t> shown;
+  TVisibilityWalk walk(FRecords, FSessions, Filter(), first + 1);
+  for (int32_t index = first + 1; index <= *end; ++index) {
+    if (walk.Shown(index)) shown.push_back(index);
+  }
+  if (!shown.empty()) {
+    Observer().RowsAboutToBeInserted(row + 1, row + static_cast<int>(shown.size()));
+    FView.Insert(row + 1, shown);
+    Observer().RowsInserted();
+  }
+  Select(row);
+  Observer().RowsChanged(row);
+  return TGroupEdit::ceChanged;
+}
+
+TGroupEdit TEventView::Toggle(int row) {
+  if (!FView.IsRow(row)) return TGroupEdit::ceIgnored;
+  return FView.Entry(row).State == esCollapsed ? Expand(row) : Collapse(row);
+}
+
+void TEventView::RebuildView(bool keepSelection) {
+  const int32_t selected = keepSelection && FView.IsRow(FSelected) ? FView[FSelected] : -1;
+  const int32_t focused = keepSelection && FView.IsRow(FFocused) ? FView[FFocused] : -1;
+  Observer().ViewAboutToBeReset();
+  FView.Clear();
+  TVisibilityWalk walk(FRecords, FSessions, Filter(), 0);
+  for (int32_t index = 0; index < static_cast<int32_t>(FRecords.size()); ++index) {
+    if (walk.Shown(index)) FView.Append(index);
+  }
+  FSelected = selected >= 0 ? FView.PositionOf(selected) : -1;
+  FFocused = focused >= 0 ? FView.PositionOf(focused) : -1;
+  Observer().ViewReset();
+  Observer().SelectionChanged();
+}

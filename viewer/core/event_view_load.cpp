@@ -1,0 +1,99 @@
+// Loading a log into the record list, and restoring the collapsed groups and the selection of
+// the same log shown before (a reload) or at the end of the previous run (from the settings).
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "platform/sysutils.h"
+#include "viewer/core/event_view.h"
+#include "viewer/core/log_loader.h"
+
+struct TEventView::TRestore {
+  enum TKind { rkNothing, rkReload, rkFromSettings };
+  TKind Kind = rkNothing;
+  // The first record's tick count of the log shown before: the new log is the same log when its
+  // first record has the same tick count.
+  std::optional<int32_t> Identity;
+  int Selected = -1;
+  std::vector<uint8_t> States;  // of the log shown before (reload)
+};
+
+void TEventView::ClearAll() {
+  Observer().ViewAboutToBeReset();
+  FView.Clear();
+  FSessions.Clear();
+  FRecords.clear();
+  FSelected = -1;
+  FFocused = -1;
+  Observer().ViewReset();
+  Observer().SelectionChanged();
+}
+
+TLoadResult TEventView::Load(const std::string& fileName) {
+  const std::string name = ExpandFileName(fileName);
+  TLoadResult result;
+  result.FileExists = !name.empty() && FileExists(name);
+  FFileStamp = {};
+
+  TRestore restore;
+  if (!FCurrentFile.empty() && SameText(name, FCurrentFile)) {
+    restore.Kind = TRestore::rkReload;
+    if (!FRecords.empty()) restore.Identity = FRecords.front().Event->TickCount();
+    restore.Selected = FSelected;
+    restore.States.reserve(FRecords.size());
+    for (const TEventEntry& entry : FRecords) restore.States.push_back(entry.State);
+  } else if (FCurrentFile.empty() && !name.empty() && SameText(name, FSettings.LastLog.Filename)) {
+    restore.Kind = TRestore::rkFromSettings;
+    restore.Identity = FSettings.LastLog.TickCount;
+  }
+  ClearAll();
+
+  if (!result.FileExists) {
+    FCurrentFile.clear();
+    result.Outcome = TLoadOutcome::loMissing;
+    return result;
+  }
+  FCurrentFile = name;
+  const TReadResult read = ReadLogFile(name, FRecords, FSessions);
+  if (read.Outcome == TReadOutcome::roNotALog) {
+    FCurrentFile.clear();
+    return {TLoadOutcome::loNotALog, read.Message, true};
+  }
+  RebuildView(false);
+  if (read.Outcome == TReadOutcome::roDamaged) {
+    // The records before the damage are shown; with no stamp the file is not watched.
+    return {TLoadOutcome::loDamaged, read.Message, true};
+  }
+  FFileStamp = TFileStamp::Take(name);
+  if (!FRecords.empty() && restore.Identity == FRecords.front().Event->TickCount()) {
+    Restore(restore);
+  }
+  return result;
+}
+
+void TEventView::CollapseRecord(int32_t recordIndex) {
+  if (recordIndex < 0 || static_cast<size_t>(recordIndex) >= FRecords.size()) return;
+  if (FRecords[static_cast<size_t>(recordIndex)].State != esExpanded) return;
+  const int row = FView.PositionOf(recordIndex);
+  if (row >= 0) Collapse(row);
+}
+
+void TEventView::Restore(const TRestore& restore) {
+  if (restore.Kind == TRestore::rkFromSettings) {
+    const std::vector<int32_t>& collapsed = FSettings.Collapse();
+    for (auto index = collapsed.rbegin(); index != collapsed.rend(); ++index) {
+      CollapseRecord(*index);
+    }
+  } else {
+    const size_t common = std::min(FRecords.size(), restore.States.size());
+    for (size_t i = common; i-- > 0;) {
+      if (restore.States[i] == esCollapsed) CollapseRecord(static_cast<int32_t>(i));
+    }
+  }
+  Select(FView.IsRow(restore.Selected) ? restore.Selected : -1);
+  if (restore.Kind == TRestore::rkReload) {
+    // While the earlier sessions are collapsed, each takes two rows: its start and the separator.
+    for (int session = 0; session + 1 < FSessions.Count(); ++session) Collapse(2 * session);
+  }
+}

@@ -1,0 +1,70 @@
+// Reading every record of a log and grouping the records under sessions and sections.
+
+#include "viewer/core/log_loader.h"
+
+#include "log/builtin_events.h"
+#include "log/log_lifecycle.h"
+
+namespace {
+
+// Appends records in file order, keeping the running level and the session table.
+class TGroupingReader {
+ public:
+  TGroupingReader(TEventList& records, TSessionTable& sessions)
+      : FRecords(records), FSessions(sessions) {}
+
+  void Append(std::unique_ptr<TLogEvent> record) {
+    const bool startSession = IsStartSession(*record);
+    const bool stopSession = IsStopSession(*record);
+    if (record->InheritsFrom(TLeaveSectionEvent::StaticClass()) && FLevel > 1) --FLevel;
+    if (startSession || stopSession) FLevel = 0;
+    const uint8_t state = IsGroupRecord(*record) ? esExpanded : esPlain;
+    const auto index = static_cast<int32_t>(FRecords.size());
+    const TLogEvent& appended =
+        *FRecords.emplace_back(TEventEntry{std::move(record), FLevel, state}).Event;
+    if (startSession) {
+      ++FLevel;
+      FSessions.Add({index, static_cast<const TStartSessionEvent&>(appended).GetBeginTime(),
+                     static_cast<uint32_t>(appended.TickCount())});
+    } else if (appended.InheritsFrom(TEnterSectionEvent::StaticClass())) {
+      ++FLevel;
+    } else if (stopSession) {
+      // Inserted separators are not stamped from the clock.
+      auto separator = std::make_unique<TSeparatorEvent>();
+      separator->SetTickCount(0);
+      FRecords.push_back(TEventEntry{std::move(separator), kInsertedSeparatorLevel, esPlain});
+    }
+  }
+
+ private:
+  TEventList& FRecords;
+  TSessionTable& FSessions;
+  int32_t FLevel = 0;
+};
+
+}  // namespace
+
+std::string NotALogMessage(const std::string& fileName) {
+  return "Could not read \"" + fileName + "\".\rMost likely it is not an event log file.";
+}
+
+TReadResult ReadLogFile(const std::string& fileName, TEventList& records, TSessionTable& sessions) {
+  try {
+    CreateLogStream(fileName, false);
+  } catch (const std::exception&) {
+    return {TReadOutcome::roNotALog, NotALogMessage(fileName)};
+  }
+  TReadResult result;
+  try {
+    TGroupingReader reader(records, sessions);
+    while (std::unique_ptr<TLogEvent> record = LogStream()->ReadEvent()) {
+      reader.Append(std::move(record));
+    }
+  } catch (const std::exception& error) {
+    result = {TReadOutcome::roDamaged, error.what()};
+  }
+  // The sentinel closes the table after damage too, so that every session has an end.
+  sessions.AddSentinel(static_cast<int32_t>(records.size()));
+  CloseLogStream();
+  return result;
+}

@@ -1,0 +1,54 @@
+// Applying the type and time filter and the collapsed groups to the record list.
+
+#include "viewer/core/view_filter.h"
+
+#include <algorithm>
+
+TVisibilityWalk::TVisibilityWalk(const TEventList& records, const TSessionTable& sessions,
+                                 const TViewFilter& filter, int32_t firstIndex)
+    : FRecords(records),
+      FSessions(sessions),
+      FFilter(filter),
+      FFrom(filter.FilterFrom()),
+      FTo(filter.FilterTo()),
+      FSession(sessions.SessionOf(firstIndex)) {}
+
+bool TVisibilityWalk::Shown(int32_t index) {
+  const TEventEntry& entry = FRecords[static_cast<size_t>(index)];
+  if (FSkipping) {
+    // Inside a collapsed group: a row at the group's level is its end marker and stays hidden with
+    // it. A shallower row (a group left open, ended by the end of its session) lies outside the
+    // group and is judged on its own.
+    if (entry.Level > FSkipLevel) return false;
+    FSkipping = false;
+    if (entry.Level == FSkipLevel) return false;
+  }
+  if (!PassesFilter(index)) return false;
+  if (entry.State == esCollapsed) {
+    FSkipping = true;
+    FSkipLevel = entry.Level;
+  }
+  return true;
+}
+
+bool TVisibilityWalk::PassesFilter(int32_t index) {
+  while (FSession + 1 < FSessions.Count() && FSessions[FSession + 1].FirstEntry <= index) {
+    ++FSession;
+  }
+  const TLogEvent& record = *FRecords[static_cast<size_t>(index)].Event;
+  if (!IsClassShown(record)) return false;
+  const TDateTime time =
+      FSession < 0 ? 0
+                   : SessionTime(FSessions[FSession], static_cast<uint32_t>(record.TickCount()));
+  return FFrom < time && time < FTo;
+}
+
+bool TVisibilityWalk::IsClassShown(const TLogEvent& record) {
+  const TLogEventClass* cls = &record.ClassType();
+  const auto known = std::find_if(FClassShown.begin(), FClassShown.end(),
+                                  [cls](const auto& item) { return item.first == cls; });
+  if (known != FClassShown.end()) return known->second;
+  const bool shown = FFilter.IsEventShown(cls->ClassName());
+  FClassShown.emplace_back(cls, shown);
+  return shown;
+}

@@ -2,15 +2,12 @@
 
 #include "log/builtin_events.h"
 
-#include <cxxabi.h>
-
-#include <typeinfo>
-
 #include "log/log_lifecycle.h"
 #include "log/log_stream.h"
 #include "log/log_strings.h"
 #include "platform/datetime.h"
 #include "platform/strtable.h"
+#include "platform/vcl/system.h"
 
 using namespace log_strings;
 
@@ -21,17 +18,6 @@ constexpr TEventUIDefaults kRedBold{0x000000FF, true, false};
 constexpr TEventUIDefaults kGreen{0x00008000, false, false};
 constexpr TEventUIDefaults kMaroon{0x00000080, false, false};
 constexpr TEventUIDefaults kRedItalic{0x000000FF, false, true};
-
-// The class name of an exception: its own for the framework's exceptions, the C++ type otherwise.
-std::string ExceptionClassName(const std::exception& exception) {
-  if (auto* framework = dynamic_cast<const Exception*>(&exception)) return framework->ClassName();
-  const char* mangled = typeid(exception).name();
-  int status = 0;
-  char* demangled = abi::__cxa_demangle(mangled, nullptr, nullptr, &status);
-  std::string name = status == 0 && demangled ? demangled : mangled;
-  std::free(demangled);
-  return name;
-}
 
 std::string ExceptionMessage(const std::exception& exception) {
   if (auto* framework = dynamic_cast<const Exception*>(&exception)) return framework->Message();

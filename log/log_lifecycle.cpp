@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "log/log_strings.h"
+#include "log/packages.h"
 #include "log/proxy_list.h"
 #include "log/tracebook_error.h"
 #include "platform/sysutils.h"
@@ -80,6 +81,7 @@ void InitializeRecordModel() {
 }
 
 void FinalizeRecordModel() {
+  UnloadPackages();
   CloseLogStream();
   DestroyProxyList();
   QVDateTimeFormat().clear();

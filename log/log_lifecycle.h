@@ -6,6 +6,7 @@
 
 #include "log/log_stream.h"
 #include "platform/classes.h"
+#include "platform/vcl/application.h"
 
 // Opens the log and makes it current, closing a log that is still open first. Writing creates a
 // missing file with its signature and appends to an existing log; reading requires the log to
@@ -20,6 +21,10 @@ TFileStream* FileStream();
 
 // The format of session records' date-times: the user's short date and short time formats.
 std::string& QVDateTimeFormat();
+
+// The windowed host's exception handler that was in place before logging started (empty when
+// there was none); LogException passes exceptions on to it.
+TExceptionEventHandler& SavedAppOnException();
 
 // The record model's part of library load and unload.
 void InitializeRecordModel();

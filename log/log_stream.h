@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <string>
@@ -19,9 +20,11 @@
 #include "log/log_event.h"
 #include "platform/classes.h"
 #include "platform/graphics.h"
+#include "platform/win32/win32_types.h"
 
 class TLogEventProxy;
 struct TLogEventProxyClass;
+class TObject;
 
 // The first 11 bytes of every log: 0xFE, "QVLF_1.00", 0xFE.
 inline constexpr uint8_t kLogSignature[11] = {0xFE, 'Q', 'V', 'L', 'F', '_',
@@ -73,6 +76,17 @@ class TLogStream : public TStream {
   void WriteString(std::string_view value);  // cut to 65,535 bytes
   void WritePoolString(std::string_view value);
   void WriteBeginToken();
+
+  // ---- hook calls, handed to every enabled proxy (last registered first) ----
+  virtual void CBTHookProxy(int code, WPARAM wParam, LPARAM lParam);
+  virtual void KeyboardHookProxy(int code, WPARAM wParam, LPARAM lParam);
+  virtual void MouseHookProxy(int code, WPARAM wParam, LPARAM lParam);
+  virtual void CallWndProcHookProxy(int code, WPARAM wParam, LPARAM lParam);
+  virtual void GetMessageHookProxy(int code, WPARAM wParam, LPARAM lParam);
+
+  // The windowed host's exception handler while a log runs: writes the exception record, then
+  // lets the handler that was in place before (or the standard display) deal with it.
+  void LogException(TObject* sender, const std::exception& exception);
 
   // ---- records ----
   // Writes the record (unless its class is switched off) with the pool records it needs, in one

@@ -5,6 +5,7 @@
 #include "log/builtin_events.h"
 #include "log/log_lifecycle.h"
 #include "log/log_stream.h"
+#include "platform/vcl/utility_window.h"
 
 namespace {
 
@@ -45,13 +46,19 @@ const TLogEventClass* FindBuiltinClass(std::string_view name) {
 TProxyList::TProxyList(TLogStream* logStream) : FLogStream(logStream) {}
 
 TProxyList::~TProxyList() {
+  if (FHandle) DeallocateHWnd(FHandle);
   // First to last, as they were registered.
   for (auto& proxy : FProxies) proxy.reset();
 }
 
+HWND TProxyList::GetHandle() {
+  if (!FHandle) FHandle = AllocateHWnd([this](TMessage& message) { WndProc(message); });
+  return FHandle;
+}
+
 int TProxyList::RegisterProxyClass(const TLogEventProxyClass& proxyClass) {
   std::unique_ptr<TLogEventProxy> proxy = proxyClass.Create(FLogStream);
-  proxy->Handle = FHandle;
+  proxy->Handle = GetHandle();
   FProxies.push_back(std::move(proxy));
   RegistryChanged();
   return Count() - 1;
@@ -119,6 +126,30 @@ bool TProxyList::GetEventImageIndex(const TLogEvent& record, int32_t& index) con
     if ((*proxy)->GetEventImageIndex(record, index)) return true;
   }
   return false;
+}
+
+void TProxyList::DispatchHook(THookMethod method, int code, WPARAM wParam, LPARAM lParam) {
+  for (size_t i = FProxies.size(); i-- > 0;) {
+    TLogEventProxy& proxy = *FProxies[i];
+    if (!proxy.Enabled()) continue;
+    try {
+      (proxy.*method)(code, wParam, lParam);
+    } catch (...) {
+      // A proxy that fails must not take the host or the other proxies down with it.
+    }
+  }
+}
+
+void TProxyList::WndProc(TMessage& message) {
+  for (size_t i = FProxies.size(); i-- > 0;) {
+    TLogEventProxy& proxy = *FProxies[i];
+    if (!proxy.Enabled()) continue;
+    try {
+      proxy.WndProc(message);
+    } catch (...) {
+      // As for hook calls: contained here.
+    }
+  }
 }
 
 TProxyList& ProxyList() {

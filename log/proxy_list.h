@@ -26,7 +26,9 @@ class TProxyList {
   int Count() const { return static_cast<int>(FProxies.size()); }
   TLogEventProxy& GetProxy(int index) const { return *FProxies.at(static_cast<size_t>(index)); }
   TLogStream* LogStream() const { return FLogStream; }
-  HWND Handle() const { return FHandle; }
+  // The hidden window shared by all proxies, created on first use: every message posted or sent
+  // to it reaches every enabled proxy's WndProc.
+  HWND GetHandle();
 
   // Creates one proxy of the class with the current log stream and appends it; returns its index.
   int RegisterProxyClass(const TLogEventProxyClass& proxyClass);
@@ -47,6 +49,13 @@ class TProxyList {
   void EnableEvent(std::string_view name, bool enable);
   void AddEventImages(TCustomImageList& images);
   bool GetEventImageIndex(const TLogEvent& record, int32_t& index) const;
+
+  // Hands a hook call to every enabled proxy, last registered first. A failure of one proxy is
+  // contained there: the others still see the call and the host goes on.
+  using THookMethod = void (TLogEventProxy::*)(int code, WPARAM wParam, LPARAM lParam);
+  void DispatchHook(THookMethod method, int code, WPARAM wParam, LPARAM lParam);
+  // The hidden window's procedure: the message goes to every enabled proxy.
+  void WndProc(TMessage& message);
 
  private:
   std::vector<std::unique_ptr<TLogEventProxy>> FProxies;

@@ -66,7 +66,11 @@ std::string FileNameOf(const std::string& path) {
 
 }  // namespace
 
-DWORD GetCurrentThreadId() { return static_cast<DWORD>(gettid()); }
+DWORD GetCurrentThreadId() {
+  // Asked on every hook call and message: remembered per thread instead of a system call each time.
+  thread_local const DWORD id = static_cast<DWORD>(gettid());
+  return id;
+}
 
 HINSTANCE ModuleOfAddress(const void* address) {
   Dl_info info{};

@@ -39,6 +39,7 @@ demo: build
 
 bench: build
 	$(BUILD_DIR)/bench/bench_log
+	$(BUILD_DIR)/bench/bench_viewer
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

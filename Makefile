@@ -34,7 +34,7 @@ test: build
 
 demo: build
 	rm -f $(BUILD_DIR)/demo.evt
-	$(BUILD_DIR)/tools/evtsample $(BUILD_DIR)/demo.evt
+	$(BUILD_DIR)/tools/qvhost --log $(BUILD_DIR)/demo.evt examples/orders.dfm examples/orders.script
 	$(BUILD_DIR)/tools/evtdump --props $(BUILD_DIR)/demo.evt
 
 bench: build

@@ -3,6 +3,7 @@
 // is unloaded, whatever order the linker chose for their files.
 
 #include "capture/engine.h"
+#include "capture/tracebook_component.h"
 #include "log/log_lifecycle.h"
 
 namespace {
@@ -10,9 +11,11 @@ namespace {
 __attribute__((constructor)) void LoadLibrary() {
   InitializeRecordModel();
   InitializeEngine();
+  RegisterTracebookComponent();
 }
 
 __attribute__((destructor)) void UnloadLibrary() {
+  UnregisterTracebookComponent();
   FinalizeEngine();
   FinalizeRecordModel();
 }

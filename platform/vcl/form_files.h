@@ -14,7 +14,12 @@
 // resolves references to components by name once the whole text is read, and then calls Loaded on
 // every component in the order they were created. A malformed text raises EParserError with the
 // source name, the line and what is wrong; nothing read is kept then.
+//
+// A host may adjust what was read before Loaded runs (a log file name given on its command line,
+// say): `beforeLoaded` is called for every component, in creation order, once the whole text is
+// read and its references are resolved.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,10 +27,14 @@
 
 class TComponent;
 
+using TBeforeLoaded = std::function<void(TComponent& component)>;
+
 std::vector<std::unique_ptr<TComponent>> ReadComponentsText(std::string_view text,
-                                                            const std::string& sourceName = {});
+                                                            const std::string& sourceName = {},
+                                                            const TBeforeLoaded& beforeLoaded = {});
 // Raises EFOpenError when the file cannot be read; errors in it name the file.
-std::vector<std::unique_ptr<TComponent>> ReadComponentsFile(const std::string& fileName);
+std::vector<std::unique_ptr<TComponent>> ReadComponentsFile(const std::string& fileName,
+                                                            const TBeforeLoaded& beforeLoaded = {});
 
 // The component, its stored properties and its children, as text that reads back into the same.
 std::string WriteComponentText(const TComponent& root);

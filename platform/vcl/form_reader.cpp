@@ -25,7 +25,7 @@ struct TFixup {
 class TFormReader {
  public:
   TFormReader(std::string_view text, const std::string& sourceName) : FLexer(text, sourceName) {}
-  std::vector<std::unique_ptr<TComponent>> ReadAll();
+  std::vector<std::unique_ptr<TComponent>> ReadAll(const TBeforeLoaded& beforeLoaded);
 
  private:
   void ReadObject(TComponent* root, TComponent* parent);
@@ -49,10 +49,12 @@ class TFormReader {
   std::vector<TFixup> FFixups;
 };
 
-std::vector<std::unique_ptr<TComponent>> TFormReader::ReadAll() {
+std::vector<std::unique_ptr<TComponent>> TFormReader::ReadAll(const TBeforeLoaded& beforeLoaded) {
   if (FLexer.Current().Kind == TTokenKind::End) FLexer.Error("No object in the text");
   while (FLexer.Current().Kind != TTokenKind::End) ReadObject(nullptr, nullptr);
   ResolveFixups();
+  if (beforeLoaded)
+    for (TComponent* component : FCreated) beforeLoaded(*component);
   for (TComponent* component : FCreated) component->EndLoading();
   for (TComponent* component : FCreated) component->Loaded();
   return std::move(FRoots);
@@ -270,14 +272,17 @@ void TFormReader::ResolveFixups() {
 }  // namespace
 
 std::vector<std::unique_ptr<TComponent>> ReadComponentsText(std::string_view text,
-                                                            const std::string& sourceName) {
-  return TFormReader(text, sourceName).ReadAll();
+                                                            const std::string& sourceName,
+                                                            const TBeforeLoaded& beforeLoaded) {
+  return TFormReader(text, sourceName).ReadAll(beforeLoaded);
 }
 
-std::vector<std::unique_ptr<TComponent>> ReadComponentsFile(const std::string& fileName) {
+std::vector<std::unique_ptr<TComponent>> ReadComponentsFile(const std::string& fileName,
+                                                            const TBeforeLoaded& beforeLoaded) {
   TMemoryStream stream;
   stream.LoadFromFile(fileName);
   const auto& bytes = stream.Bytes();
   return ReadComponentsText(
-      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), fileName);
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), fileName,
+      beforeLoaded);
 }

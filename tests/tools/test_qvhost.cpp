@@ -1,0 +1,134 @@
+// qvhost run as a developer runs it: a form file with the log component and a session script give
+// a log; malformed files and commands that cannot run stop it with the place and the reason.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include "log/builtin_events.h"
+#include "tests/support/capture_fixture.h"
+
+namespace {
+
+struct TRun {
+  int ExitCode;
+  std::string Err;
+};
+
+constexpr char kForm[] =
+    "object MainForm: TForm\n"
+    "  Caption = 'Orders'\n"
+    "  Width = 420\n"
+    "  Height = 300\n"
+    "  object Tracebook1: TKDTracebook\n"
+    "    ApplicationID = 'Orders'\n"
+    "    Filename = 'never-used.evt'\n"
+    "  end\n"
+    "  object Panel1: TWinControl\n"
+    "    Width = 200\n"
+    "    Height = 120\n"
+    "  end\n"
+    "end\n";
+
+class Qvhost : public ::testing::Test {
+ protected:
+  // Runs qvhost on the form text and script text given, logging into the scratch folder.
+  TRun Run(const std::string& form, const std::string& script) {
+    WriteTextFile(Dir.File("form.dfm"), form);
+    WriteTextFile(Dir.File("session.script"), script);
+    const std::string err = Dir.File("err.txt");
+    const std::string command = std::string(QVHOST_PATH) + " --log " + LogFile() + " " +
+                                Dir.File("form.dfm") + " " + Dir.File("session.script") +
+                                " >/dev/null 2>" + err;
+    const int status = std::system(command.c_str());
+    return {WEXITSTATUS(status), ReadTextFile(err)};
+  }
+  std::string LogFile() const { return Dir.File("session.evt"); }
+
+  ScratchDir Dir;
+};
+
+TEST_F(Qvhost, ASessionIsLoggedFromStartToEnd) {
+  const TRun run = Run(kForm,
+                       "# markers around a click\n"
+                       "enter \"Order\"\n"
+                       "click MainForm.Panel1 5 5\n"
+                       "message \"saved \\\"A-1\\\"\"\n"
+                       "separator\n"
+                       "wait 250\n"
+                       "raise EInOutError \"Disk full\" 112\n"
+                       "leave \"Order\"\n");
+  EXPECT_EQ(run.ExitCode, 0) << run.Err;
+  const TRecords records = ReadLogFile(LogFile());
+  std::vector<std::string> names = ClassNames(records);
+  std::erase_if(names, [](const std::string& name) { return name == "TMouseClickEvent"; });
+  EXPECT_EQ(names,
+            (std::vector<std::string>{"TStartSessionEvent", "TEnterSectionEvent",
+                                      "TUserMessageEvent", "TSeparatorEvent", "TExceptionEvent",
+                                      "TLeaveSectionEvent", "TStopSessionEvent"}));
+  EXPECT_EQ(dynamic_cast<TStartSessionEvent&>(*records.front()).Identifier(), "Orders");
+  EXPECT_EQ(records[2]->AsString(), "saved \"A-1\"");
+  // The clock moves only by the script's waits.
+  EXPECT_EQ(records.back()->TickCount() - records.front()->TickCount(), 250u);
+}
+
+TEST_F(Qvhost, StopAndStartAreTheComponentsAndItsMistakesGoToTheApplication) {
+  const TRun run = Run(kForm, "stop\nmessage \"lost\"\nstart\nstart\n");
+  EXPECT_EQ(run.ExitCode, 0) << run.Err;
+  // The message without a log and the second start are the host code's failures: shown, not
+  // fatal, and the second one logged.
+  EXPECT_NE(run.Err.find("Tracebook is not open."), std::string::npos);
+  EXPECT_EQ(
+      ClassNames(ReadLogFile(LogFile())),
+      (std::vector<std::string>{"TStartSessionEvent", "TStopSessionEvent", "TStartSessionEvent",
+                                "TExceptionEvent", "TStopSessionEvent"}));
+}
+
+TEST_F(Qvhost, MalformedFormFilesNameTheFileAndLine) {
+  TRun run = Run("object MainForm: TForm\n  Colour = 3\nend\n", "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_NE(run.Err.find("form.dfm(2): Unknown property Colour of TForm"), std::string::npos)
+      << run.Err;
+
+  run = Run("object Tracebook1: TKDTracebook\nend\n", "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_NE(run.Err.find("is not a form"), std::string::npos) << run.Err;
+  EXPECT_FALSE(FileExists(LogFile()));
+}
+
+TEST_F(Qvhost, MalformedScriptsStopBeforeAnythingRuns) {
+  for (const auto& [script, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"separator\nclick\n", "session.script(2): wrong number of arguments"},
+           {"\n\nfly MainForm\n", "session.script(3): unknown command fly"},
+           {"key Ctrl+Q Hyper+X\n", "session.script(1): unknown key Hyper+X"},
+           {"type MainForm \"a\xe9\"\n", "session.script(1): cannot type the character"},
+           {"message \"open\n", "session.script(1): unterminated text"},
+           {"click MainForm x 3\n", "session.script(1): a number expected, found x"},
+           {"raise EBogus \"x\"\n", "session.script(1): unknown exception class EBogus"},
+       }) {
+    const TRun run = Run(kForm, script);
+    EXPECT_NE(run.ExitCode, 0) << script;
+    EXPECT_NE(run.Err.find(reason), std::string::npos) << run.Err;
+    EXPECT_FALSE(FileExists(LogFile())) << script;
+  }
+}
+
+TEST_F(Qvhost, ACommandThatCannotRunEndsTheSessionProperly) {
+  for (const auto& [script, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"separator\nclick MainForm.Panel1.OKBtn\n",
+            "session.script(2): MainForm.Panel1 has no component OKBtn"},
+           {"click OtherForm\n", "session.script(1): Unknown form OtherForm"},
+           {"move MainForm.Panel1 0 0 10 10\n", "session.script(1): MainForm.Panel1 is not a form"},
+           {"set MainForm Colour 3\n", "session.script(1): Unknown property Colour of TForm"},
+       }) {
+    std::remove(LogFile().c_str());
+    const TRun run = Run(kForm, script);
+    EXPECT_NE(run.ExitCode, 0) << script;
+    EXPECT_NE(run.Err.find(reason), std::string::npos) << run.Err;
+    const TRecords records = ReadLogFile(LogFile());
+    ASSERT_FALSE(records.empty());
+    EXPECT_EQ(records.back()->ClassName(), "TStopSessionEvent");
+  }
+}
+
+}  // namespace

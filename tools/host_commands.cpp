@@ -1,0 +1,247 @@
+// The session-script commands.
+
+#include "tools/host_commands.h"
+
+#include <utility>
+
+#include "capture/tracebook_component.h"
+#include "platform/mmsystem.h"
+#include "platform/vcl/errors.h"
+#include "platform/vcl/forms.h"
+#include "platform/vcl/utility_window.h"
+#include "platform/win32/input.h"
+#include "tools/host_keys.h"
+#include "tools/host_properties.h"
+
+namespace {
+
+constexpr UINT kRunHandler = WM_USER + 1;
+
+using TCommandMethod = void (THostCommands::*)(const TScriptCommand&);
+
+struct TCommandEntry {
+  std::string_view Name;
+  TCommandMethod Method;
+};
+
+std::exception_ptr MakeException(const std::string& className, const std::string& message,
+                                 int32_t code) {
+  if (className == "EInOutError") return std::make_exception_ptr(EInOutError(message, code));
+  if (className == "EWin32Error") return std::make_exception_ptr(EWin32Error(message, code));
+  if (className == "EOleSysError") return std::make_exception_ptr(EOleSysError(message, code));
+  if (className == "EOleException")
+    return std::make_exception_ptr(EOleException(message, code, ""));
+  return std::make_exception_ptr(Exception(message));
+}
+
+int Number(const TScriptArg& arg) { return StrToInt(arg.Text); }
+
+void Stroke(const TKeyStroke& stroke) {
+  SimulateKeyStroke(stroke.Key, stroke.Shift, stroke.Ctrl, stroke.Alt);
+  Application().ProcessMessages();
+}
+
+}  // namespace
+
+THostCommands::THostCommands(const std::vector<std::unique_ptr<TComponent>>& roots,
+                             std::string scriptName)
+    : FRoots(roots), FScriptName(std::move(scriptName)) {
+  FHandlerWindow = AllocateHWnd([this](TMessage& message) {
+    if (message.Msg != kRunHandler || FPendingHandlers.empty()) return;
+    std::function<void()> code = std::move(FPendingHandlers.front());
+    FPendingHandlers.pop_front();
+    code();
+  });
+}
+
+THostCommands::~THostCommands() { DeallocateHWnd(FHandlerWindow); }
+
+void THostCommands::Run(const TScriptCommand& command) {
+  static constexpr TCommandEntry kCommands[] = {
+      {"click", &THostCommands::Click},
+      {"rclick", &THostCommands::Click},
+      {"dblclick", &THostCommands::Click},
+      {"press", &THostCommands::Press},
+      {"release", &THostCommands::Press},
+      {"focus", &THostCommands::Focus},
+      {"type", &THostCommands::Type},
+      {"key", &THostCommands::Key},
+      {"menu", &THostCommands::NotSupportedYet},
+      {"popup", &THostCommands::NotSupportedYet},
+      {"select", &THostCommands::NotSupportedYet},
+      {"scroll", &THostCommands::NotSupportedYet},
+      {"move", &THostCommands::Move},
+      {"maximize", &THostCommands::Frame},
+      {"minimize", &THostCommands::Frame},
+      {"restore", &THostCommands::Frame},
+      {"activate", &THostCommands::Frame},
+      {"set", &THostCommands::Set},
+      {"raise", &THostCommands::Raise},
+      {"message", &THostCommands::Marker},
+      {"enter", &THostCommands::Marker},
+      {"leave", &THostCommands::Marker},
+      {"separator", &THostCommands::Marker},
+      {"start", &THostCommands::StartStop},
+      {"stop", &THostCommands::StartStop},
+      {"wait", &THostCommands::Wait},
+  };
+  try {
+    for (const TCommandEntry& entry : kCommands)
+      if (entry.Name == command.Name) (this->*entry.Method)(command);
+    Application().ProcessMessages();
+  } catch (const std::exception& e) {
+    throw EParserError(FScriptName, command.Line, e.what());
+  }
+}
+
+// ---- paths --------------------------------------------------------------------------------------
+
+// Each name after the first is a component of the top-level object that lies inside the one
+// before it: a control's parent, or the top-level object for components without a parent.
+TComponent& THostCommands::ComponentAt(const std::string& path) const {
+  size_t end = path.find('.');
+  const std::string first = path.substr(0, end);
+  TComponent* current = nullptr;
+  for (const auto& root : FRoots)
+    if (!first.empty() && SameText(root->Name(), first)) current = root.get();
+  if (!current) throw Exception("Unknown form " + first);
+  TComponent& root = *current;
+  while (end != std::string::npos) {
+    const size_t start = end + 1;
+    end = path.find('.', start);
+    const std::string name = path.substr(start, end == std::string::npos ? end : end - start);
+    TComponent* next = name.empty() ? nullptr : root.FindComponent(name);
+    TComponent* container = next && next->HasParent() ? next->GetParentComponent() : &root;
+    if (!next || container != current)
+      throw Exception(Format("%s has no component %s", path.substr(0, start - 1), name));
+    current = next;
+  }
+  return *current;
+}
+
+TControl& THostCommands::ControlAt(const std::string& path) const {
+  auto* control = dynamic_cast<TControl*>(&ComponentAt(path));
+  if (!control) throw Exception(path + " is not a control");
+  return *control;
+}
+
+TCustomForm& THostCommands::FormAt(const std::string& path) const {
+  auto* form = dynamic_cast<TCustomForm*>(&ComponentAt(path));
+  if (!form) throw Exception(path + " is not a form");
+  return *form;
+}
+
+TKDTracebook& THostCommands::Tracebook() const {
+  for (const auto& root : FRoots) {
+    if (auto* tracebook = dynamic_cast<TKDTracebook*>(root.get())) return *tracebook;
+    for (int i = 0; i < root->ComponentCount(); ++i)
+      if (auto* tracebook = dynamic_cast<TKDTracebook*>(root->Components(i))) return *tracebook;
+  }
+  throw Exception("The form file has no TKDTracebook");
+}
+
+POINT THostCommands::PointOf(const TScriptCommand& command) const {
+  const TControl& control = ControlAt(command.Args[0].Text);
+  POINT point{control.Width() / 2, control.Height() / 2};
+  if (command.Args.size() == 3) point = {Number(command.Args[1]), Number(command.Args[2])};
+  return control.ClientToScreen(point);
+}
+
+void THostCommands::RunAsEventHandler(std::function<void()> code) {
+  FPendingHandlers.push_back(std::move(code));
+  PostMessageA(FHandlerWindow, kRunHandler, 0, 0);
+}
+
+// ---- the user -----------------------------------------------------------------------------------
+
+void THostCommands::Click(const TScriptCommand& command) {
+  const TMouseButton button =
+      command.Name == "rclick" ? TMouseButton::mbRight : TMouseButton::mbLeft;
+  SimulateClick(button, PointOf(command), command.Name == "dblclick");
+}
+
+void THostCommands::Press(const TScriptCommand& command) {
+  if (command.Name == "press") {
+    SimulateMouseDown(TMouseButton::mbLeft, PointOf(command));
+  } else {
+    SimulateMouseUp(TMouseButton::mbLeft, PointOf(command));
+  }
+}
+
+void THostCommands::Focus(const TScriptCommand& command) {
+  auto* control = dynamic_cast<TWinControl*>(&ControlAt(command.Args[0].Text));
+  if (!control) throw Exception(command.Args[0].Text + " cannot take the focus");
+  control->SetFocus();
+  Application().ProcessMessages();
+}
+
+void THostCommands::Type(const TScriptCommand& command) {
+  Focus(command);
+  for (char c : command.Args[1].Text) Stroke(*KeyForCharacter(c));
+}
+
+void THostCommands::Key(const TScriptCommand& command) {
+  for (const TScriptArg& key : command.Args) Stroke(*ParseKeyName(key.Text));
+}
+
+void THostCommands::NotSupportedYet(const TScriptCommand& command) {
+  throw Exception(command.Name + " is not supported yet");
+}
+
+void THostCommands::Move(const TScriptCommand& command) {
+  const RECT rect{Number(command.Args[1]), Number(command.Args[2]), Number(command.Args[3]),
+                  Number(command.Args[4])};
+  SimulateFrameMoveSize(FormAt(command.Args[0].Text).Handle(), rect);
+}
+
+void THostCommands::Frame(const TScriptCommand& command) {
+  const HWND window = FormAt(command.Args[0].Text).Handle();
+  if (command.Name == "activate") {
+    SimulateFrameActivate(window);
+  } else {
+    SimulateFrameCommand(window, command.Name == "maximize"   ? SC_MAXIMIZE
+                                 : command.Name == "minimize" ? SC_MINIMIZE
+                                                              : SC_RESTORE);
+  }
+}
+
+// ---- the host program's code --------------------------------------------------------------------
+
+void THostCommands::Set(const TScriptCommand& command) {
+  RunAsEventHandler(PrepareAssignment(
+      ComponentAt(command.Args[0].Text), command.Args[1].Text, command.Args[2].Text,
+      [this](const std::string& path) -> TComponent& { return ComponentAt(path); }));
+}
+
+void THostCommands::Raise(const TScriptCommand& command) {
+  const int32_t code = command.Args.size() == 3 ? Number(command.Args[2]) : 0;
+  std::exception_ptr exception = MakeException(command.Args[0].Text, command.Args[1].Text, code);
+  RunAsEventHandler([exception] { std::rethrow_exception(exception); });
+}
+
+void THostCommands::Marker(const TScriptCommand& command) {
+  TKDTracebook& tracebook = Tracebook();
+  const std::string text = command.Args.empty() ? std::string() : command.Args[0].Text;
+  if (command.Name == "message") {
+    RunAsEventHandler([&tracebook, text] { tracebook.LogUserMessage(text); });
+  } else if (command.Name == "enter") {
+    RunAsEventHandler([&tracebook, text] { tracebook.EnterSection(text); });
+  } else if (command.Name == "leave") {
+    RunAsEventHandler([&tracebook, text] { tracebook.LeaveSection(text); });
+  } else {
+    RunAsEventHandler([&tracebook] { tracebook.LogSeparator(); });
+  }
+}
+
+void THostCommands::StartStop(const TScriptCommand& command) {
+  TKDTracebook& tracebook = Tracebook();
+  if (command.Name == "start") {
+    RunAsEventHandler([&tracebook] { tracebook.Start(); });
+  } else {
+    RunAsEventHandler([&tracebook] { tracebook.Stop(); });
+  }
+}
+
+void THostCommands::Wait(const TScriptCommand& command) {
+  SetFixedTickCount(timeGetTime() + static_cast<uint32_t>(Number(command.Args[0])));
+}

@@ -1,0 +1,64 @@
+#pragma once
+// The commands of session scripts, run against the forms of a form file: what a user does with
+// the mouse, the keyboard and the window frames through the simulated input, and what the host
+// program's code does (property assignments, exceptions, the log component's calls), run as an
+// event handler would run it, so that its failures travel the application's exception handling.
+// Controls are named by their dotted paths of component names (MainForm.Panel1.OKBtn).
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/win32/windows.h"
+#include "tools/host_script.h"
+
+class TComponent;
+class TControl;
+class TCustomForm;
+class TKDTracebook;
+
+class THostCommands {
+ public:
+  // `roots` are the objects read from the form file; `scriptName` names the script in errors.
+  // The clock must be fixed: waiting advances it.
+  THostCommands(const std::vector<std::unique_ptr<TComponent>>& roots, std::string scriptName);
+  ~THostCommands();
+  THostCommands(const THostCommands&) = delete;
+  THostCommands& operator=(const THostCommands&) = delete;
+
+  // Runs one command and then every message pending after it. A command that cannot run (an
+  // unknown path, a property the control lacks) raises EParserError with the script's name, the
+  // command's line and the reason.
+  void Run(const TScriptCommand& command);
+
+ private:
+  void Click(const TScriptCommand& command);
+  void Press(const TScriptCommand& command);
+  void Focus(const TScriptCommand& command);
+  void Type(const TScriptCommand& command);
+  void Key(const TScriptCommand& command);
+  void NotSupportedYet(const TScriptCommand& command);
+  void Move(const TScriptCommand& command);
+  void Frame(const TScriptCommand& command);
+  void Set(const TScriptCommand& command);
+  void Raise(const TScriptCommand& command);
+  void Marker(const TScriptCommand& command);
+  void StartStop(const TScriptCommand& command);
+  void Wait(const TScriptCommand& command);
+
+  TComponent& ComponentAt(const std::string& path) const;
+  TControl& ControlAt(const std::string& path) const;
+  TCustomForm& FormAt(const std::string& path) const;
+  TKDTracebook& Tracebook() const;
+  // The screen point of the command's X Y in the control's client area, or of its centre.
+  POINT PointOf(const TScriptCommand& command) const;
+  // Runs `code` as an event handler of the host: from the message loop, by a posted message.
+  void RunAsEventHandler(std::function<void()> code);
+
+  const std::vector<std::unique_ptr<TComponent>>& FRoots;
+  std::string FScriptName;
+  HWND FHandlerWindow;
+  std::deque<std::function<void()>> FPendingHandlers;
+};

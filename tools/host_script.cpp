@@ -1,0 +1,165 @@
+// Splitting script lines into words and texts, and checking them against the command forms.
+
+#include "tools/host_script.h"
+
+#include <optional>
+
+#include "platform/vcl/errors.h"
+#include "tools/host_keys.h"
+
+namespace {
+
+// What an argument must be: w a word (a path, a name), t a quoted text, T a quoted text that the
+// keyboard can type, i an integer, n a non-negative integer, k a key name, e an exception class,
+// v any value.
+struct TCommandForm {
+  std::string_view Name;
+  std::string_view Required;
+  std::string_view Optional;  // all or none of these may follow
+  bool RepeatLast;            // the last required argument may be repeated
+  std::string_view Usage;
+};
+
+constexpr TCommandForm kForms[] = {
+    {"click", "w", "ii", false, "click PATH [X Y]"},
+    {"rclick", "w", "ii", false, "rclick PATH [X Y]"},
+    {"dblclick", "w", "ii", false, "dblclick PATH [X Y]"},
+    {"press", "w", "ii", false, "press PATH [X Y]"},
+    {"release", "w", "ii", false, "release PATH [X Y]"},
+    {"focus", "w", "", false, "focus PATH"},
+    {"type", "wT", "", false, "type PATH \"TEXT\""},
+    {"key", "k", "", true, "key KEY ..."},
+    {"menu", "wt", "", false, "menu FORM \"CAPTIONS\""},
+    {"popup", "wt", "", false, "popup PATH \"CAPTIONS\""},
+    {"select", "wv", "", false, "select PATH ITEM"},
+    {"scroll", "wi", "", false, "scroll PATH POS"},
+    {"move", "wiiii", "", false, "move FORM L T R B"},
+    {"maximize", "w", "", false, "maximize FORM"},
+    {"minimize", "w", "", false, "minimize FORM"},
+    {"restore", "w", "", false, "restore FORM"},
+    {"activate", "w", "", false, "activate FORM"},
+    {"set", "wwv", "", false, "set PATH PROPERTY VALUE"},
+    {"raise", "et", "i", false, "raise CLASS \"MESSAGE\" [CODE]"},
+    {"message", "t", "", false, "message \"TEXT\""},
+    {"enter", "t", "", false, "enter \"NAME\""},
+    {"leave", "t", "", false, "leave \"NAME\""},
+    {"separator", "", "", false, "separator"},
+    {"start", "", "", false, "start"},
+    {"stop", "", "", false, "stop"},
+    {"wait", "n", "", false, "wait MS"},
+};
+
+constexpr std::string_view kExceptionClasses[] = {"Exception", "EInOutError", "EWin32Error",
+                                                  "EOleSysError", "EOleException"};
+
+bool IsInteger(const std::string& text, bool allowNegative) {
+  size_t start = allowNegative && text.size() > 1 && text[0] == '-' ? 1 : 0;
+  return text.size() > start && text.size() - start <= 9 &&
+         text.find_first_not_of("0123456789", start) == std::string::npos;
+}
+
+// Why `arg` cannot be an argument of kind `kind`, or nullopt when it can.
+std::optional<std::string> Mismatch(char kind, const TScriptArg& arg) {
+  const bool word = !arg.Quoted;
+  switch (kind) {
+    case 'w':
+      if (!word) return "a name expected, found a text";
+      break;
+    case 't':
+      if (word) return "a text in double quotes expected, found " + arg.Text;
+      break;
+    case 'T':
+      if (word) return "a text in double quotes expected, found " + arg.Text;
+      for (char c : arg.Text)
+        if (!KeyForCharacter(c)) return "cannot type the character '" + std::string(1, c) + "'";
+      break;
+    case 'i':
+    case 'n':
+      if (!word || !IsInteger(arg.Text, kind == 'i')) return "a number expected, found " + arg.Text;
+      break;
+    case 'k':
+      if (!word || !ParseKeyName(arg.Text)) return "unknown key " + arg.Text;
+      break;
+    case 'e':
+      for (std::string_view name : kExceptionClasses)
+        if (word && name == arg.Text) return std::nullopt;
+      return "unknown exception class " + arg.Text;
+  }
+  return std::nullopt;
+}
+
+// Splits a line into words and quoted texts, up to a "#" that begins a word.
+std::vector<TScriptArg> SplitLine(std::string_view line, const std::string& sourceName,
+                                  int lineNumber) {
+  std::vector<TScriptArg> words;
+  size_t i = 0;
+  for (;;) {
+    while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+    if (i == line.size() || line[i] == '#') return words;
+    TScriptArg word;
+    if (line[i] == '"') {
+      word.Quoted = true;
+      for (++i;; ++i) {
+        if (i == line.size()) throw EParserError(sourceName, lineNumber, "unterminated text");
+        if (line[i] == '"') break;
+        if (line[i] == '\\' && i + 1 < line.size()) {
+          ++i;
+          word.Text += line[i] == 'n' ? '\n' : line[i];
+          continue;
+        }
+        word.Text += line[i];
+      }
+      ++i;
+    } else {
+      while (i < line.size() && line[i] != ' ' && line[i] != '\t' && line[i] != '\r')
+        word.Text += line[i++];
+    }
+    words.push_back(std::move(word));
+  }
+}
+
+void CheckArguments(const TCommandForm& form, const TScriptCommand& command,
+                    const std::string& sourceName) {
+  const size_t count = command.Args.size();
+  const size_t required = form.Required.size();
+  const bool countFits =
+      form.RepeatLast ? count >= required
+                      : count == required ||
+                            (!form.Optional.empty() && count == required + form.Optional.size());
+  auto fail = [&](const std::string& reason) {
+    throw EParserError(sourceName, command.Line,
+                       reason + " (usage: " + std::string(form.Usage) + ")");
+  };
+  if (!countFits) fail("wrong number of arguments");
+  for (size_t i = 0; i < count; ++i) {
+    const char kind = i < required      ? form.Required[i]
+                      : form.RepeatLast ? form.Required.back()
+                                        : form.Optional[i - required];
+    if (auto reason = Mismatch(kind, command.Args[i])) fail(*reason);
+  }
+}
+
+}  // namespace
+
+std::vector<TScriptCommand> ParseScript(std::string_view text, const std::string& sourceName) {
+  std::vector<TScriptCommand> commands;
+  int lineNumber = 0;
+  while (!text.empty()) {
+    ++lineNumber;
+    const size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+
+    std::vector<TScriptArg> words = SplitLine(line, sourceName, lineNumber);
+    if (words.empty()) continue;
+    if (words[0].Quoted) throw EParserError(sourceName, lineNumber, "command expected");
+    const TCommandForm* form = nullptr;
+    for (const TCommandForm& candidate : kForms)
+      if (candidate.Name == words[0].Text) form = &candidate;
+    if (!form) throw EParserError(sourceName, lineNumber, "unknown command " + words[0].Text);
+    TScriptCommand command{lineNumber, std::string(form->Name), {words.begin() + 1, words.end()}};
+    CheckArguments(*form, command, sourceName);
+    commands.push_back(std::move(command));
+  }
+  return commands;
+}

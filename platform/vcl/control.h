@@ -42,7 +42,7 @@ class TControl : public TComponent {
   virtual void SetVisible(bool value);
 
   TComponent* Action() const { return FAction; }
-  void SetAction(TComponent* value);
+  virtual void SetAction(TComponent* value);
   TComponent* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TComponent* value);
 

@@ -4,6 +4,7 @@
 
 #include "platform/vcl/application.h"
 #include "platform/vcl/errors.h"
+#include "platform/vcl/menus.h"
 #include "platform/vcl/screen.h"
 
 namespace {
@@ -30,6 +31,7 @@ const TComponentClass& TCustomForm::StaticClass() {
       Published<&TControl::Caption, &TControl::SetCaption>("Caption"),
       Published<&TControl::Visible, &TControl::SetVisible>("Visible", {.Default = false}),
       Published<&TCustomForm::ActiveControl, &TCustomForm::SetActiveControl>("ActiveControl"),
+      Published<&TCustomForm::Menu, &TCustomForm::SetMenu>("Menu"),
       Published<&TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle>(
           "BorderStyle", {.ValueNames = kBorderStyleNames, .Default = bsSizeable}),
       Published<&TCustomForm::WindowState, &TCustomForm::SetWindowState>(
@@ -62,6 +64,18 @@ TCustomForm::~TCustomForm() { Screen().RemoveForm(this); }
 void TCustomForm::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.Style &= ~WS_VISIBLE;  // shown by SetVisible, in its window state
+}
+
+void TCustomForm::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (FMenu) ::SetMenu(Handle(), FMenu->Handle());
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+  if (FMenu) FMenu->RemoveFreeNotification(this);
+  FMenu = menu;
+  if (menu) menu->FreeNotification(this);
+  if (HandleAllocated()) ::SetMenu(Handle(), menu ? menu->Handle() : 0);
 }
 
 void TCustomForm::SetVisible(bool value) {
@@ -127,7 +141,9 @@ void TCustomForm::DefocusControl(const TControl* control) {
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
-  if (operation == opRemove && component == FActiveControl) FActiveControl = nullptr;
+  if (operation != opRemove) return;
+  if (component == FActiveControl) FActiveControl = nullptr;
+  if (component == FMenu) SetMenu(nullptr);
 }
 
 void TCustomForm::WndProc(TMessage& message) {
@@ -142,6 +158,15 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_CLOSE:
       Close();
       return;
+    case WM_COMMAND:
+      // A command of the menu bar (no control in lParam, 0 in the high word) clicks its item.
+      if (message.LParam == 0 && HIWORD(message.WParam) == 0 && FMenu &&
+          FMenu->DispatchCommand(LOWORD(message.WParam)))
+        return;
+      break;
+    case WM_INITMENUPOPUP:
+      if (FMenu && FMenu->DispatchPopup(static_cast<HMENU>(message.WParam))) return;
+      break;
   }
   TWinControl::WndProc(message);
 }

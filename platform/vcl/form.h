@@ -4,6 +4,8 @@
 
 #include "platform/vcl/win_control.h"
 
+class TMainMenu;
+
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 
@@ -27,6 +29,10 @@ class TCustomForm : public TWinControl {
   // Forgets the active control when it is `control` or lies inside it.
   void DefocusControl(const TControl* control);
 
+  // The menu bar: its commands and popup notifications come to the form, which clicks the items.
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* menu);
+
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TFormBorderStyle value) { FBorderStyle = value; }
   TWindowState WindowState() const;
@@ -38,6 +44,7 @@ class TCustomForm : public TWinControl {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void CreateWnd() override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
@@ -45,6 +52,7 @@ class TCustomForm : public TWinControl {
   void ControlFocused(TWinControl* control) { FActiveControl = control; }
 
   TWinControl* FActiveControl = nullptr;
+  TMainMenu* FMenu = nullptr;
   TFormBorderStyle FBorderStyle = bsSizeable;
   TWindowState FWindowState = wsNormal;
 };

@@ -8,6 +8,8 @@
 #include "platform/vcl/application.h"
 #include "platform/vcl/errors.h"
 #include "platform/vcl/form.h"
+#include "platform/vcl/key_forwarding.h"
+#include "platform/vcl/menus.h"
 
 LRESULT ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -37,6 +39,7 @@ LRESULT ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
   try {
+    if (ForwardKeyMessage(hwnd, msg, wParam, lParam)) return 0;  // the framework used the key
     control->WndProc(message);
   } catch (const std::exception& e) {
     Application().HandleException(control, e);
@@ -275,6 +278,14 @@ bool TWinControl::ForwardMouseToChild(TMessage& message) {
   return true;
 }
 
+// The popup menu of the child without a window under the point, or else this control's own.
+bool TWinControl::ShowPopupAt(POINT screenPoint) {
+  POINT client = screenPoint;
+  if (FHandle) ::ScreenToClient(FHandle, &client);
+  TControl* child = ControlAtPos(client, false);
+  return (child && ShowContextPopup(child, screenPoint)) || ShowContextPopup(this, screenPoint);
+}
+
 void TWinControl::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_MOVE:
@@ -291,8 +302,24 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_VSCROLL:
       if (ReflectToChild(message)) return;
       break;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+    case CN_CHAR:
+    case CN_SYSCHAR:
+      message.Result = HandleForwardedKey(*this, message);
+      return;
+    case CM_DIALOGKEY:
+    case CM_DIALOGCHAR:
+      HandleDialogMessage(*this, message);
+      return;
+    case WM_CONTEXTMENU:
+      if (ShowPopupAt(PointOfLParam(message.LParam))) return;
+      break;
     default:
-      if (IsMouseMessage(message.Msg) && ForwardMouseToChild(message)) return;
+      // A right click still reaches the default handling, which asks for the shortcut menu.
+      if (IsMouseMessage(message.Msg) && ForwardMouseToChild(message) &&
+          message.Msg != WM_RBUTTONUP)
+        return;
   }
   DefaultHandler(message);
 }

@@ -15,6 +15,11 @@ constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+// Key messages the framework forwards to the focused control before it handles them.
+constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
+constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
+constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
+constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
 
 // What CreateParams fills in before the window is created.
 struct TCreateParams {
@@ -66,7 +71,8 @@ class TWinControl : public TControl {
 
   // Default handling: keeps bounds in step with the window, tracks the form's active control,
   // reflects notifications to the child that sent them, hands mouse messages over a child without
-  // a window to that child, and passes everything to DefWindowProcA.
+  // a window to that child, looks for shortcuts in forwarded keys, offers dialog keys and
+  // characters to the children, shows popup menus, and passes everything to DefWindowProcA.
   void WndProc(TMessage& message) override;
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
 
@@ -87,6 +93,7 @@ class TWinControl : public TControl {
   void UpdateBounds();
   bool ReflectToChild(TMessage& message);
   bool ForwardMouseToChild(TMessage& message);
+  bool ShowPopupAt(POINT screenPoint);
   void WindowDestroyed();
 
   HWND FHandle = 0;

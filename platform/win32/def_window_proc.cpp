@@ -64,6 +64,19 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       DestroyWindow(hwnd);
       return 0;
+    case WM_RBUTTONUP: {
+      // A right click asks for the shortcut menu, at the point in screen coordinates.
+      POINT point{static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(lParam))),
+                  static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(lParam)))};
+      ClientToScreen(hwnd, &point);
+      SendMessageA(hwnd, WM_CONTEXTMENU, hwnd,
+                   MAKELPARAM(static_cast<WORD>(point.x), static_cast<WORD>(point.y)));
+      return 0;
+    }
+    case WM_CONTEXTMENU:
+      // A child without a menu of its own lets its parent show one.
+      if (window->parent != 0) SendMessageA(window->parent, msg, wParam, lParam);
+      return 0;
     case WM_MOUSEACTIVATE:
       // A child lets its parent decide first.
       if (window->parent != 0) {

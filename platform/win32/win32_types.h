@@ -17,6 +17,7 @@ using LPARAM = intptr_t;
 using LRESULT = intptr_t;
 using LONG_PTR = intptr_t;
 using ULONG_PTR = uintptr_t;
+using UINT_PTR = uintptr_t;
 using HHOOK = uintptr_t;
 using HINSTANCE = uintptr_t;
 using HMODULE = uintptr_t;

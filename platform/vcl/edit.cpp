@@ -1,0 +1,151 @@
+// Single- and multi-line edits.
+
+#include "platform/vcl/edit.h"
+
+#include <utility>
+
+namespace {
+
+std::string JoinLines(const TStrings& lines) {
+  std::string text;
+  for (int i = 0; i < lines.Count(); ++i) text += (i ? "\r\n" : "") + lines.Get(i);
+  return text;
+}
+
+}  // namespace
+
+// ---- TCustomEdit --------------------------------------------------------------------------------
+
+const TComponentClass& TCustomEdit::StaticClass() {
+  static constexpr TPublishedProperty kProperties[] = {
+      Published<&TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar>("PasswordChar",
+                                                                           {.Default = 0}),
+  };
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TCustomEdit",
+      .Parent = &TStdControl::StaticClass(),
+      .OwnProperties = kProperties,
+  });
+  return cls;
+}
+
+void TCustomEdit::SetPasswordChar(char value) {
+  FPasswordChar = value;
+  if (HandleAllocated()) SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<BYTE>(value), 0);
+}
+
+void TCustomEdit::CreateParams(TCreateParams& params) {
+  TStdControl::CreateParams(params);
+  params.Style |= WS_TABSTOP | (MultiLine() ? ES_MULTILINE : 0) | (FPasswordChar ? ES_PASSWORD : 0);
+}
+
+void TCustomEdit::Typed(char character) {
+  std::string text = Text();
+  if (character == '\b') {
+    if (text.empty()) return;
+    text.pop_back();
+    if (MultiLine() && text.ends_with('\r')) text.pop_back();
+  } else if (character == '\r') {
+    if (!MultiLine()) return;
+    text += "\r\n";
+  } else if (static_cast<unsigned char>(character) >= ' ') {
+    text += character;
+  } else {
+    return;
+  }
+  DefWindowProcA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  TextChanged();
+  NotifyParent(EN_UPDATE);
+  NotifyParent(EN_CHANGE);
+}
+
+void TCustomEdit::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_GETDLGCODE:
+      message.Result =
+          DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | (MultiLine() ? DLGC_WANTALLKEYS : 0);
+      return;
+    case WM_LBUTTONDOWN:
+      if (CanFocus()) SetFocus();
+      return;
+    case WM_CHAR:
+      Typed(static_cast<char>(message.WParam));
+      return;
+    case WM_SETFOCUS:
+      TStdControl::WndProc(message);
+      NotifyParent(EN_SETFOCUS);
+      return;
+    case WM_KILLFOCUS:
+      TStdControl::WndProc(message);
+      NotifyParent(EN_KILLFOCUS);
+      return;
+    case WM_SETTEXT:
+      TStdControl::WndProc(message);
+      TextChanged();
+      // A multi-line edit reports no change of text set by program code.
+      if (!MultiLine()) {
+        NotifyParent(EN_UPDATE);
+        NotifyParent(EN_CHANGE);
+      }
+      return;
+    case EM_GETPASSWORDCHAR:
+      message.Result = static_cast<BYTE>(FPasswordChar);
+      return;
+    case EM_SETPASSWORDCHAR:
+      FPasswordChar = static_cast<char>(message.WParam);
+      return;
+    case CN_COMMAND:
+      if (HIWORD(message.WParam) == EN_CHANGE && OnChange) OnChange(this);
+      return;
+  }
+  TStdControl::WndProc(message);
+}
+
+// ---- TEdit and TMemo ----------------------------------------------------------------------------
+
+const TComponentClass& TEdit::StaticClass() {
+  static constexpr TPublishedProperty kProperties[] = {
+      Published<&TControl::Text, &TControl::SetText>("Text"),
+  };
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TEdit",
+      .Parent = &TCustomEdit::StaticClass(),
+      .OwnProperties = kProperties,
+      .Create = &ConstructComponent<TEdit>,
+  });
+  return cls;
+}
+
+const TComponentClass& TMemo::StaticClass() {
+  static constexpr TPublishedProperty kProperties[] = {
+      Published<&TMemo::Lines>("Lines"),
+  };
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TMemo",
+      .Parent = &TCustomEdit::StaticClass(),
+      .OwnProperties = kProperties,
+      .Create = &ConstructComponent<TMemo>,
+  });
+  return cls;
+}
+
+TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) {
+  FLines.OnChange = [this] {
+    if (FSyncing) return;
+    FSyncing = true;
+    TCustomEdit::DoSetText(JoinLines(FLines));
+    FSyncing = false;
+  };
+}
+
+void TMemo::DoSetText(const std::string& value) {
+  TCustomEdit::DoSetText(value);
+  TextChanged();
+}
+
+void TMemo::TextChanged() {
+  if (FSyncing) return;
+  FSyncing = true;
+  FLines.SetText(Text());
+  FSyncing = false;
+}

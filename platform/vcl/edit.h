@@ -1,0 +1,58 @@
+#pragma once
+// Edits: TEdit holds one line, TMemo several. Typing changes the text and tells the parent
+// EN_UPDATE and then EN_CHANGE; gaining and losing the focus tell it EN_SETFOCUS and
+// EN_KILLFOCUS. An edit wants characters and arrows (WM_GETDLGCODE); a memo wants every key. A
+// password character hides what the edit shows, not what it holds.
+
+#include "platform/vcl/std_control.h"
+
+class TCustomEdit : public TStdControl {
+  COMPONENT_CLASS(TCustomEdit)
+
+ public:
+  using TStdControl::TStdControl;
+
+  char PasswordChar() const { return FPasswordChar; }
+  void SetPasswordChar(char value);
+
+  TNotifyEvent OnChange;
+
+  void WndProc(TMessage& message) override;
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  virtual bool MultiLine() const { return false; }
+  // The text changed in the window, by typing or by WM_SETTEXT.
+  virtual void TextChanged() {}
+
+ private:
+  void Typed(char character);
+
+  char FPasswordChar = '\0';
+};
+
+class TEdit : public TCustomEdit {
+  COMPONENT_CLASS(TEdit)
+
+ public:
+  using TCustomEdit::TCustomEdit;
+};
+
+class TMemo : public TCustomEdit {
+  COMPONENT_CLASS(TMemo)
+
+ public:
+  explicit TMemo(TComponent* owner);
+
+  // The text's lines; changing them changes the text.
+  TStrings* Lines() const { return &FLines; }
+
+ protected:
+  bool MultiLine() const override { return true; }
+  void TextChanged() override;
+  void DoSetText(const std::string& value) override;
+
+ private:
+  mutable TItemStrings FLines;
+  bool FSyncing = false;  // text and lines are being made to agree
+};

@@ -1,0 +1,116 @@
+// Scroll bar geometry and gestures.
+
+#include "platform/vcl/scroll_gesture.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "platform/win32/windows.h"
+
+namespace {
+
+int KeyCode(WPARAM key) {
+  switch (key) {
+    case VK_UP:
+    case VK_LEFT:
+      return SB_LINEUP;
+    case VK_DOWN:
+    case VK_RIGHT:
+      return SB_LINEDOWN;
+    case VK_PRIOR:
+      return SB_PAGEUP;
+    case VK_NEXT:
+      return SB_PAGEDOWN;
+    case VK_HOME:
+      return SB_TOP;
+    case VK_END:
+      return SB_BOTTOM;
+    default:
+      return -1;
+  }
+}
+
+}  // namespace
+
+int TScrollMetrics::ThumbCentre(int position) const {
+  const int travel = std::max(Length - 3 * Thickness, 0);
+  const int range = std::max(Max - Min, 1);
+  const int offset = ((std::clamp(position, Min, Max) - Min) * travel + range / 2) / range;
+  return Thickness + offset + Thickness / 2;
+}
+
+int TScrollMetrics::PositionAt(int along) const {
+  const int travel = std::max(Length - 3 * Thickness, 1);
+  const int offset = along - Thickness - Thickness / 2;
+  const int position = Min + (offset * (Max - Min) + travel / 2) / travel;
+  return std::clamp(position, Min, Max);
+}
+
+int ScrolledPosition(WORD code, int thumbPosition, int position, int smallChange, int largeChange,
+                     int min, int max) {
+  switch (code) {
+    case SB_LINEUP:
+      position -= smallChange;
+      break;
+    case SB_LINEDOWN:
+      position += smallChange;
+      break;
+    case SB_PAGEUP:
+      position -= largeChange;
+      break;
+    case SB_PAGEDOWN:
+      position += largeChange;
+      break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+      position = thumbPosition;
+      break;
+    case SB_TOP:
+      position = min;
+      break;
+    case SB_BOTTOM:
+      position = max;
+      break;
+    default:
+      break;
+  }
+  return std::clamp(position, min, std::max(min, max));
+}
+
+void TScrollGesture::Press(const TScrollMetrics& metrics, int along, int position,
+                           const TSend& send) {
+  FActive = true;
+  const int thumb = metrics.ThumbCentre(position);
+  FDragging = std::abs(along - thumb) <= metrics.Thickness / 2;
+  if (FDragging) return;
+  if (along < metrics.Thickness)
+    send(SB_LINEUP, 0);
+  else if (along >= metrics.Length - metrics.Thickness)
+    send(SB_LINEDOWN, 0);
+  else
+    send(along < thumb ? SB_PAGEUP : SB_PAGEDOWN, 0);
+}
+
+void TScrollGesture::Release(const TScrollMetrics& metrics, int along, const TSend& send) {
+  if (!FActive) return;
+  if (FDragging) {
+    const int position = metrics.PositionAt(along);
+    send(SB_THUMBTRACK, position);
+    send(SB_THUMBPOSITION, position);
+  }
+  FActive = FDragging = false;
+  send(SB_ENDSCROLL, 0);
+}
+
+bool TScrollGesture::KeyDown(WPARAM key, const TSend& send) {
+  const int code = KeyCode(key);
+  if (code < 0) return false;
+  send(static_cast<WORD>(code), 0);
+  return true;
+}
+
+bool TScrollGesture::KeyUp(WPARAM key, const TSend& send) {
+  if (KeyCode(key) < 0) return false;
+  send(SB_ENDSCROLL, 0);
+  return true;
+}

@@ -1,0 +1,73 @@
+// The standard controls' shared base: clicks, action links and parent notifications.
+
+#include "platform/vcl/std_control.h"
+
+#include "platform/vcl/actions.h"
+
+const TComponentClass& TStdControl::StaticClass() {
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TStdControl",
+      .Parent = &TWinControl::StaticClass(),
+  });
+  return cls;
+}
+
+TStdControl::TStdControl(TComponent* owner) : TWinControl(owner) {}
+
+TStdControl::~TStdControl() { SetAction(nullptr); }
+
+void TStdControl::Click() {
+  if (OnClick)
+    OnClick(this);
+  else if (auto* action = dynamic_cast<TAction*>(Action()))
+    action->Execute();
+}
+
+void TStdControl::SetAction(TComponent* value) {
+  if (auto* old = dynamic_cast<TAction*>(Action())) old->Unlink(this);
+  TWinControl::SetAction(value);
+  if (auto* action = dynamic_cast<TAction*>(value))
+    action->Link(this, [this](const TAction& changed) { ActionChanged(changed); });
+}
+
+void TStdControl::ActionChanged(const TAction& action) {
+  SetCaption(action.Caption());
+  SetEnabled(action.Enabled());
+}
+
+void TStdControl::NotifyParent(WORD code) {
+  const HWND handle = Handle();
+  SendMessageA(GetParent(handle), WM_COMMAND, MAKEWPARAM(LOWORD(handle), code),
+               static_cast<LPARAM>(handle));
+}
+
+int TItemStrings::Add(const std::string& s) {
+  const int index = TStringList::Add(s);
+  Changed();
+  return index;
+}
+
+void TItemStrings::Insert(int index, const std::string& s) {
+  TStringList::Insert(index, s);
+  Changed();
+}
+
+void TItemStrings::Put(int index, const std::string& s) {
+  TStringList::Put(index, s);
+  Changed();
+}
+
+void TItemStrings::Delete(int index) {
+  TStringList::Delete(index);
+  Changed();
+}
+
+void TItemStrings::Clear() {
+  TStringList::Clear();
+  Changed();
+}
+
+POINT PointOfMessage(LPARAM lParam) {
+  return {static_cast<int16_t>(LOWORD(static_cast<uintptr_t>(lParam))),
+          static_cast<int16_t>(HIWORD(static_cast<uintptr_t>(lParam)))};
+}

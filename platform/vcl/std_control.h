@@ -1,0 +1,52 @@
+#pragma once
+// What the standard windowed controls share: a click event with a link to an action (whose
+// caption and enabled state the control shows), notifications to the parent window, and item
+// lists that tell their control when they change.
+
+#include <functional>
+
+#include "platform/classes.h"
+#include "platform/vcl/win_control.h"
+#include "platform/win32/controls_messages.h"
+
+class TAction;
+
+class TStdControl : public TWinControl {
+  COMPONENT_CLASS(TStdControl)
+
+ public:
+  explicit TStdControl(TComponent* owner);
+  ~TStdControl() override;
+
+  TNotifyEvent OnClick;
+  // OnClick when assigned, else the linked action's Execute.
+  virtual void Click();
+  void SetAction(TComponent* value) override;
+
+ protected:
+  // WM_COMMAND to the parent window: the control's identifier (its handle) and the code in the
+  // high word of wParam, the control's window in lParam.
+  void NotifyParent(WORD code);
+  // Takes over the linked action's caption and enabled state.
+  virtual void ActionChanged(const TAction& action);
+};
+
+// A string list that calls OnChange after every change of its lines.
+class TItemStrings : public TStringList {
+ public:
+  std::function<void()> OnChange;
+
+  int Add(const std::string& s) override;
+  void Insert(int index, const std::string& s) override;
+  void Put(int index, const std::string& s) override;
+  void Delete(int index) override;
+  void Clear() override;
+
+ private:
+  void Changed() const {
+    if (OnChange) OnChange();
+  }
+};
+
+// The point a mouse message carries in lParam (signed client coordinates).
+POINT PointOfMessage(LPARAM lParam);

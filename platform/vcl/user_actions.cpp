@@ -1,0 +1,121 @@
+// User actions on menus, lists and scroll bars through the simulated input.
+
+#include "platform/vcl/user_actions.h"
+
+#include <iterator>
+#include <vector>
+
+#include "platform/vcl/errors.h"
+#include "platform/vcl/form.h"
+#include "platform/vcl/stdctrls.h"
+#include "platform/win32/input.h"
+
+namespace {
+
+// The positions of the items that `captions` name, from the menu's top level down.
+std::vector<int> MenuPath(const TMenu& menu, std::string_view captions) {
+  std::vector<int> positions;
+  const TMenuItem* item = menu.Items();
+  while (true) {
+    const size_t bar = captions.find('|');
+    const std::string_view caption = captions.substr(0, bar);
+    const TMenuItem* next = item->Find(caption);
+    if (!next)
+      throw EInvalidOperation(
+          Format("The menu %s has no item '%s'", menu.Name(), std::string(caption)));
+    positions.push_back(next->MenuIndex());
+    item = next;
+    if (bar == std::string_view::npos) return positions;
+    captions.remove_prefix(bar + 1);
+  }
+}
+
+void ClickAt(POINT screenPoint, TMouseButton button = TMouseButton::mbLeft) {
+  SimulateClick(button, screenPoint);
+  ProcessPendingMessages();
+}
+
+void DragFromTo(const TControl& control, POINT from, POINT to) {
+  SimulateMouseDown(TMouseButton::mbLeft, control.ClientToScreen(from));
+  SimulateMouseUp(TMouseButton::mbLeft, control.ClientToScreen(to));
+  ProcessPendingMessages();
+}
+
+POINT Centre(const TControl& control) {
+  return control.ClientToScreen({control.Width() / 2, control.Height() / 2});
+}
+
+void CheckIndex(const TControl& control, int index, int count) {
+  if (index < 0 || index >= count)
+    throw EInvalidOperation(Format("%s has no item %d", control.Name(), index));
+}
+
+}  // namespace
+
+void SimulateTypedKeyStroke(BYTE key, bool shift, bool ctrl, bool alt) {
+  const BYTE held[] = {shift ? VK_SHIFT : BYTE{0}, ctrl ? VK_CONTROL : BYTE{0},
+                       alt ? VK_MENU : BYTE{0}};
+  auto change = [](BYTE k, bool down) {
+    if (k == 0) return;
+    if (down)
+      SimulateKeyDown(k);
+    else
+      SimulateKeyUp(k);
+    ProcessPendingMessages();
+  };
+  for (const BYTE k : held) change(k, true);
+  change(key, true);
+  change(key, false);
+  for (auto k = std::rbegin(held); k != std::rend(held); ++k) change(*k, false);
+}
+
+void SimulateMenuChoice(TCustomForm& form, std::string_view captions) {
+  if (!form.Menu()) throw EInvalidOperation(Format("The form %s has no menu", form.Name()));
+  const std::vector<int> positions = MenuPath(*form.Menu(), captions);
+  SimulateMenuBarChoice(form.Handle(), positions);
+  ProcessPendingMessages();
+}
+
+void SimulatePopupChoice(TControl& control, std::string_view captions) {
+  const TControl* owner = &control;
+  while (owner && !dynamic_cast<TPopupMenu*>(owner->PopupMenu())) owner = owner->Parent();
+  if (!owner) throw EInvalidOperation(Format("%s has no popup menu", control.Name()));
+  const std::vector<int> positions =
+      MenuPath(*static_cast<TPopupMenu*>(owner->PopupMenu()), captions);
+  SimulateNextPopupChoice(positions);
+  ClickAt(Centre(control), TMouseButton::mbRight);
+  CancelPendingPopupChoice();  // in case no menu opened
+}
+
+void SimulateListChoice(TControl& control, int index) {
+  if (auto* list = dynamic_cast<TListBox*>(&control)) {
+    CheckIndex(control, index, list->Items()->Count());
+    const int rows = list->Height() / list->ItemHeight();
+    if (index < list->TopIndex() || index >= list->TopIndex() + rows) list->SetTopIndex(index);
+    const RECT r = list->ItemRect(index);
+    ClickAt(list->ClientToScreen({(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+  } else if (auto* combo = dynamic_cast<TComboBox*>(&control)) {
+    CheckIndex(control, index, combo->Items()->Count());
+    if (combo->Style() != csSimple && !combo->DroppedDown())
+      ClickAt(combo->ClientToScreen(combo->DropButtonPoint()));
+    ClickAt(combo->ItemScreenPoint(index));
+  } else if (auto* group = dynamic_cast<TRadioGroup*>(&control)) {
+    CheckIndex(control, index, group->Items()->Count());
+    ClickAt(Centre(*group->Buttons(index)));
+  } else {
+    throw EInvalidOperation(Format("%s is no list", control.Name()));
+  }
+}
+
+void SimulateScrollTo(TControl& control, int position) {
+  if (auto* bar = dynamic_cast<TScrollBar*>(&control)) {
+    DragFromTo(*bar, bar->ThumbPoint(bar->Position()), bar->ThumbPoint(position));
+  } else if (auto* box = dynamic_cast<TScrollBox*>(&control)) {
+    const TControlScrollBar& bar = *box->VertScrollBar();
+    if (bar.MaxPosition() == 0)
+      throw EInvalidOperation(Format("%s has nothing to scroll", control.Name()));
+    DragFromTo(*box, bar.ThumbPoint(bar.Position()), bar.ThumbPoint(position));
+  } else {
+    throw EInvalidOperation(Format("%s is no scroll bar", control.Name()));
+  }
+}

@@ -1,0 +1,29 @@
+#pragma once
+// What a user does with menus, lists and scroll bars, played through the simulated mouse and the
+// system's menu loop, so that the controls react with their own message handling. Each action
+// dispatches the messages it causes before it returns, and raises EInvalidOperation when the
+// control cannot do it or has no such item.
+
+#include <string_view>
+
+#include "platform/win32/win32_types.h"
+
+class TControl;
+class TCustomForm;
+
+// Presses and releases a key with the modifiers held around it, dispatching the messages of each
+// press and release before the next, as they reach a program while a user types: the shift state
+// that GetKeyState reports during a key's messages is then the keyboard's at that key.
+void SimulateTypedKeyStroke(BYTE key, bool shift = false, bool ctrl = false, bool alt = false);
+// Opens the form's menu bar and chooses an item with the mouse; `captions` are the captions from
+// the bar down as written ("&File|&Open"), separated by vertical bars.
+void SimulateMenuChoice(TCustomForm& form, std::string_view captions);
+// Right-clicks the control, which opens its popup menu (or the nearest parent's), and chooses an
+// item of it with the mouse.
+void SimulatePopupChoice(TControl& control, std::string_view captions);
+// Clicks an item of a list box, of a combo box's list (dropping it down first) or of a radio
+// group; a list box scrolls the item into view first.
+void SimulateListChoice(TControl& control, int index);
+// Drags the thumb of a scroll bar, or of a scrolling container's vertical bar, to a position and
+// releases it there.
+void SimulateScrollTo(TControl& control, int position);

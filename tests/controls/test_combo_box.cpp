@@ -1,0 +1,111 @@
+// Combo boxes in their three styles: the native edit child, dropping the list, choices by mouse
+// and keys, and the order in which the parent hears of them.
+
+#include "tests/controls/controls_fixture.h"
+
+namespace {
+
+class ComboBoxTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    combo = Make<TComboBox>(form, "Combo1", {10, 10, 150, 21});
+    for (const char* item : {"apple", "banana", "cherry"}) combo->Items()->Add(item);
+    button = Make<TButton>(form, "OKBtn", {10, 100, 75, 25});
+    form->Handle();
+    Forget();
+  }
+
+  std::vector<WORD> Codes() const {
+    std::vector<WORD> codes;
+    for (const Seen& s : SentOf({WM_COMMAND}))
+      if (static_cast<HWND>(s.lParam) == combo->Handle()) codes.push_back(HIWORD(s.wParam));
+    return codes;
+  }
+  void ClickAt(POINT screen) {
+    SimulateClick(TMouseButton::mbLeft, screen);
+    ProcessPendingMessages();
+  }
+
+  TComboBox* combo = nullptr;
+  TButton* button = nullptr;
+};
+
+TEST_F(ComboBoxTest, TheDropDownStyleKeepsItsTextInANativeEditChild) {
+  const HWND edit = combo->EditHandle();
+  ASSERT_NE(edit, 0u);
+  char name[16];
+  GetClassNameA(edit, name, sizeof name);
+  EXPECT_STREQ(name, "Edit");
+  EXPECT_EQ(GetParent(edit), combo->Handle());
+  EXPECT_EQ(FindControl(edit), nullptr);
+
+  combo->SetItemIndex(1);
+  EXPECT_EQ(combo->Text(), "banana");
+  combo->SetFocus();
+  EXPECT_EQ(GetFocus(), edit);
+  Forget();
+  Type("x");
+  button->SetFocus();
+  EXPECT_EQ(Codes(), (std::vector<WORD>{CBN_EDITUPDATE, CBN_EDITCHANGE, CBN_KILLFOCUS}));
+  EXPECT_EQ(combo->Text(), "bananax");
+  EXPECT_EQ(SendMessageA(combo->Handle(), CB_GETCURSEL, 0, 0), -1);
+}
+
+TEST_F(ComboBoxTest, AMouseChoiceClosesTheListBeforeTheSelectionIsReported) {
+  ClickAt(combo->ClientToScreen(combo->DropButtonPoint()));
+  EXPECT_EQ(Codes(), (std::vector<WORD>{CBN_SETFOCUS, CBN_DROPDOWN}));
+  EXPECT_EQ(SendMessageA(combo->Handle(), CB_GETDROPPEDSTATE, 0, 0), 1);
+  ASSERT_NE(combo->ListHandle(), 0u);
+  EXPECT_EQ(WindowFromPoint(combo->ItemScreenPoint(2)), combo->ListHandle());
+
+  Forget();
+  ClickAt(combo->ItemScreenPoint(2));
+  EXPECT_EQ(Codes(), (std::vector<WORD>{CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE}));
+  EXPECT_EQ(SendMessageA(combo->Handle(), CB_GETDROPPEDSTATE, 0, 0), 0);
+  EXPECT_EQ(combo->Text(), "cherry");
+  EXPECT_EQ(GetActiveWindow(), form->Handle());  // the list never took the activation
+  char text[16];
+  EXPECT_EQ(SendMessageA(combo->Handle(), CB_GETLBTEXT, 2, reinterpret_cast<LPARAM>(text)), 6);
+  EXPECT_STREQ(text, "cherry");
+}
+
+TEST_F(ComboBoxTest, ArrowsInAnOpenListReportWhileItIsOpenAndEnterClosesIt) {
+  combo->SetFocus();
+  Key(VK_F1 + 3);  // F4
+  Forget();
+  Key(VK_DOWN);
+  EXPECT_TRUE(combo->DroppedDown());
+  Key(VK_RETURN);
+  EXPECT_EQ(Codes(), (std::vector<WORD>{CBN_SELCHANGE, CBN_SELENDOK, CBN_CLOSEUP}));
+  EXPECT_EQ(combo->ItemIndex(), 0);
+  EXPECT_EQ(combo->Text(), "apple");
+
+  Forget();
+  Key(VK_DOWN);  // closed: the move is reported at once
+  EXPECT_EQ(Codes(), std::vector<WORD>{CBN_SELCHANGE});
+  EXPECT_FALSE(combo->DroppedDown());
+}
+
+TEST_F(ComboBoxTest, TheDropDownListStyleHasNoEditAndPicksItemsByTheirFirstLetter) {
+  combo->SetStyle(csDropDownList);
+  EXPECT_EQ(combo->EditHandle(), 0u);
+  combo->SetFocus();
+  Forget();
+  Type("c");
+  EXPECT_EQ(combo->Text(), "cherry");
+  EXPECT_EQ(Codes(), std::vector<WORD>{CBN_SELCHANGE});
+  button->SetFocus();
+  EXPECT_EQ(Codes(), (std::vector<WORD>{CBN_SELCHANGE, CBN_KILLFOCUS}));
+}
+
+TEST_F(ComboBoxTest, TheSimpleStyleShowsItsListUnderTheEdit) {
+  combo->SetStyle(csSimple);
+  combo->SetHeight(100);
+  ClickAt(combo->ItemScreenPoint(1));
+  EXPECT_EQ(Codes(), (std::vector<WORD>{CBN_SETFOCUS, CBN_SELCHANGE}));
+  EXPECT_EQ(combo->Text(), "banana");
+  EXPECT_NE(combo->EditHandle(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,84 @@
+// Edits and memos: the focus and change notifications their parent sees, dialog codes, password
+// characters and the memo's lines.
+
+#include "tests/controls/controls_fixture.h"
+
+namespace {
+
+class EditsTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    edit = Make<TEdit>(form, "Edit1", {10, 10, 120, 21});
+    other = Make<TButton>(form, "OKBtn", {10, 50, 75, 25});
+    other->SetDefault(true);
+    other->OnClick = [this](TObject*) { ++defaultClicks; };
+    form->Handle();
+    Forget();
+  }
+
+  TEdit* edit = nullptr;
+  TButton* other = nullptr;
+  int defaultClicks = 0;
+};
+
+TEST_F(EditsTest, TypingAndLeavingNotifyTheParentInOrder) {
+  int changes = 0;
+  edit->OnChange = [&](TObject*) { ++changes; };
+  Click(*edit);
+  Type("ab");
+  Key(VK_BACK);
+  other->SetFocus();
+  const std::vector<Seen> expected = {
+      Notification(*edit, EN_SETFOCUS), Notification(*edit, EN_UPDATE),
+      Notification(*edit, EN_CHANGE),   Notification(*edit, EN_UPDATE),
+      Notification(*edit, EN_CHANGE),   Notification(*edit, EN_UPDATE),
+      Notification(*edit, EN_CHANGE),   Notification(*edit, EN_KILLFOCUS)};
+  EXPECT_EQ(SentOf({WM_COMMAND}), expected);
+  EXPECT_EQ(edit->Text(), "a");
+  EXPECT_EQ(changes, 3);
+}
+
+TEST_F(EditsTest, AnEditWantsCharactersSoEnterGoesToTheDefaultButton) {
+  EXPECT_EQ(SendMessageA(edit->Handle(), WM_GETDLGCODE, 0, 0),
+            DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS);
+  edit->SetFocus();
+  Type("o");  // the button's mnemonic is no mnemonic while an edit has the focus
+  Key(VK_RETURN);
+  EXPECT_EQ(edit->Text(), "o");
+  EXPECT_EQ(defaultClicks, 1);
+}
+
+TEST_F(EditsTest, ThePasswordCharacterHidesNothingOfTheText) {
+  edit->SetPasswordChar('*');
+  edit->SetFocus();
+  Type("secret");
+  EXPECT_EQ(edit->Text(), "secret");
+  EXPECT_EQ(SendMessageA(edit->Handle(), EM_GETPASSWORDCHAR, 0, 0), '*');
+}
+
+TEST_F(EditsTest, TextSetByProgramCodeIsReportedOnlyBySingleLineEdits) {
+  auto* memo = Make<TMemo>(form, "Memo1", {150, 10, 200, 100});
+  memo->Handle();
+  Forget();
+  edit->SetText("abc");
+  memo->SetText("x");
+  EXPECT_EQ(SentOf({WM_COMMAND}),
+            (std::vector<Seen>{Notification(*edit, EN_UPDATE), Notification(*edit, EN_CHANGE)}));
+}
+
+TEST_F(EditsTest, AMemoTakesEnterAsANewLineAndKeepsItsLinesInStep) {
+  auto* memo = Make<TMemo>(form, "Memo1", {150, 10, 200, 100});
+  memo->Lines()->Add("first");
+  EXPECT_EQ(memo->Text(), "first");
+  memo->SetFocus();
+  Key(VK_RETURN);
+  Type("two");
+  EXPECT_EQ(defaultClicks, 0);
+  EXPECT_EQ(memo->Text(), "first\r\ntwo");
+  ASSERT_EQ(memo->Lines()->Count(), 2);
+  EXPECT_EQ(memo->Lines()->Get(1), "two");
+  EXPECT_EQ(SendMessageA(memo->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS, DLGC_WANTALLKEYS);
+}
+
+}  // namespace

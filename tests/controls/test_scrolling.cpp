@@ -1,0 +1,89 @@
+// Scroll bars and scrolling containers: the scroll messages of thumb drags, clicks and keys, and
+// the positions they lead to.
+
+#include "tests/controls/controls_fixture.h"
+
+namespace {
+
+class ScrollingTest : public ControlsTest {
+ protected:
+  void SetUp() override {
+    ControlsTest::SetUp();
+    bar = Make<TScrollBar>(form, "Bar1", {10, 10, 216, 16});  // 150 pixels of thumb travel
+    bar->SetMax(150);
+    bar->SetLargeChange(10);
+    form->Handle();
+    Forget();
+  }
+
+  // The scroll messages sent, as (message, code, thumb position, lParam).
+  static std::vector<std::tuple<UINT, WORD, WORD, LPARAM>> Scrolls() {
+    std::vector<std::tuple<UINT, WORD, WORD, LPARAM>> found;
+    for (const Seen& s : SentOf({WM_HSCROLL, WM_VSCROLL}))
+      found.emplace_back(s.message, LOWORD(s.wParam), HIWORD(s.wParam), s.lParam);
+    return found;
+  }
+  static void Drag(const TControl& control, POINT from, POINT to) {
+    SimulateMouseDown(TMouseButton::mbLeft, control.ClientToScreen(from));
+    SimulateMouseUp(TMouseButton::mbLeft, control.ClientToScreen(to));
+    ProcessPendingMessages();
+  }
+
+  TScrollBar* bar = nullptr;
+};
+
+TEST_F(ScrollingTest, DraggingTheThumbReportsTrackPositionAndEndAtTheRelease) {
+  std::vector<int> positionsSeen;
+  bar->OnChange = [&](TObject*) { positionsSeen.push_back(bar->Position()); };
+  Drag(*bar, bar->ThumbPoint(0), bar->ThumbPoint(90));
+  const auto handle = static_cast<LPARAM>(bar->Handle());
+  EXPECT_EQ(Scrolls(), (std::vector<std::tuple<UINT, WORD, WORD, LPARAM>>{
+                           {WM_HSCROLL, SB_THUMBTRACK, 90, handle},
+                           {WM_HSCROLL, SB_THUMBPOSITION, 90, handle},
+                           {WM_HSCROLL, SB_ENDSCROLL, 0, handle}}));
+  EXPECT_EQ(bar->Position(), 90);
+  EXPECT_EQ(positionsSeen, std::vector<int>{90});
+}
+
+TEST_F(ScrollingTest, ArrowsTrackAndKeysScrollByTheirSteps) {
+  Click(*bar);  // on the track after the thumb: a page
+  EXPECT_EQ(bar->Position(), 10);
+  SimulateClick(TMouseButton::mbLeft, bar->ClientToScreen({2, 8}));  // the left arrow
+  ProcessPendingMessages();
+  EXPECT_EQ(bar->Position(), 9);
+  Forget();
+  Key(VK_END);
+  Key(VK_RIGHT);  // already at the end
+  EXPECT_EQ(bar->Position(), 150);
+  std::vector<WORD> codes;
+  for (const auto& scroll : Scrolls()) codes.push_back(std::get<1>(scroll));
+  EXPECT_EQ(codes, (std::vector<WORD>{SB_BOTTOM, SB_ENDSCROLL, SB_LINEDOWN, SB_ENDSCROLL}));
+}
+
+TEST_F(ScrollingTest, AVerticalBarReportsVerticalScrolls) {
+  bar->SetKind(sbVertical);
+  bar->SetBounds(300, 10, 16, 216);
+  Drag(*bar, bar->ThumbPoint(0), bar->ThumbPoint(30));
+  ASSERT_EQ(Scrolls().size(), 3u);
+  EXPECT_EQ(std::get<0>(Scrolls()[2]), WM_VSCROLL);
+  EXPECT_EQ(bar->Position(), 30);
+}
+
+TEST_F(ScrollingTest, AScrollBoxScrollsItsControlsWithItsOwnBar) {
+  auto* box = Make<TScrollBox>(form, "Box1", {10, 40, 200, 100});
+  auto* inner = Make<TButton>(box, "Far", {10, 250, 75, 25});  // reaches 275: 175 to scroll
+  EXPECT_EQ(box->VertScrollBar()->MaxPosition(), 175);
+  EXPECT_EQ(box->HorzScrollBar()->MaxPosition(), 0);
+  Forget();
+  Drag(*box, box->VertScrollBar()->ThumbPoint(0), box->VertScrollBar()->ThumbPoint(175));
+  EXPECT_EQ(Scrolls(), (std::vector<std::tuple<UINT, WORD, WORD, LPARAM>>{
+                           {WM_VSCROLL, SB_THUMBTRACK, 175, 0},
+                           {WM_VSCROLL, SB_THUMBPOSITION, 175, 0},
+                           {WM_VSCROLL, SB_ENDSCROLL, 0, 0}}));
+  EXPECT_EQ(gSent.back().hwnd, box->Handle());
+  EXPECT_EQ(box->VertScrollBar()->Position(), 175);
+  EXPECT_EQ(inner->Top(), 75);
+  EXPECT_EQ(box->VertScrollBar()->Range(), 275);
+}
+
+}  // namespace

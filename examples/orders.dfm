@@ -2,28 +2,102 @@ object MainForm: TForm
   Caption = 'Orders'
   Left = 100
   Top = 80
-  Width = 420
-  Height = 300
+  Width = 520
+  Height = 400
+  Menu = MainMenu1
   object Tracebook1: TKDTracebook
     ApplicationID = 'Orders'
     Filename = 'orders.evt'
   end
-  object Panel1: TWinControl
+  object MainMenu1: TMainMenu
+    object FileMenu: TMenuItem
+      Caption = '&File'
+      object SaveItem: TMenuItem
+        Caption = '&Save'
+        ShortCut = 'Ctrl+S'
+      end
+      object CloseItem: TMenuItem
+        Caption = '&Close'
+      end
+    end
+  end
+  object Panel1: TPanel
     Left = 8
     Top = 8
-    Width = 200
-    Height = 120
-    object Customer: TWinControl
+    Width = 240
+    Height = 180
+    object CustomerLabel: TLabel
       Left = 10
+      Top = 12
+      Width = 60
+      Height = 16
+      Caption = '&Customer'
+      FocusControl = Customer
+    end
+    object Customer: TEdit
+      Left = 80
       Top = 10
       Width = 150
       Height = 21
     end
+    object Pin: TEdit
+      Left = 80
+      Top = 40
+      Width = 150
+      Height = 21
+      PasswordChar = '*'
+    end
+    object Express: TCheckBox
+      Left = 10
+      Top = 70
+      Width = 120
+      Height = 17
+      Caption = '&Express'
+    end
+    object Shipping: TComboBox
+      Left = 10
+      Top = 100
+      Width = 150
+      Height = 21
+      Style = csDropDownList
+      Items.Strings = (
+        'Post'
+        'Courier'
+        'Pick-up')
+    end
+    object OKBtn: TButton
+      Left = 10
+      Top = 140
+      Width = 75
+      Height = 25
+      Caption = '&OK'
+    end
   end
-  object Notes: TWinControl
-    Left = 8
+  object Products: TListBox
+    Left = 260
+    Top = 8
+    Width = 200
+    Height = 120
+    Items.Strings = (
+      'Apples'
+      'Pears'
+      'Plums')
+  end
+  object Priority: TRadioGroup
+    Left = 260
     Top = 140
     Width = 200
+    Height = 100
+    Caption = 'Priority'
+    Items.Strings = (
+      'Low'
+      'Normal'
+      'High')
+  end
+  object Notes: TMemo
+    Left = 8
+    Top = 200
+    Width = 240
     Height = 100
   end
 end

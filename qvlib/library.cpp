@@ -1,15 +1,26 @@
 // Library load and unload: the one place that knows every unit of qvlib, so that the units
 // initialise in their order when the library is loaded and finalise in the reverse order when it
 // is unloaded, whatever order the linker chose for their files.
+//
+// Load: naming utilities, record model, the capture families (standard controls, common controls,
+// window and mouse, additional controls, outline), engine, component. Unload: the reverse.
 
 #include "capture/engine.h"
 #include "capture/tracebook_component.h"
+#include "families/api_family.h"
+#include "families/qv_utils.h"
+#include "families/std_family.h"
 #include "log/log_lifecycle.h"
+#include "platform/vcl/stdctrls.h"
 
 namespace {
 
 __attribute__((constructor)) void LoadLibrary() {
+  RegisterStandardControls();  // the framework's classes, so that form files can name them
+  InitializeQVUtils();
   InitializeRecordModel();
+  RegisterStandardFamily();
+  RegisterAPIFamily();
   InitializeEngine();
   RegisterTracebookComponent();
 }
@@ -17,7 +28,10 @@ __attribute__((constructor)) void LoadLibrary() {
 __attribute__((destructor)) void UnloadLibrary() {
   UnregisterTracebookComponent();
   FinalizeEngine();
+  UnregisterAPIFamily();
+  UnregisterStandardFamily();
   FinalizeRecordModel();
+  FinalizeQVUtils();
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "platform/mmsystem.h"
 #include "platform/vcl/errors.h"
 #include "platform/vcl/forms.h"
+#include "platform/vcl/stdctrls.h"
+#include "platform/vcl/user_actions.h"
 #include "platform/vcl/utility_window.h"
 #include "platform/win32/input.h"
 #include "tools/host_keys.h"
@@ -37,8 +39,15 @@ std::exception_ptr MakeException(const std::string& className, const std::string
 int Number(const TScriptArg& arg) { return StrToInt(arg.Text); }
 
 void Stroke(const TKeyStroke& stroke) {
-  SimulateKeyStroke(stroke.Key, stroke.Shift, stroke.Ctrl, stroke.Alt);
-  Application().ProcessMessages();
+  SimulateTypedKeyStroke(stroke.Key, stroke.Shift, stroke.Ctrl, stroke.Alt);
+}
+
+// The items of a list box, combo box or radio group.
+const TStrings* ItemsOf(TControl& control) {
+  if (auto* list = dynamic_cast<TListBox*>(&control)) return list->Items();
+  if (auto* combo = dynamic_cast<TComboBox*>(&control)) return combo->Items();
+  if (auto* group = dynamic_cast<TRadioGroup*>(&control)) return group->Items();
+  return nullptr;
 }
 
 }  // namespace
@@ -66,10 +75,10 @@ void THostCommands::Run(const TScriptCommand& command) {
       {"focus", &THostCommands::Focus},
       {"type", &THostCommands::Type},
       {"key", &THostCommands::Key},
-      {"menu", &THostCommands::NotSupportedYet},
-      {"popup", &THostCommands::NotSupportedYet},
-      {"select", &THostCommands::NotSupportedYet},
-      {"scroll", &THostCommands::NotSupportedYet},
+      {"menu", &THostCommands::Menu},
+      {"popup", &THostCommands::Popup},
+      {"select", &THostCommands::Select},
+      {"scroll", &THostCommands::Scroll},
       {"move", &THostCommands::Move},
       {"maximize", &THostCommands::Frame},
       {"minimize", &THostCommands::Frame},
@@ -184,8 +193,30 @@ void THostCommands::Key(const TScriptCommand& command) {
   for (const TScriptArg& key : command.Args) Stroke(*ParseKeyName(key.Text));
 }
 
-void THostCommands::NotSupportedYet(const TScriptCommand& command) {
-  throw Exception(command.Name + " is not supported yet");
+void THostCommands::Menu(const TScriptCommand& command) {
+  SimulateMenuChoice(FormAt(command.Args[0].Text), command.Args[1].Text);
+}
+
+void THostCommands::Popup(const TScriptCommand& command) {
+  SimulatePopupChoice(ControlAt(command.Args[0].Text), command.Args[1].Text);
+}
+
+void THostCommands::Select(const TScriptCommand& command) {
+  TControl& control = ControlAt(command.Args[0].Text);
+  const TScriptArg& item = command.Args[1];
+  if (!item.Quoted) {
+    SimulateListChoice(control, Number(item));
+    return;
+  }
+  const TStrings* items = ItemsOf(control);
+  if (!items) throw Exception(command.Args[0].Text + " has no items");
+  const int index = items->IndexOf(item.Text);
+  if (index < 0) throw Exception(command.Args[0].Text + " has no item \"" + item.Text + "\"");
+  SimulateListChoice(control, index);
+}
+
+void THostCommands::Scroll(const TScriptCommand& command) {
+  SimulateScrollTo(ControlAt(command.Args[0].Text), Number(command.Args[1]));
 }
 
 void THostCommands::Move(const TScriptCommand& command) {

@@ -39,7 +39,10 @@ class THostCommands {
   void Focus(const TScriptCommand& command);
   void Type(const TScriptCommand& command);
   void Key(const TScriptCommand& command);
-  void NotSupportedYet(const TScriptCommand& command);
+  void Menu(const TScriptCommand& command);
+  void Popup(const TScriptCommand& command);
+  void Select(const TScriptCommand& command);
+  void Scroll(const TScriptCommand& command);
   void Move(const TScriptCommand& command);
   void Frame(const TScriptCommand& command);
   void Set(const TScriptCommand& command);

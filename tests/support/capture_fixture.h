@@ -38,6 +38,8 @@ inline std::vector<std::string> ClassNames(const TRecords& records) {
 class CaptureFixture : public ::testing::Test {
  protected:
   void SetUp() override {
+    // Only the test's own proxies take part.
+    TLogStream::UnregisterProxyClass(TLogEventProxy::StaticClass());
     SetFixedTickCount(500);
     Journal().clear();
   }

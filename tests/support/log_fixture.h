@@ -17,6 +17,8 @@
 class LogFixture : public ::testing::Test {
  protected:
   void SetUp() override {
+    // The registry starts empty: no capture family of the library takes part.
+    TLogStream::UnregisterProxyClass(TLogEventProxy::StaticClass());
     SetFixedTickCount(1000);
     SetFixedNow(36526.5);  // 2000-01-01 12:00
   }

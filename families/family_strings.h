@@ -1,0 +1,50 @@
+#pragma once
+// Numbers of the capture families' texts in the string table: window descriptions, show
+// commands, record names, check states, scroll orientations and the action record's link text.
+
+namespace family_strings {
+
+constexpr int SInvalidHandle = 20000;
+
+// Show commands of minimise/maximise records, by command value.
+constexpr int SShowHide = 20100;
+constexpr int SShowMinimize = 20101;
+constexpr int SShowRestore = 20102;
+constexpr int SShowShow = 20103;
+constexpr int SShowMaximized = 20104;
+constexpr int SShowMinimized = 20105;
+constexpr int SShowMinNoActive = 20106;
+constexpr int SShowNA = 20107;
+constexpr int SShowNoActivate = 20108;
+constexpr int SShowNormal = 20109;
+constexpr int SShowUnknown = 20110;
+
+// Names of the window and mouse records.
+constexpr int SActivateWindow = 20200;
+constexpr int SMinMaxWindow = 20201;
+constexpr int SMouseClick = 20202;
+constexpr int SMoveSizeWindow = 20203;
+constexpr int SSetFocus = 20204;
+
+// Texts of the standard-control records.
+constexpr int SActionLinkedTo = 20300;
+constexpr int SUnchecked = 20301;
+constexpr int SChecked = 20302;
+constexpr int SIndeterminate = 20303;
+constexpr int SNoItem = 20304;
+constexpr int SButtonClick = 20305;
+constexpr int SComboBoxSelect = 20306;
+constexpr int SEditUpdate = 20307;
+constexpr int SListBoxSelect = 20308;
+constexpr int SMenuSelect = 20309;
+constexpr int SActionExecute = 20310;
+constexpr int SScrollBarPosition = 20311;
+constexpr int SHorizontal = 20312;
+constexpr int SVertical = 20313;
+constexpr int SRadioGroupSelect = 20314;
+
+// Makes the texts above known to LoadStr; the naming unit does this when it initialises.
+void RegisterFamilyStrings();
+void UnregisterFamilyStrings();
+
+}  // namespace family_strings

@@ -1,0 +1,40 @@
+// The control a mnemonic key activates.
+
+#include "families/qv_utils.h"
+
+#include "platform/vcl/form.h"
+#include "platform/vcl/keyboard.h"
+#include "platform/vcl/stdctrls.h"
+
+namespace {
+
+// The control that `control` or one of its descendants answers for the key, or nullptr.
+TControl* FindAcceleratorControl(TControl& control, WORD key) {
+  const bool mnemonic = IsAccel(key, control.Caption());
+  auto* windowed = dynamic_cast<TWinControl*>(&control);
+  const bool canFocus = windowed && windowed->CanFocus();
+
+  if (auto* group = dynamic_cast<TCustomGroupBox*>(&control); group && canFocus && mnemonic) {
+    return group->ControlCount() > 0 ? group->Controls(0) : nullptr;
+  }
+  if (auto* label = dynamic_cast<TLabel*>(&control);
+      label && label->Enabled() && label->ShowAccelChar() && label->FocusControl() && mnemonic) {
+    return label->FocusControl();
+  }
+  const bool button = dynamic_cast<TButton*>(&control) || dynamic_cast<TCheckBox*>(&control) ||
+                      dynamic_cast<TRadioButton*>(&control);
+  if (button && canFocus && mnemonic) return &control;
+
+  if (!windowed) return nullptr;
+  for (int i = 0; i < windowed->ControlCount(); ++i) {
+    if (TControl* found = FindAcceleratorControl(*windowed->Controls(i), key)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+TControl* GetAcceleratorControl(const TWinControl& control, WORD key) {
+  TCustomForm* form = GetParentForm(&control);
+  return form ? FindAcceleratorControl(*form, key) : nullptr;
+}

@@ -1,0 +1,172 @@
+// The standard-control family's proxy: focus tracking and the messages sent to controls.
+
+#include "families/std_family.h"
+
+#include <string_view>
+
+#include "families/qv_utils.h"
+#include "families/std_events.h"
+#include "log/log_stream.h"
+#include "platform/vcl/stdctrls.h"
+
+namespace {
+
+// Whether the control's class is, or derives from, the class of that name. Used for classes of
+// other families that this family leaves to them (a check list box, a grid's in-place editor).
+bool IsKindOf(const TComponent& component, std::string_view className) {
+  for (const TComponentClass* cls = &component.ClassType(); cls; cls = cls->ClassParent()) {
+    if (cls->ClassName() == className) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+const TLogEventProxyClass& TStandardProxy::StaticClass() {
+  static const TLogEventProxyClass cls{"TStandardProxy", &TLogEventProxy::StaticClass(),
+                                       &ConstructProxy<TStandardProxy>};
+  return cls;
+}
+
+TStandardProxy::TStandardProxy(TLogStream* logStream) : TLogEventProxy(logStream) {
+  AddLogEventClass(TButtonEvent::StaticClass());
+  AddLogEventClass(TComboBoxSelectEvent::StaticClass());
+  AddLogEventClass(TEditEvent::StaticClass());
+  AddLogEventClass(TListBoxSelectEvent::StaticClass());
+  AddLogEventClass(TScrollBarEvent::StaticClass());
+  AddLogEventClass(TRadioGroupEvent::StaticClass());
+  AddLogEventClass(TMenuEvent::StaticClass());
+  AddLogEventClass(TActionEvent::StaticClass());
+}
+
+void TStandardProxy::CBTHook(int code, WPARAM wParam, LPARAM) {
+  if (code != HCBT_SETFOCUS) return;
+  const auto window = static_cast<HWND>(wParam);
+  // Asked before either field changes, so that a focus change nested in the question leaves the
+  // pair describing one window.
+  const auto dlgCode = static_cast<DWORD>(SendMessageA(window, WM_GETDLGCODE, 0, 0));
+  FocusWindow = window;
+  FocusDlgCode = dlgCode;
+}
+
+void TStandardProxy::CallWndProcHook(int, WPARAM, LPARAM lParam) {
+  // A copy: the messages this method sends itself come back through here, nested.
+  const CWPSTRUCT sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+  switch (sent.message) {
+    case BM_SETCHECK:
+      ButtonChecked(sent.hwnd, sent.wParam);
+      break;
+    case WM_COMMAND:
+      ControlNotified(sent.wParam);
+      break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      Scrolled(sent.hwnd, sent.message, sent.wParam, sent.lParam);
+      break;
+    case WM_INITMENU:
+      MenuBarHandle = static_cast<HMENU>(sent.wParam);
+      break;
+    case WM_INITMENUPOPUP:
+      PopupMenuHandle = static_cast<HMENU>(sent.wParam);
+      break;
+    case CN_KEYDOWN:
+      ForwardedKeyDown(sent.hwnd, sent.wParam, sent.lParam);
+      break;
+    default:
+      break;
+  }
+}
+
+void TStandardProxy::ButtonChecked(HWND hwnd, WPARAM check) {
+  TControl* control = FindControl(hwnd);
+  if (!control) return;
+  std::string windowName;
+  if (auto* group = dynamic_cast<TRadioGroup*>(control->Parent())) {
+    // The button being unchecked says nothing about the group's choice.
+    if (check != BST_CHECKED) return;
+    std::string item;
+    int32_t index = 0;
+    GetRadioGroupInfo(*group, hwnd, windowName, item, index);
+    LogStream->WriteEvent(std::make_unique<TRadioGroupEvent>(windowName, item, index));
+    return;
+  }
+  auto* button = dynamic_cast<TButtonControl*>(control);
+  if (!button) return;
+  if (dynamic_cast<TRadioButton*>(button) && check != BST_CHECKED) return;
+  WriteClientAction(button->Action(), *button);
+  std::string stateText;
+  GetButtonInfo(*button, static_cast<int32_t>(check), windowName, stateText);
+  LogStream->WriteEvent(std::make_unique<TButtonEvent>(windowName, stateText));
+}
+
+void TStandardProxy::ControlNotified(WPARAM wParam) {
+  // The low word names the control (its handle is its identifier); the high word is the code.
+  TControl* control = FindControl(LOWORD(wParam));
+  if (!control) return;
+  const WORD code = HIWORD(wParam);
+  std::string windowName;
+  std::string item;
+  int32_t index = 0;
+  if (auto* combo = dynamic_cast<TComboBox*>(control)) {
+    if (code != CBN_SELCHANGE && code != CBN_KILLFOCUS) return;
+    // A list-only combo box reported its choice when it was made.
+    if (code == CBN_KILLFOCUS && combo->Style() == csDropDownList) return;
+    // Browsing in the open list is not a choice yet.
+    if (SendMessageA(combo->Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0) return;
+    GetComboBoxInfo(*combo, windowName, item, index);
+    LogStream->WriteEvent(std::make_unique<TComboBoxSelectEvent>(windowName, item, index));
+  } else if (auto* list = dynamic_cast<TListBox*>(control);
+             list && !IsKindOf(*list, "TCheckListBox")) {
+    if (code != LBN_SELCHANGE) return;
+    GetListBoxInfo(*list, windowName, item, index);
+    LogStream->WriteEvent(std::make_unique<TListBoxSelectEvent>(windowName, item, index));
+  } else if (auto* edit = dynamic_cast<TCustomEdit*>(control);
+             edit && !IsKindOf(*edit, "TInplaceEdit")) {
+    // One flag for all edits: an edit is recorded once per visit, when it was changed.
+    if (code == EN_SETFOCUS) {
+      EditChanged = false;
+    } else if (code == EN_UPDATE) {
+      EditChanged = true;
+    } else if (code == EN_KILLFOCUS && EditChanged) {
+      GetEditInfo(*edit, windowName, item);
+      LogStream->WriteEvent(std::make_unique<TEditEvent>(windowName, item));
+    }
+  } else if (auto* button = dynamic_cast<TButton*>(control); button && code == BN_CLICKED) {
+    WritePushButtonClick(*button);
+  }
+}
+
+void TStandardProxy::Scrolled(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // One record per gesture, with the position at its end.
+  if (LOWORD(wParam) != SB_ENDSCROLL) return;
+  // A scroll bar control names itself in lParam; a container's own bars leave it 0.
+  const HWND window = lParam != 0 ? static_cast<HWND>(lParam) : hwnd;
+  TControl* control = FindControl(window);
+  std::string windowName;
+  std::string orientation;
+  int32_t position = 0;
+  if (auto* box = dynamic_cast<TScrollBox*>(control)) {
+    GetScrollingWinControlInfo(*box, message, windowName, orientation, position);
+  } else if (auto* bar = dynamic_cast<TScrollBar*>(control)) {
+    GetScrollBarInfo(*bar, windowName, orientation, position);
+  } else {
+    return;
+  }
+  LogStream->WriteEvent(std::make_unique<TScrollBarEvent>(windowName, orientation, position));
+}
+
+void TStandardProxy::WriteClientAction(const TComponent* action, const TComponent& client) {
+  if (!action) return;
+  LogStream->WriteEvent(std::make_unique<TActionEvent>(action->Name(), client.Name()));
+}
+
+void TStandardProxy::WritePushButtonClick(const TButton& button) {
+  WriteClientAction(button.Action(), button);
+  std::string windowName;
+  std::string stateText;
+  GetButtonInfo(button, 0, windowName, stateText);
+  LogStream->WriteEvent(std::make_unique<TButtonEvent>(windowName, stateText));
+}
+
+void RegisterStandardFamily() { TLogStream::RegisterProxyClass(TStandardProxy::StaticClass()); }
+void UnregisterStandardFamily() { TLogStream::UnregisterProxyClass(TStandardProxy::StaticClass()); }

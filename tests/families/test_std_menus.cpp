@@ -1,0 +1,121 @@
+// The standard-control family: menu commands, actions and mnemonics, as the log records them.
+
+#include "families/std_events.h"
+#include "tests/families/std_family_form.h"
+
+namespace {
+
+// Form1 with a menu bar &File (&Open Ctrl+O, &Recent > Doc1, &Save linked to SaveAction), a
+// button linked to SaveAction, an action list with a shortcut-only action, and an edit with a
+// popup menu.
+class StdMenus : public StdFamilyForm {
+ protected:
+  void SetUp() override {
+    StdFamilyForm::SetUp();
+    actions = new TActionList(form);
+    actions->SetName("ActionList1");
+    save = Action("SaveAction", "&Save", 0);
+    Action("FindAction", "Find", TextToShortCut("Ctrl+F"));
+    menu = new TMainMenu(form);
+    menu->SetName("MainMenu1");
+    TMenuItem* file = Item(menu->Items(), "FileItem", "&File");
+    open = Item(file, "OpenItem", "&Open");
+    open->SetShortCut(TextToShortCut("Ctrl+O"));
+    TMenuItem* recent = Item(file, "RecentItem", "&Recent");
+    Item(recent, "Doc1Item", "Doc1");
+    Item(file, "SaveItem", "")->SetAction(save);
+    form->SetMenu(menu);
+    button = Make<TButton>(form, "SaveBtn", {10, 10, 75, 25});
+    button->SetAction(save);
+    edit = Make<TEdit>(form, "Edit1", {10, 50, 100, 21});
+    auto* popup = new TPopupMenu(form);
+    popup->SetName("EditMenu");
+    Item(popup->Items(), "CopyItem", "&Copy")->SetShortCut(TextToShortCut("Ctrl+C"));
+    edit->SetPopupMenu(popup);
+  }
+
+  TAction* Action(const std::string& name, const std::string& caption, TShortCut shortCut) {
+    auto* action = new TAction(form);
+    action->SetName(name);
+    action->SetCaption(caption);
+    action->SetShortCut(shortCut);
+    action->SetActionList(actions);
+    return action;
+  }
+  TMenuItem* Item(TMenuItem* parent, const std::string& name, const std::string& caption) {
+    auto* item = new TMenuItem(form);
+    item->SetName(name);
+    if (!caption.empty()) item->SetCaption(caption);
+    parent->Add(item);
+    return item;
+  }
+  std::string Id(const TMenuItem& item) const { return Format("[ ID = %d ]", item.Command()); }
+  std::string Id(const std::string& name) const {
+    return Id(*static_cast<TMenuItem*>(form->FindComponent(name)));
+  }
+
+  TActionList* actions = nullptr;
+  TAction* save = nullptr;
+  TMainMenu* menu = nullptr;
+  TMenuItem* open = nullptr;
+  TButton* button = nullptr;
+  TEdit* edit = nullptr;
+};
+
+TEST_F(StdMenus, MouseChoicesNameTheItemAndTheCaptionsLeadingToIt) {
+  ShowAndStart();
+  SimulateMenuChoice(*form, "&File|&Open");
+  SimulateMenuChoice(*form, "&File|&Recent|Doc1");
+  const TRecords records = Recorded();
+  EXPECT_EQ(TextsOf(records),
+            (TTexts{{"TMenuEvent", "OpenItem: &File | &Open " + Id(*open)},
+                    {"TMenuEvent", "Doc1Item: &File | &Recent | Doc1 " + Id("Doc1Item")}}));
+  EXPECT_EQ(records[0]->GetEventName(), "menu select");
+}
+
+TEST_F(StdMenus, ShortcutsOfMenusAndPopupMenusNameTheItem) {
+  ShowAndStart();
+  edit->SetFocus();
+  Key('O', false, true);
+  Key('C', false, true);  // the edit's popup menu answers first
+  EXPECT_EQ(Texts(), (TTexts{{"TMenuEvent", "OpenItem: &File | &Open " + Id(*open)},
+                             {"TMenuEvent", "CopyItem: &Copy " + Id("CopyItem")}}));
+}
+
+TEST_F(StdMenus, APopupMenuChoiceNamesItsItem) {
+  ShowAndStart();
+  SimulatePopupChoice(*edit, "&Copy");
+  EXPECT_EQ(Texts(), (TTexts{{"TMenuEvent", "CopyItem: &Copy " + Id("CopyItem")}}));
+}
+
+TEST_F(StdMenus, AnActionIsRecordedBeforeTheControlOrItemThatFiredIt) {
+  ShowAndStart();
+  Click(*button);
+  SimulateMenuChoice(*form, "&File|&Save");
+  edit->SetFocus();
+  Key('S', false, true);  // neither a menu item nor an action has it: nothing
+  Key('F', false, true);  // an action list's shortcut only
+  const TRecords records = Recorded();
+  EXPECT_EQ(TextsOf(records), (TTexts{{"TActionEvent", "SaveAction action linked to SaveBtn"},
+                                      {"TButtonEvent", "Form1.SaveBtn "},
+                                      {"TActionEvent", "SaveAction action linked to SaveItem"},
+                                      {"TMenuEvent", "SaveItem: &File | &Save " + Id("SaveItem")},
+                                      {"TActionEvent", "FindAction action linked to "}}));
+  EXPECT_EQ(records[0]->GetEventName(), "action execute");
+}
+
+TEST_F(StdMenus, AMnemonicPressesAButtonWithAltOrWhereCharactersAreNotWanted) {
+  button->SetAction(nullptr);
+  button->SetCaption("&Go");
+  ShowAndStart();
+  edit->SetFocus();
+  Key('G');  // the edit wants the character
+  Key('G', false, false, true);
+  button->SetFocus();
+  Key('G');
+  EXPECT_EQ(Texts(), (TTexts{{"TButtonEvent", "Form1.SaveBtn "},
+                             {"TEditEvent", "Form1.Edit1 \"g\""},  // the focus left it
+                             {"TButtonEvent", "Form1.SaveBtn "}}));
+}
+
+}  // namespace

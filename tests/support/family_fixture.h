@@ -1,0 +1,38 @@
+#pragma once
+// A host with the capture families for tests: the naming unit, the standard-control family and
+// the window and mouse family registered, a clean desktop, and the records of a finished log
+// between its session records.
+
+#include <gtest/gtest.h>
+
+#include "families/api_family.h"
+#include "families/qv_utils.h"
+#include "families/std_family.h"
+#include "tests/support/capture_fixture.h"
+
+class FamilyFixture : public CaptureFixture {
+ protected:
+  void SetUp() override {
+    CaptureFixture::SetUp();
+    InitializeQVUtils();
+    // A library that registers the families when it loads needs no second proxy.
+    if (!TLogStream::FindClassByName("TButtonEvent")) RegisterStandardFamily();
+    if (!TLogStream::FindClassByName("TActivateEvent")) RegisterAPIFamily();
+  }
+  void TearDown() override {
+    CaptureFixture::TearDown();
+    DoneApplication();
+    ResetWindowingForTests();
+  }
+
+  // Stops the log and reads back what was recorded between the start and the end of the session.
+  TRecords Recorded() {
+    StopEventLog();
+    TRecords records = ReadLogFile(LogFile());
+    EXPECT_EQ(records.front()->ClassName(), "TStartSessionEvent");
+    EXPECT_EQ(records.back()->ClassName(), "TStopSessionEvent");
+    records.pop_back();
+    records.erase(records.begin());
+    return records;
+  }
+};

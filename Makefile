@@ -8,7 +8,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
 # Debian packages the build needs.
-PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
 
 .PHONY: all deps configure build test demo bench format clean
 
@@ -36,6 +36,8 @@ demo: build
 	rm -f $(BUILD_DIR)/demo.evt
 	$(BUILD_DIR)/tools/qvhost --log $(BUILD_DIR)/demo.evt examples/orders.dfm examples/orders.script
 	$(BUILD_DIR)/tools/evtdump --props $(BUILD_DIR)/demo.evt
+	@if [ -n "$$DISPLAY" ]; then $(BUILD_DIR)/viewer/gui/oxlane $(BUILD_DIR)/demo.evt; \
+	else echo "No display (DISPLAY is not set): not opening the log in oxlane."; fi
 
 bench: build
 	$(BUILD_DIR)/bench/bench_log

@@ -1,0 +1,87 @@
+// Serving the visible rows to Qt.
+
+#include "viewer/gui/event_model.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kColumnCount = 3;
+const char* const kColumnTitles[kColumnCount] = {"Time stamp", "Event type", "Data"};
+
+}  // namespace
+
+TEventModel::TEventModel(TEventView& view, QObject* parent)
+    : QAbstractTableModel(parent), FView(view) {
+  FView.SetObserver(this);
+}
+
+TEventModel::~TEventModel() { FView.SetObserver(nullptr); }
+
+int TEventModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : FView.RowCount();
+}
+
+int TEventModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant TEventModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || index.row() >= FView.RowCount()) return {};
+  const int row = index.row();
+  switch (role) {
+    case Qt::DisplayRole: {
+      const TRowTexts texts = FView.RowTexts(row);
+      const std::string& text = index.column() == 0   ? texts.Time
+                                : index.column() == 1 ? texts.EventName
+                                                      : texts.Data;
+      return QString::fromStdString(text);
+    }
+    case IndentRole:
+      return std::max(FView.View().Entry(row).Level, 0);
+    case ImageRole:
+      return RowImage(FView.View().Entry(row));
+    case KindRole:
+      return static_cast<int>(FView.RowLook(row).Kind);
+    case ColorRole:
+      return static_cast<uint>(FView.RowLook(row).Attributes.Color);
+    case BoldRole:
+      return FView.RowLook(row).Attributes.Bold;
+    case ItalicRole:
+      return FView.RowLook(row).Attributes.Italic;
+    default:
+      return {};
+  }
+}
+
+QVariant TEventModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+      section >= kColumnCount) {
+    return {};
+  }
+  return QString::fromLatin1(kColumnTitles[section]);
+}
+
+void TEventModel::RowsAboutToBeRemoved(int first, int last) {
+  beginRemoveRows(QModelIndex(), first, last);
+}
+
+void TEventModel::RowsRemoved() { endRemoveRows(); }
+
+void TEventModel::RowsAboutToBeInserted(int first, int last) {
+  beginInsertRows(QModelIndex(), first, last);
+}
+
+void TEventModel::RowsInserted() { endInsertRows(); }
+
+void TEventModel::ViewAboutToBeReset() { beginResetModel(); }
+
+void TEventModel::ViewReset() { endResetModel(); }
+
+void TEventModel::RowsChanged(int first) {
+  if (first < FView.RowCount()) {
+    emit dataChanged(index(first, 0), index(FView.RowCount() - 1, kColumnCount - 1));
+  }
+}
+
+void TEventModel::SelectionChanged() { emit SelectionMoved(); }

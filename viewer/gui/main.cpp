@@ -1,0 +1,35 @@
+// oxlane: reads Tracebook event logs. Settings come from Oxlane.ini beside the program; the
+// first command-line argument names a log to open.
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include "log/packages.h"
+#include "viewer/core/settings.h"
+#include "viewer/gui/main_window.h"
+#include "viewer/gui/user_dialogs.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Oxlane"));
+  QApplication::setApplicationDisplayName(QStringLiteral("Oxlane"));
+  TUserDialogs dialogs;
+
+  // The settings are read before the additional packages load, so classes that only a package
+  // registers start without a display entry.
+  const QString program = QDir(QApplication::applicationDirPath()).filePath("Oxlane");
+  TOXOptions settings(TOXOptions::FileNameFor(program.toStdString()));
+  settings.OnError = [&dialogs](const std::string& text) { dialogs.Error(nullptr, text); };
+  settings.Load();
+  LoadPackages();
+
+  TEventForm window(settings, dialogs);
+  window.show();
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1) {
+    const QFileInfo file(arguments.at(1));
+    if (file.exists()) window.Load(file.absoluteFilePath().toStdString());
+  }
+  return QApplication::exec();
+}

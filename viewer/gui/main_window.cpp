@@ -1,0 +1,172 @@
+// The main window's wiring of the record list, the file and the settings.
+
+#include "viewer/gui/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMimeData>
+#include <QStatusBar>
+
+#include "viewer/gui/event_list_view.h"
+#include "viewer/gui/event_model.h"
+#include "viewer/gui/options_dialog.h"
+#include "viewer/gui/user_dialogs.h"
+
+namespace {
+constexpr const char* kListViewSection = "EventFormEventListView";
+}
+
+TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
+    : FSettings(settings),
+      FDialogs(dialogs),
+      FView(std::make_unique<TEventView>(settings)),
+      FModel(new TEventModel(*FView, this)),
+      FList(new TEventListView(*FModel, dialogs, this)),
+      FCountsPanel(new QLabel(this)),
+      FPositionPanel(new QLabel(this)) {
+  setWindowTitle(QString::fromStdString(FView->Caption()));
+  setCentralWidget(FList);
+  // The tool windows dock on the left or the right of the list.
+  setDockOptions(AnimatedDocks | AllowNestedDocks);
+  FCountsPanel->setMinimumWidth(200);
+  FPositionPanel->setMinimumWidth(300);
+  statusBar()->addWidget(FCountsPanel);
+  statusBar()->addWidget(FPositionPanel, 1);
+  CreateActions();
+  CreateMenus();
+  FList->setContextMenuPolicy(Qt::ActionsContextMenu);
+  FList->addActions({FActions.EditCopyEvent, FActions.EditCopyData});
+  auto* separator = new QAction(FList);
+  separator->setSeparator(true);
+  FList->addActions({separator, FActions.ViewNextEvent, FActions.ViewPreviousEvent});
+
+  RestorePlacement();
+  connect(FModel, &TEventModel::SelectionMoved, this, &TEventForm::SelectionChanged);
+  connect(FModel, &QAbstractItemModel::rowsInserted, this, &TEventForm::ShowCounts);
+  connect(FModel, &QAbstractItemModel::rowsRemoved, this, &TEventForm::ShowCounts);
+  connect(FModel, &QAbstractItemModel::modelReset, this, &TEventForm::ShowCounts);
+  connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+    if (s == Qt::ApplicationActive) CheckFileChanged();
+  });
+}
+
+TEventForm::~TEventForm() = default;
+
+void TEventForm::RestorePlacement() {
+  setFont(QFont(QString::fromStdString(FSettings.ViewerFont.Name), FSettings.ViewerFont.Size));
+  const TWindowSettings& placement = FSettings.MainWin;
+  if (placement.HasBounds()) {
+    setGeometry(placement.Left, placement.Top, placement.Right - placement.Left,
+                placement.Bottom - placement.Top);
+  }
+  if (placement.Max) setWindowState(windowState() | Qt::WindowMaximized);
+  std::vector<int32_t> widths = FList->ColumnWidths();
+  FSettings.ReadColumnWidths(kListViewSection, widths);
+  FList->SetColumnWidths(widths);
+}
+
+void TEventForm::SavePlacement() {
+  const QRect bounds = isMaximized() ? normalGeometry() : geometry();
+  FSettings.MainWin = {bounds.left(),
+                       bounds.top(),
+                       bounds.left() + bounds.width(),
+                       bounds.top() + bounds.height(),
+                       true,
+                       isMaximized(),
+                       false,
+                       false};
+  FSettings.WriteColumnWidths(kListViewSection, FList->ColumnWidths());
+}
+
+void TEventForm::Load(const std::string& fileName) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const TLoadResult result = FView->Load(fileName);
+  QApplication::restoreOverrideCursor();
+  FActions.ViewRefresh->setEnabled(result.FileExists);
+  setWindowTitle(QString::fromStdString(FView->Caption()));
+  ShowCounts();
+  SelectionChanged();
+  if (result.Outcome == TLoadOutcome::loNotALog || result.Outcome == TLoadOutcome::loDamaged) {
+    FDialogs.Error(this, result.Message);
+  }
+}
+
+void TEventForm::CheckFileChanged() {
+  if (!FView->CurrentFileChanged()) return;
+  const std::string file = FView->CurrentFile();
+  if (FDialogs.Confirm(this, std::string(), FileChangedQuestion(file), true)) Load(file);
+}
+
+QString TEventForm::StatusText(int panel) const {
+  return (panel == 0 ? FCountsPanel : FPositionPanel)->text();
+}
+
+void TEventForm::ShowCounts() {
+  FCountsPanel->setText(QString::fromStdString(FView->CountsText()));
+  FCountsPanel->setFixedWidth(FCountsPanel->fontMetrics().horizontalAdvance(FCountsPanel->text()) +
+                              5);
+}
+
+void TEventForm::SelectionChanged() {
+  FPositionPanel->setText(QString::fromStdString(FView->SessionPositionText()));
+  const int selected = FView->Selected();
+  const std::string name =
+      selected >= 0 ? FView->View().Entry(selected).Event->GetEventName() : std::string();
+  FActions.ViewNextEvent->setText(QString::fromStdString(NextEventCaption(name)));
+  FActions.ViewPreviousEvent->setText(QString::fromStdString(PreviousEventCaption(name)));
+  FActions.ViewNextEvent->setEnabled(selected >= 0 && selected < FView->RowCount() - 1);
+  FActions.ViewPreviousEvent->setEnabled(selected > 0);
+}
+
+void TEventForm::MoveToSameClass(int step, QAction* action) {
+  const int row = FView->FindSameClass(step);
+  if (row < 0) {
+    FDialogs.Information(this, kNoMoreEventsText);
+    action->setEnabled(false);
+    return;
+  }
+  FView->Select(row);
+}
+
+void TEventForm::OpenFileDialog() {
+  QFileDialog dialog(this, QStringLiteral("Open Event Log"));
+  dialog.setNameFilters({QStringLiteral("Event file (*.evt)"), QStringLiteral("Any file (*)")});
+  dialog.setDefaultSuffix(QStringLiteral("evt"));
+  dialog.setFileMode(QFileDialog::ExistingFile);
+  if (dialog.exec() == QDialog::Accepted) Load(dialog.selectedFiles().constFirst().toStdString());
+}
+
+void TEventForm::ShowOptions() {
+  TOptionsDialog dialog(FSettings, FDialogs, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  FSettings.Save();
+  FView->RebuildView(true);
+}
+
+void TEventForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  setAcceptDrops(true);
+}
+
+void TEventForm::closeEvent(QCloseEvent* event) {
+  setAcceptDrops(false);
+  SavePlacement();
+  FView->StoreLastLog();
+  FSettings.Save();
+  event->accept();
+}
+
+void TEventForm::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TEventForm::dropEvent(QDropEvent* event) {
+  const QList<QUrl> urls = event->mimeData()->urls();
+  if (urls.isEmpty() || !urls.constFirst().isLocalFile()) return;
+  event->acceptProposedAction();
+  Load(urls.constFirst().toLocalFile().toStdString());
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The viewer's main window: the record list between the left and right dock areas, the menus
+// and their actions, the two status panels, opening logs (Open dialog, command line, file drop),
+// the reload question when the file changed, and the placement remembered on closing.
+
+#include <QMainWindow>
+#include <memory>
+
+#include "viewer/core/event_view.h"
+#include "viewer/core/settings.h"
+
+class QAction;
+class QLabel;
+class TEventListView;
+class TEventModel;
+class TUserDialogs;
+
+class TEventForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // The actions of the menus, for the menus themselves and for tests.
+  struct TActions {
+    QAction* FileOpen;
+    QAction* FileExport;
+    QAction* FilePrint;
+    QAction* FileExit;
+    QAction* EditCopyEvent;
+    QAction* EditCopyData;
+    QAction* EditCopyPropertyValue;
+    QAction* EditFind;
+    QAction* ViewNextEvent;
+    QAction* ViewPreviousEvent;
+    QAction* ViewFilter;
+    QAction* ViewDockFilter;
+    QAction* ViewInspector;
+    QAction* ViewDockInspector;
+    QAction* ViewRefresh;
+    QAction* ViewOptions;
+    QAction* HelpContents;
+    QAction* HelpAbout;
+  };
+
+  TEventForm(TOXOptions& settings, TUserDialogs& dialogs);
+  ~TEventForm() override;
+
+  // Shows the log, or an empty window when it does not exist; reports a file that is not a log
+  // or is damaged.
+  void Load(const std::string& fileName);
+  // Asks whether to reload the current file when it changed since it was read.
+  void CheckFileChanged();
+
+  TEventView& View() { return *FView; }
+  TEventModel& Model() { return *FModel; }
+  TEventListView& List() { return *FList; }
+  const TActions& Actions() const { return FActions; }
+  QString StatusText(int panel) const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  void CreateActions();
+  void CreateMenus();
+  void RestorePlacement();
+  void SavePlacement();
+  void ShowCounts();
+  void SelectionChanged();
+  void MoveToSameClass(int step, QAction* action);
+  void OpenFileDialog();
+  void ShowOptions();
+
+  TOXOptions& FSettings;
+  TUserDialogs& FDialogs;
+  std::unique_ptr<TEventView> FView;
+  TEventModel* FModel;
+  TEventListView* FList;
+  QLabel* FCountsPanel;
+  QLabel* FPositionPanel;
+  TActions FActions{};
+};

@@ -10,8 +10,7 @@
 #include <QPixmap>
 #include <string>
 
-#include "log/builtin_events.h"
-#include "log/log_lifecycle.h"
+#include "bench/bench_logs.h"
 #include "viewer/core/settings.h"
 #include "viewer/gui/main_window.h"
 #include "viewer/gui/user_dialogs.h"
@@ -20,25 +19,10 @@ namespace {
 
 constexpr int kRecords = 1'000'000;
 
-// Ten sessions of messages in sections of a thousand.
-std::string WriteLog() {
-  char path[] = "/tmp/tracebook-bench-oxlane-XXXXXX";
-  close(mkstemp(path));
-  unlink(path);
-  CreateLogStream(path, true);
-  TLogStream& log = *LogStream();
-  for (int i = 0; i < kRecords; ++i) {
-    if (i % 100'000 == 0) log.WriteEvent(std::make_unique<TStartSessionEvent>("Bench"));
-    if (i % 1'000 == 0) log.WriteEvent(std::make_unique<TEnterSectionEvent>("step"));
-    log.WriteEvent(std::make_unique<TUserMessageEvent>("message " + std::to_string(i)));
-    if (i % 1'000 == 999) log.WriteEvent(std::make_unique<TLeaveSectionEvent>("step"));
-  }
-  CloseLogStream();
-  return path;
-}
-
 void BM_OpenAndPaintMillionRecordLog(benchmark::State& state) {
-  const std::string path = WriteLog();
+  const std::string path = WriteSectionedLog(kRecords, [](int i) {
+    return std::make_unique<TUserMessageEvent>("message " + std::to_string(i));
+  });
   TOXOptions settings(path + ".ini");
   settings.Load();
   TUserDialogs dialogs;

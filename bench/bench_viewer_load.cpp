@@ -8,36 +8,20 @@
 
 #include <string>
 
+#include "bench/bench_logs.h"
 #include "bench/bench_records.h"
-#include "log/builtin_events.h"
-#include "log/log_lifecycle.h"
 #include "viewer/core/event_view.h"
 
 namespace {
 
 constexpr int kRecords = 1'000'000;
 
-// A million records: ten sessions, each with sections of click records.
-std::string WriteViewerLog() {
-  char path[] = "/tmp/tracebook-bench-viewer-XXXXXX";
-  close(mkstemp(path));
-  unlink(path);
-  CreateLogStream(path, true);
-  TLogStream& log = *LogStream();
-  for (int i = 0; i < kRecords; ++i) {
-    if (i % 100'000 == 0) log.WriteEvent(std::make_unique<TStartSessionEvent>("Bench"));
-    if (i % 1'000 == 0) log.WriteEvent(std::make_unique<TEnterSectionEvent>("step"));
-    log.WriteEvent(std::make_unique<TBenchClickEvent>(
-        "MainForm.Panel1.Button" + std::to_string(i % 100), "Caption", i));
-    if (i % 1'000 == 999) log.WriteEvent(std::make_unique<TLeaveSectionEvent>("step"));
-  }
-  CloseLogStream();
-  return path;
-}
-
 void BM_OpenMillionRecordLog(benchmark::State& state) {
   TLogStream::RegisterProxyClass(TBenchProxy::StaticClass());
-  const std::string path = WriteViewerLog();
+  const std::string path = WriteSectionedLog(kRecords, [](int i) {
+    return std::make_unique<TBenchClickEvent>("MainForm.Panel1.Button" + std::to_string(i % 100),
+                                              "Caption", i);
+  });
   TOXOptions settings("/tmp/tracebook-bench-viewer.ini");
   for (auto _ : state) {
     TEventView view(settings);

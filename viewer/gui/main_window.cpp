@@ -56,12 +56,20 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
 
 TEventForm::~TEventForm() = default;
 
+namespace {
+// The main window's size on a first run, before it has remembered one.
+constexpr int kFirstRunWidth = 760;
+constexpr int kFirstRunHeight = 520;
+}  // namespace
+
 void TEventForm::RestorePlacement() {
   setFont(QFont(QString::fromStdString(FSettings.ViewerFont.Name), FSettings.ViewerFont.Size));
   const TWindowSettings& placement = FSettings.MainWin;
   if (placement.HasBounds()) {
     setGeometry(placement.Left, placement.Top, placement.Right - placement.Left,
                 placement.Bottom - placement.Top);
+  } else {
+    resize(kFirstRunWidth, kFirstRunHeight);  // nothing remembered yet: the window's design size
   }
   if (placement.Max) setWindowState(windowState() | Qt::WindowMaximized);
   std::vector<int32_t> widths = FList->ColumnWidths();

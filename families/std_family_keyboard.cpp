@@ -51,6 +51,8 @@ void TStandardProxy::KeyboardHook(int, WPARAM wParam, LPARAM lParam) {
   if ((static_cast<uint32_t>(lParam) & kKeyReleased) || !focused) return;
   const TShiftState shift = KeyDataToShiftState(lParam);
   const bool altOnly = shift.Contains(ssAlt) && !shift.Contains(ssCtrl);
+  // Ctrl with a letter is a shortcut, never a mnemonic: no button is pressed by it.
+  if (shift.Contains(ssCtrl) && !shift.Contains(ssAlt)) return;
   if (!altOnly && (FocusDlgCode & DLGC_WANTCHARS)) return;
   auto* button = dynamic_cast<TButton*>(GetAcceleratorControl(*focused, static_cast<WORD>(wParam)));
   if (button) WritePushButtonClick(*button);

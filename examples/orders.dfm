@@ -13,12 +13,22 @@ object MainForm: TForm
     object FileMenu: TMenuItem
       Caption = '&File'
       object SaveItem: TMenuItem
-        Caption = '&Save'
-        ShortCut = 'Ctrl+S'
+        Action = SaveAction
       end
       object CloseItem: TMenuItem
         Caption = '&Close'
       end
+    end
+  end
+  object ActionList1: TActionList
+    object SaveAction: TAction
+      Caption = '&Save'
+      ShortCut = 'Ctrl+S'
+    end
+  end
+  object NotesMenu: TPopupMenu
+    object ClearItem: TMenuItem
+      Caption = '&Clear'
     end
   end
   object Panel1: TPanel
@@ -99,5 +109,13 @@ object MainForm: TForm
     Top = 200
     Width = 240
     Height = 100
+    PopupMenu = NotesMenu
+  end
+  object Quantity: TScrollBar
+    Left = 260
+    Top = 260
+    Width = 200
+    Height = 17
+    Max = 50
   end
 end

@@ -37,6 +37,15 @@ bool FindMenuPath(HMENU menu, HMENU wanted, std::string& path) {
   return false;
 }
 
+// Whether `id` is the command of an item directly on the menu bar.
+bool IsTopLevelCommand(HMENU menuBar, WORD id) {
+  const int count = menuBar ? GetMenuItemCount(menuBar) : 0;
+  for (int position = 0; position < count; ++position) {
+    if (GetSubMenu(menuBar, position) == 0 && GetMenuItemID(menuBar, position) == id) return true;
+  }
+  return false;
+}
+
 // The framework menu whose system menu is `handle`, among the forms that have a window.
 TMenu* FindMenuByHandle(HMENU handle) {
   for (int f = 0; f < Screen().FormCount(); ++f) {
@@ -70,9 +79,12 @@ void TStandardProxy::MenuCommand(WORD id) {
     WriteClientAction(item->Action(), *item);
     name = item->Name() + ": ";
   }
-  const std::string caption = MenuString(popup, id, MF_BYCOMMAND);
+  // A command on the menu bar itself opened no drop-down: it is described from the bar, not from
+  // whichever drop-down was opened last.
+  const bool onTheBar = IsTopLevelCommand(menuBar, id);
+  const std::string caption = MenuString(onTheBar ? menuBar : popup, id, MF_BYCOMMAND);
   std::string path;
-  if (menuBar != 0) FindMenuPath(menuBar, popup, path);
+  if (menuBar != 0 && !onTheBar) FindMenuPath(menuBar, popup, path);
   LogStream->WriteEvent(
       std::make_unique<TMenuEvent>(name + Format("%s%s [ ID = %d ]", path, caption, id)));
 }

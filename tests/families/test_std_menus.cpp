@@ -82,6 +82,15 @@ TEST_F(StdMenus, ShortcutsOfMenusAndPopupMenusNameTheItem) {
                              {"TMenuEvent", "CopyItem: &Copy " + Id("CopyItem")}}));
 }
 
+TEST_F(StdMenus, ACommandOnTheMenuBarIsNamedFromTheBar) {
+  TMenuItem* help = Item(menu->Items(), "HelpItem", "&Help");
+  ShowAndStart();
+  SimulateMenuChoice(*form, "&File|&Open");
+  SimulateMenuChoice(*form, "&Help");
+  EXPECT_EQ(Texts(), (TTexts{{"TMenuEvent", "OpenItem: &File | &Open " + Id(*open)},
+                             {"TMenuEvent", "HelpItem: &Help " + Id(*help)}}));
+}
+
 TEST_F(StdMenus, APopupMenuChoiceNamesItsItem) {
   ShowAndStart();
   SimulatePopupChoice(*edit, "&Copy");

@@ -3,7 +3,7 @@ object MainForm: TForm
   Left = 100
   Top = 80
   Width = 520
-  Height = 400
+  Height = 420
   Menu = MainMenu1
   object Tracebook1: TKDTracebook
     ApplicationID = 'Orders'
@@ -110,6 +110,40 @@ object MainForm: TForm
     Width = 240
     Height = 100
     PopupMenu = NotesMenu
+  end
+  object Delivery: TGroupBox
+    Left = 8
+    Top = 310
+    Width = 240
+    Height = 60
+    Caption = 'Delivery'
+    object Morning: TRadioButton
+      Left = 10
+      Top = 20
+      Width = 100
+      Height = 17
+      Caption = '&Morning'
+    end
+    object Afternoon: TRadioButton
+      Left = 120
+      Top = 20
+      Width = 100
+      Height = 17
+      Caption = '&Afternoon'
+    end
+  end
+  object History: TScrollBox
+    Left = 260
+    Top = 290
+    Width = 200
+    Height = 80
+    object EarlierOrders: TPanel
+      Left = 0
+      Top = 0
+      Width = 160
+      Height = 300
+      Caption = 'Earlier orders'
+    end
   end
   object Quantity: TScrollBar
     Left = 260

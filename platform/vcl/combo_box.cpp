@@ -45,7 +45,7 @@ LRESULT ComboListProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_MOUSEACTIVATE) return MA_NOACTIVATE;
   if (!combo || msg != WM_LBUTTONUP) return DefWindowProcA(hwnd, msg, wParam, lParam);
   try {
-    combo->ListChosen(PointOfMessage(lParam).y / combo->ItemHeight());
+    combo->ListChosen(combo->FListTop + PointOfMessage(lParam).y / combo->ItemHeight());
   } catch (const std::exception& e) {
     Application().HandleException(combo, e);
   }
@@ -60,6 +60,8 @@ const TComponentClass& TComboBox::StaticClass() {
       Published<&TComboBox::ItemIndex, &TComboBox::SetItemIndex>("ItemIndex", {.Default = -1}),
       Published<&TControl::Text, &TControl::SetText>("Text", {.Stored = TextStored}),
       Published<&TComboBox::ItemHeight, &TComboBox::SetItemHeight>("ItemHeight", {.Default = 16}),
+      Published<&TComboBox::DropDownCount, &TComboBox::SetDropDownCount>("DropDownCount",
+                                                                         {.Default = 8}),
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TComboBox",
@@ -73,6 +75,7 @@ const TComponentClass& TComboBox::StaticClass() {
 TComboBox::TComboBox(TComponent* owner) : TStdControl(owner) {
   FItems.OnChange = [this] {
     if (FItemIndex >= FItems.Count()) FItemIndex = -1;
+    SetListTop(FListTop);
   };
 }
 
@@ -145,6 +148,7 @@ void TComboBox::ShowSelection() {
 
 void TComboBox::Select(int index) {
   FItemIndex = index;
+  ScrollIntoView(index);
   ShowSelection();
   NotifyParent(CBN_SELCHANGE);
 }
@@ -167,8 +171,10 @@ void TComboBox::DropDown() {
     FList = CreateWindowExA(0, kListClass, "", WS_POPUP, 0, 0, 0, 0, Handle(), 0, 0, nullptr);
     SetWindowLongPtrA(FList, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
+  SetListTop(FListTop);
+  ScrollIntoView(FItemIndex);
   const POINT origin = ClientToScreen({0, Height()});
-  MoveWindow(FList, origin.x, origin.y, Width(), std::max(FItems.Count(), 1) * FItemHeight, 1);
+  MoveWindow(FList, origin.x, origin.y, Width(), ListRows() * FItemHeight, 1);
   ShowWindow(FList, SW_SHOWNA);
   FDropped = true;
 }
@@ -192,8 +198,26 @@ void TComboBox::ListChosen(int index) {
   NotifyParent(CBN_SELCHANGE);
 }
 
+int TComboBox::ListRows() const {
+  if (FStyle == csSimple) return std::max((Height() - EditHeight()) / FItemHeight, 1);
+  return std::clamp(FItems.Count(), 1, FDropDownCount);
+}
+
+void TComboBox::SetListTop(int index) {
+  FListTop = std::clamp(index, 0, std::max(FItems.Count() - ListRows(), 0));
+}
+
+void TComboBox::ScrollIntoView(int index) {
+  if (index < 0) return;
+  if (index < FListTop)
+    SetListTop(index);
+  else if (index >= FListTop + ListRows())
+    SetListTop(index - ListRows() + 1);
+}
+
 POINT TComboBox::ItemScreenPoint(int index) const {
-  const int top = (FStyle == csSimple ? EditHeight() : Height()) + index * FItemHeight;
+  const int listTop = FStyle == csSimple ? EditHeight() : Height();
+  const int top = listTop + (index - FListTop) * FItemHeight;
   return ClientToScreen({Width() / 2, top + FItemHeight / 2});
 }
 
@@ -286,6 +310,7 @@ void TComboBox::WndProc(TMessage& message) {
       const auto index = static_cast<int>(static_cast<LPARAM>(message.WParam));
       const bool valid = index >= 0 && index < FItems.Count();
       FItemIndex = valid ? index : -1;
+      ScrollIntoView(FItemIndex);
       ShowSelection();
       message.Result = valid ? index : CB_ERR;
       return;
@@ -309,6 +334,15 @@ void TComboBox::WndProc(TMessage& message) {
     case CB_GETDROPPEDSTATE:
       message.Result = FDropped ? 1 : 0;
       return;
+    case CB_GETTOPINDEX:
+      message.Result = FListTop;
+      return;
+    case CB_SETTOPINDEX: {
+      const bool valid = message.WParam < static_cast<WPARAM>(FItems.Count());
+      if (valid) SetListTop(static_cast<int>(message.WParam));
+      message.Result = valid ? 0 : CB_ERR;
+      return;
+    }
     case CB_ADDSTRING:
       message.Result = FItems.Add(reinterpret_cast<const char*>(message.LParam));
       return;
@@ -325,7 +359,8 @@ void TComboBox::WndProc(TMessage& message) {
       return;
     case WM_LBUTTONUP:
       if (FStyle == csSimple) {
-        const int index = (PointOfMessage(message.LParam).y - EditHeight()) / FItemHeight;
+        const int index =
+            FListTop + (PointOfMessage(message.LParam).y - EditHeight()) / FItemHeight;
         if (PointOfMessage(message.LParam).y >= EditHeight() && index < FItems.Count())
           Select(index);
       }

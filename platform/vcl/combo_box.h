@@ -27,6 +27,10 @@ class TComboBox : public TStdControl {
   void SetItemIndex(int value);
   int ItemHeight() const { return FItemHeight; }
   void SetItemHeight(int value) { FItemHeight = value > 0 ? value : 1; }
+  // How many items the dropped-down list shows at once (at least one); it takes effect when the
+  // list next drops down.
+  int DropDownCount() const { return FDropDownCount; }
+  void SetDropDownCount(int value) { FDropDownCount = value > 0 ? value : 1; }
   bool DroppedDown() const { return FDropped; }
   void SetDroppedDown(bool value);
 
@@ -35,8 +39,11 @@ class TComboBox : public TStdControl {
   // The dropped-down list window, 0 while the list is closed.
   HWND ListHandle() const { return FDropped ? FList : 0; }
   // Where the user clicks to choose an item, in screen coordinates: in the dropped list, or in
-  // the list of the simple style.
+  // the list of the simple style. Only the items from the list's top index (CB_GETTOPINDEX) on,
+  // as many as it has rows, are in view.
   POINT ItemScreenPoint(int index) const;
+  // The rows the list shows: the dropped-down list's, or the simple style's under its edit.
+  int ListRows() const;
   // Where the user clicks to drop the list down or close it, in client coordinates.
   POINT DropButtonPoint() const;
 
@@ -53,6 +60,8 @@ class TComboBox : public TStdControl {
   friend LRESULT ComboEditProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT ComboListProc(HWND, UINT, WPARAM, LPARAM);
   int EditHeight() const;
+  void SetListTop(int index);
+  void ScrollIntoView(int index);
   void ShowSelection();
   void Select(int index);
   void DropDown();
@@ -67,6 +76,8 @@ class TComboBox : public TStdControl {
   mutable TItemStrings FItems;
   int FItemIndex = -1;
   int FItemHeight = 16;
+  int FDropDownCount = 8;
+  int FListTop = 0;  // the first item in view in the list
   HWND FEdit = 0;
   WNDPROC FEditDefProc = nullptr;
   HWND FList = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/vcl/edit.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -18,8 +19,10 @@ std::string JoinLines(const TStrings& lines) {
 
 const TComponentClass& TCustomEdit::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
+      Published<&TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength>("MaxLength", {.Default = 0}),
       Published<&TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar>("PasswordChar",
                                                                            {.Default = 0}),
+      Published<&TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly>("ReadOnly", {.Default = false}),
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TCustomEdit",
@@ -34,13 +37,36 @@ void TCustomEdit::SetPasswordChar(char value) {
   if (HandleAllocated()) SendMessageA(Handle(), EM_SETPASSWORDCHAR, static_cast<BYTE>(value), 0);
 }
 
+void TCustomEdit::SetReadOnly(bool value) {
+  FReadOnly = value;
+  if (HandleAllocated()) SendMessageA(Handle(), EM_SETREADONLY, value ? 1 : 0, 0);
+}
+
+void TCustomEdit::SetMaxLength(int value) {
+  FMaxLength = std::max(value, 0);
+  if (HandleAllocated()) SendMessageA(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
 void TCustomEdit::CreateParams(TCreateParams& params) {
   TStdControl::CreateParams(params);
-  params.Style |= WS_TABSTOP | (MultiLine() ? ES_MULTILINE : 0) | (FPasswordChar ? ES_PASSWORD : 0);
+  params.Style |= WS_TABSTOP | (MultiLine() ? ES_MULTILINE : 0) |
+                  (FPasswordChar ? ES_PASSWORD : 0) | (FReadOnly ? ES_READONLY : 0);
+}
+
+// Whether typing that adds `addedLength` characters is refused: nothing is typed into a read-only
+// edit, and typing never takes the text beyond the limit (the parent hears EN_MAXTEXT).
+bool TCustomEdit::Refused(size_t addedLength) {
+  if (FReadOnly) return true;
+  if (addedLength == 0 || FMaxLength == 0 ||
+      Text().size() + addedLength <= static_cast<size_t>(FMaxLength))
+    return false;
+  NotifyParent(EN_MAXTEXT);
+  return true;
 }
 
 void TCustomEdit::Typed(char character) {
   std::string text = Text();
+  const size_t oldLength = text.size();
   if (character == '\b') {
     if (text.empty()) return;
     text.pop_back();
@@ -53,6 +79,7 @@ void TCustomEdit::Typed(char character) {
   } else {
     return;
   }
+  if (Refused(text.size() > oldLength ? text.size() - oldLength : 0)) return;
   DefWindowProcA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   TextChanged();
   NotifyParent(EN_UPDATE);
@@ -93,6 +120,16 @@ void TCustomEdit::WndProc(TMessage& message) {
       return;
     case EM_SETPASSWORDCHAR:
       FPasswordChar = static_cast<char>(message.WParam);
+      return;
+    case EM_SETREADONLY:
+      FReadOnly = message.WParam != 0;
+      SetWindowLongPtrA(Handle(), GWL_STYLE,
+                        (GetWindowLongPtrA(Handle(), GWL_STYLE) & ~LONG_PTR{ES_READONLY}) |
+                            (FReadOnly ? ES_READONLY : 0));
+      message.Result = 1;
+      return;
+    case EM_LIMITTEXT:
+      FMaxLength = static_cast<int>(std::min<WPARAM>(message.WParam, 0x7FFFFFFE));
       return;
     case CN_COMMAND:
       if (HIWORD(message.WParam) == EN_CHANGE && OnChange) OnChange(this);

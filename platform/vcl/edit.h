@@ -2,7 +2,9 @@
 // Edits: TEdit holds one line, TMemo several. Typing changes the text and tells the parent
 // EN_UPDATE and then EN_CHANGE; gaining and losing the focus tell it EN_SETFOCUS and
 // EN_KILLFOCUS. An edit wants characters and arrows (WM_GETDLGCODE); a memo wants every key. A
-// password character hides what the edit shows, not what it holds.
+// password character hides what the edit shows, not what it holds. A read-only edit ignores what
+// is typed, and a character that would take the text beyond MaxLength is refused (EN_MAXTEXT);
+// neither limits text set by program code.
 
 #include "platform/vcl/std_control.h"
 
@@ -14,6 +16,11 @@ class TCustomEdit : public TStdControl {
 
   char PasswordChar() const { return FPasswordChar; }
   void SetPasswordChar(char value);
+  bool ReadOnly() const { return FReadOnly; }
+  void SetReadOnly(bool value);
+  // The most characters typing may bring the text to (a line break counts two); 0 for no limit.
+  int MaxLength() const { return FMaxLength; }
+  void SetMaxLength(int value);
 
   TNotifyEvent OnChange;
 
@@ -27,8 +34,11 @@ class TCustomEdit : public TStdControl {
 
  private:
   void Typed(char character);
+  bool Refused(size_t addedLength);
 
   char FPasswordChar = '\0';
+  bool FReadOnly = false;
+  int FMaxLength = 0;
 };
 
 class TEdit : public TCustomEdit {

@@ -53,6 +53,7 @@ const TComponentClass& TMenuItem::StaticClass() {
       Published<&TMenuItem::Checked, &TMenuItem::SetChecked>("Checked", {.Default = false}),
       Published<&TMenuItem::Enabled, &TMenuItem::SetEnabled>("Enabled", {.Default = true}),
       Published<&TMenuItem::ShortCutText, &TMenuItem::SetShortCutText>("ShortCut"),
+      Published<&TMenuItem::Visible, &TMenuItem::SetVisible>("Visible", {.Default = true}),
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TMenuItem",
@@ -85,6 +86,11 @@ void TMenuItem::SetEnabled(bool value) {
 
 void TMenuItem::SetChecked(bool value) {
   FChecked = value;
+  Changed();
+}
+
+void TMenuItem::SetVisible(bool value) {
+  FVisible = value;
   Changed();
 }
 
@@ -138,6 +144,7 @@ void TMenuItem::RebuildHandle() {
   if (!FHandle) return;
   while (GetMenuItemCount(FHandle) > 0) RemoveMenu(FHandle, 0, MF_BYPOSITION);
   for (TMenuItem* item : FItems) {
+    if (!item->FVisible) continue;
     if (item->FCaption == "-") {
       AppendMenuA(FHandle, MF_SEPARATOR, 0, nullptr);
       continue;

@@ -1,7 +1,7 @@
 #pragma once
 // Menus of the framework: menu items with captions ("&File"), shortcuts, command identifiers,
-// enabled and checked states, sub-items and actions; main menus (a form's menu bar) and popup
-// menus (shown for a control by a right click or by program code). Each menu keeps the system
+// enabled, checked and visible states, sub-items and actions; main menus (a form's menu bar) and
+// popup menus (shown for a control by a right click or by program code). Each menu keeps the system
 // menus of its items up to date, finds its items by command, sub-menu handle or shortcut, and
 // clicks the item of a chosen command.
 
@@ -38,6 +38,10 @@ class TMenuItem : public TComponent {
   void SetEnabled(bool value);
   bool Checked() const { return FChecked; }
   void SetChecked(bool value);
+  // An invisible item is left out of its system menu, so the mouse cannot choose it; its shortcut
+  // still clicks it, as long as it and the items above it are enabled.
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool value);
   TShortCut ShortCut() const { return FShortCut; }
   void SetShortCut(TShortCut value);
   // The shortcut as form files store it ("Ctrl+O").
@@ -85,6 +89,7 @@ class TMenuItem : public TComponent {
   std::string FCaption;
   bool FEnabled = true;
   bool FChecked = false;
+  bool FVisible = true;
   TShortCut FShortCut = 0;
   TAction* FAction = nullptr;
   WORD FCommand = 0;

@@ -67,6 +67,9 @@ void TScrollBar::WndProc(TMessage& message) {
       if (CanFocus()) SetFocus();
       FGesture.Press(Metrics(), Along(message.LParam), FPosition, send);
       return;
+    case WM_MOUSEMOVE:
+      FGesture.Move(Metrics(), Along(message.LParam), send);
+      return;
     case WM_LBUTTONUP:
       FGesture.Release(Metrics(), Along(message.LParam), send);
       return;

@@ -3,7 +3,6 @@
 #include "platform/vcl/scroll_box.h"
 
 #include <algorithm>
-#include <utility>
 
 // ---- TControlScrollBar --------------------------------------------------------------------------
 
@@ -69,25 +68,35 @@ void TScrollBox::Send(const TControlScrollBar& bar, WORD code, int thumbPosition
                MAKEWPARAM(code, static_cast<WORD>(thumbPosition)), 0);
 }
 
+// A press on a bar, and the moves and the release that follow it, make that bar's gesture.
+bool TScrollBox::BarGesture(const TMessage& message) {
+  const POINT point = PointOfMessage(message.LParam);
+  if (message.Msg == WM_LBUTTONDOWN) FPressedBar = BarAt(point);
+  if (!FPressedBar) return false;
+  TControlScrollBar& bar = *FPressedBar;
+  const int along = bar.FVertical ? point.y : point.x;
+  auto send = [&](WORD code, int thumb) { Send(bar, code, thumb); };
+  switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+      bar.FGesture.Press(bar.Metrics(), along, bar.FPosition, send);
+      break;
+    case WM_MOUSEMOVE:
+      bar.FGesture.Move(bar.Metrics(), along, send);
+      break;
+    default:
+      FPressedBar = nullptr;
+      bar.FGesture.Release(bar.Metrics(), along, send);
+  }
+  return true;
+}
+
 void TScrollBox::WndProc(TMessage& message) {
   switch (message.Msg) {
-    case WM_LBUTTONDOWN: {
-      const POINT point = PointOfMessage(message.LParam);
-      FPressedBar = BarAt(point);
-      if (!FPressedBar) break;
-      TControlScrollBar& bar = *FPressedBar;
-      bar.FGesture.Press(bar.Metrics(), bar.FVertical ? point.y : point.x, bar.FPosition,
-                         [&](WORD code, int thumb) { Send(bar, code, thumb); });
-      return;
-    }
-    case WM_LBUTTONUP: {
-      if (!FPressedBar) break;
-      TControlScrollBar& bar = *std::exchange(FPressedBar, nullptr);
-      const POINT point = PointOfMessage(message.LParam);
-      bar.FGesture.Release(bar.Metrics(), bar.FVertical ? point.y : point.x,
-                           [&](WORD code, int thumb) { Send(bar, code, thumb); });
-      return;
-    }
+    case WM_LBUTTONDOWN:
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONUP:
+      if (BarGesture(message)) return;
+      break;
     case WM_HSCROLL:
     case WM_VSCROLL: {
       if (message.LParam != 0) break;  // from a scroll bar control inside

@@ -55,6 +55,8 @@ class TScrollBox : public TStdControl {
   // The bar whose strip holds a client point, or nullptr.
   TControlScrollBar* BarAt(POINT point);
   void Send(const TControlScrollBar& bar, WORD code, int thumbPosition);
+  // Hands a mouse message to the gesture of the bar it concerns; false when none does.
+  bool BarGesture(const TMessage& message);
 
   TControlScrollBar FHorz{*this, false};
   TControlScrollBar FVert{*this, true};

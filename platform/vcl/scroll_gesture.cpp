@@ -82,6 +82,7 @@ void TScrollGesture::Press(const TScrollMetrics& metrics, int along, int positio
   FActive = true;
   const int thumb = metrics.ThumbCentre(position);
   FDragging = std::abs(along - thumb) <= metrics.Thickness / 2;
+  FTracked = position;
   if (FDragging) return;
   if (along < metrics.Thickness)
     send(SB_LINEUP, 0);
@@ -91,12 +92,22 @@ void TScrollGesture::Press(const TScrollMetrics& metrics, int along, int positio
     send(along < thumb ? SB_PAGEUP : SB_PAGEDOWN, 0);
 }
 
+void TScrollGesture::Track(const TScrollMetrics& metrics, int along, const TSend& send) {
+  const int position = metrics.PositionAt(along);
+  if (position == FTracked) return;
+  FTracked = position;
+  send(SB_THUMBTRACK, position);
+}
+
+void TScrollGesture::Move(const TScrollMetrics& metrics, int along, const TSend& send) {
+  if (FActive && FDragging) Track(metrics, along, send);
+}
+
 void TScrollGesture::Release(const TScrollMetrics& metrics, int along, const TSend& send) {
   if (!FActive) return;
   if (FDragging) {
-    const int position = metrics.PositionAt(along);
-    send(SB_THUMBTRACK, position);
-    send(SB_THUMBPOSITION, position);
+    Track(metrics, along, send);  // the pointer may have moved on since the last move
+    send(SB_THUMBPOSITION, FTracked);
   }
   FActive = FDragging = false;
   send(SB_ENDSCROLL, 0);

@@ -2,9 +2,10 @@
 // What scroll bars have in common, whether a control of their own or a bar at the edge of a
 // scrolling container: the geometry of arrows, track and thumb, and the gestures of the mouse and
 // keys. A press on an arrow or on the track scrolls at once (SB_LINEUP, SB_PAGEDOWN, ...); a
-// press on the thumb drags it and the release reports the position reached (SB_THUMBTRACK, then
-// SB_THUMBPOSITION); either gesture ends with SB_ENDSCROLL at the release. A key scrolls when
-// pressed and ends its gesture when released.
+// press on the thumb drags it: each move that brings the thumb to another position reports it
+// (SB_THUMBTRACK), and the release reports the position reached (SB_THUMBPOSITION); either
+// gesture ends with SB_ENDSCROLL at the release. A key scrolls when pressed and ends its gesture
+// when released.
 
 #include <functional>
 
@@ -35,12 +36,17 @@ class TScrollGesture {
   using TSend = std::function<void(WORD code, int thumbPosition)>;
 
   void Press(const TScrollMetrics& metrics, int along, int position, const TSend& send);
+  void Move(const TScrollMetrics& metrics, int along, const TSend& send);
   void Release(const TScrollMetrics& metrics, int along, const TSend& send);
   // A key press scrolls; its release ends the gesture. Answers whether the key scrolls.
   static bool KeyDown(WPARAM key, const TSend& send);
   static bool KeyUp(WPARAM key, const TSend& send);
 
  private:
+  // Reports the thumb's position at a point of a drag unless it is the one last reported.
+  void Track(const TScrollMetrics& metrics, int along, const TSend& send);
+
   bool FActive = false;
   bool FDragging = false;
+  int FTracked = 0;  // the position the dragged thumb was last reported at
 };

@@ -2,7 +2,9 @@
 
 #include "platform/vcl/std_button.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "platform/vcl/key_forwarding.h"
 #include "platform/vcl/keyboard.h"
@@ -210,8 +212,30 @@ void TRadioButton::MnemonicTyped() {
   SetChecked(true);
 }
 
+void TRadioButton::MoveToNeighbour(bool forward) {
+  std::vector<TRadioButton*> group;
+  for (int i = 0; i < Parent()->ControlCount(); ++i) {
+    auto* radio = dynamic_cast<TRadioButton*>(Parent()->Controls(i));
+    if (radio && (radio == this || radio->CanFocus())) group.push_back(radio);
+  }
+  const size_t count = group.size();
+  const auto at = static_cast<size_t>(std::find(group.begin(), group.end(), this) - group.begin());
+  TRadioButton* next = group[forward ? (at + 1) % count : (at + count - 1) % count];
+  if (next == this) return;
+  next->SetFocus();
+  next->Pressed();
+}
+
 void TRadioButton::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case CM_DIALOGKEY: {
+      const WPARAM key = message.WParam;
+      const bool arrow = key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+      if (!arrow || !Focused() || KeyDataToShiftState(message.LParam).Contains(ssAlt)) break;
+      MoveToNeighbour(key == VK_RIGHT || key == VK_DOWN);
+      message.Result = 1;
+      return;
+    }
     case BM_GETCHECK:
       message.Result = FChecked ? BST_CHECKED : BST_UNCHECKED;
       return;

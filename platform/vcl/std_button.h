@@ -3,7 +3,8 @@
 // or Space while it has the focus, is a click: a push button tells its parent (BN_CLICKED) and
 // clicks when the notification comes back; a check box or radio button first sets its own new
 // check state with BM_SETCHECK, then tells its parent. A mnemonic ("&OK" answers to Alt+O)
-// clicks, focuses or checks the button directly.
+// clicks, focuses or checks the button directly. The arrow keys move from a radio button to the
+// previous (Up, Left) or next (Down, Right) radio button beside it and click that one.
 
 #include "platform/vcl/std_control.h"
 
@@ -104,5 +105,9 @@ class TRadioButton : public TButtonControl {
   void MnemonicTyped() override;
 
  private:
+  // Focuses and clicks the previous or next radio button in the same parent, round the end,
+  // passing over those that cannot take the focus.
+  void MoveToNeighbour(bool forward);
+
   bool FChecked = false;
 };

@@ -12,7 +12,16 @@
 
 namespace {
 
-// The positions of the items that `captions` name, from the menu's top level down.
+// The position of an item in its system menu, which holds only the visible items.
+int SystemMenuPosition(const TMenuItem& item) {
+  int position = 0;
+  for (int i = 0; i < item.MenuIndex(); ++i)
+    if (item.Parent()->Items(i)->Visible()) ++position;
+  return position;
+}
+
+// The positions in the system menus of the items that `captions` name, from the menu's top level
+// down. The user cannot choose an item that is not shown.
 std::vector<int> MenuPath(const TMenu& menu, std::string_view captions) {
   std::vector<int> positions;
   const TMenuItem* item = menu.Items();
@@ -23,7 +32,10 @@ std::vector<int> MenuPath(const TMenu& menu, std::string_view captions) {
     if (!next)
       throw EInvalidOperation(
           Format("The menu %s has no item '%s'", menu.Name(), std::string(caption)));
-    positions.push_back(next->MenuIndex());
+    if (!next->Visible())
+      throw EInvalidOperation(
+          Format("The item '%s' of the menu %s is not visible", std::string(caption), menu.Name()));
+    positions.push_back(SystemMenuPosition(*next));
     item = next;
     if (bar == std::string_view::npos) return positions;
     captions.remove_prefix(bar + 1);
@@ -35,8 +47,17 @@ void ClickAt(POINT screenPoint, TMouseButton button = TMouseButton::mbLeft) {
   ProcessPendingMessages();
 }
 
+// Presses the left button at `from`, moves the pointer to `to` in a few steps and releases it
+// there, as a hand drags.
 void DragFromTo(const TControl& control, POINT from, POINT to) {
+  constexpr int kSteps = 4;
   SimulateMouseDown(TMouseButton::mbLeft, control.ClientToScreen(from));
+  ProcessPendingMessages();
+  for (int step = 1; step <= kSteps; ++step) {
+    SimulateMouseMove(control.ClientToScreen(
+        {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps}));
+    ProcessPendingMessages();
+  }
   SimulateMouseUp(TMouseButton::mbLeft, control.ClientToScreen(to));
   ProcessPendingMessages();
 }
@@ -98,6 +119,9 @@ void SimulateListChoice(TControl& control, int index) {
     CheckIndex(control, index, combo->Items()->Count());
     if (combo->Style() != csSimple && !combo->DroppedDown())
       ClickAt(combo->ClientToScreen(combo->DropButtonPoint()));
+    const auto top = static_cast<int>(SendMessageA(combo->Handle(), CB_GETTOPINDEX, 0, 0));
+    if (index < top || index >= top + combo->ListRows())  // the user scrolls the list to it
+      SendMessageA(combo->Handle(), CB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
     ClickAt(combo->ItemScreenPoint(index));
   } else if (auto* group = dynamic_cast<TRadioGroup*>(&control)) {
     CheckIndex(control, index, group->Items()->Count());

@@ -22,8 +22,8 @@ void SimulateMenuChoice(TCustomForm& form, std::string_view captions);
 // item of it with the mouse.
 void SimulatePopupChoice(TControl& control, std::string_view captions);
 // Clicks an item of a list box, of a combo box's list (dropping it down first) or of a radio
-// group; a list box scrolls the item into view first.
+// group; a list box, or a combo box's list, scrolls the item into view first.
 void SimulateListChoice(TControl& control, int index);
-// Drags the thumb of a scroll bar, or of a scrolling container's vertical bar, to a position and
-// releases it there.
+// Drags the thumb of a scroll bar, or of a scrolling container's vertical bar, to a position in a
+// few moves of the mouse (the bar tracks it at each) and releases it there.
 void SimulateScrollTo(TControl& control, int position);

@@ -24,16 +24,20 @@ constexpr WORD BN_DOUBLECLICKED = 5;
 constexpr UINT EM_GETSEL = 0x00B0;
 constexpr UINT EM_SETSEL = 0x00B1;
 constexpr UINT EM_GETLINECOUNT = 0x00BA;
+constexpr UINT EM_LIMITTEXT = 0x00C5;
 constexpr UINT EM_SETPASSWORDCHAR = 0x00CC;
+constexpr UINT EM_SETREADONLY = 0x00CF;
 constexpr UINT EM_GETPASSWORDCHAR = 0x00D2;
 
 constexpr WORD EN_SETFOCUS = 0x0100;
 constexpr WORD EN_KILLFOCUS = 0x0200;
 constexpr WORD EN_CHANGE = 0x0300;
 constexpr WORD EN_UPDATE = 0x0400;
+constexpr WORD EN_MAXTEXT = 0x0501;
 
 constexpr DWORD ES_MULTILINE = 0x0004;
 constexpr DWORD ES_PASSWORD = 0x0020;
+constexpr DWORD ES_READONLY = 0x0800;
 
 // ---- list boxes ---------------------------------------------------------------------------------
 
@@ -65,6 +69,8 @@ constexpr UINT CB_RESETCONTENT = 0x014B;
 constexpr UINT CB_SETCURSEL = 0x014E;
 constexpr UINT CB_SHOWDROPDOWN = 0x014F;
 constexpr UINT CB_GETDROPPEDSTATE = 0x0157;
+constexpr UINT CB_GETTOPINDEX = 0x015B;
+constexpr UINT CB_SETTOPINDEX = 0x015C;
 constexpr LRESULT CB_ERR = -1;
 
 constexpr WORD CBN_SELCHANGE = 1;

@@ -1,6 +1,6 @@
 #pragma once
-// Simulated user input: the only way tests and the host simulator act as a user. Each press or
-// release first goes through the thread's mouse or keyboard hooks (a hook that answers non-zero
+// Simulated user input: the only way tests and the host simulator act as a user. Each move, press
+// or release first goes through the thread's mouse or keyboard hooks (a hook that answers non-zero
 // swallows it, and HCBT_CLICKSKIPPED or HCBT_KEYSKIPPED is raised), then is queued as the usual
 // message for the window under the point or the focused window; ProcessPendingMessages delivers
 // it. The frame actions are what a user does with a window's title bar, borders and buttons.
@@ -8,6 +8,9 @@
 #include "platform/win32/windows.h"
 
 enum class TMouseButton { mbLeft, mbRight };
+
+// Moves the pointer to a screen point: WM_MOUSEMOVE, with the buttons and keys held in wParam.
+void SimulateMouseMove(POINT screenPoint);
 
 // Presses or releases a button at a screen point. A press on an inactive top-level window
 // activates it first (WM_MOUSEACTIVATE, then activation with fMouse set).

@@ -1,5 +1,5 @@
-// Simulated mouse buttons: a press or release at a screen point goes through the mouse hooks and
-// then, as a button message, to the window under the point.
+// The simulated mouse: a move, press or release at a screen point goes through the mouse hooks
+// and then, as a mouse message, to the window under the point.
 
 #include "platform/win32/core_internal.h"
 #include "platform/win32/input.h"
@@ -35,10 +35,10 @@ WPARAM MouseKeyFlags() {
   return flags;
 }
 
-void SimulateButton(TMouseButton button, POINT screenPoint, bool down, bool doubleClick) {
-  SetKeyDown(button == TMouseButton::mbLeft ? VK_LBUTTON : VK_RBUTTON, down);
+// Moves the cursor to the point, shows the message to the mouse hooks and queues it for the
+// window under the point. A press activates that window's top-level window first.
+void SimulateMouseMessage(UINT message, POINT screenPoint, bool press) {
   MoveCursor(screenPoint);
-  const UINT message = ButtonMessage(button, down, doubleClick);
   const HWND target = WindowFromPoint(screenPoint);
   MOUSEHOOKSTRUCT hookData{screenPoint, target, target ? HTCLIENT : HTNOWHERE, 0};
   if (CallHookChain(WH_MOUSE, HC_ACTION, message, reinterpret_cast<LPARAM>(&hookData)) != 0) {
@@ -46,15 +46,24 @@ void SimulateButton(TMouseButton button, POINT screenPoint, bool down, bool doub
     return;
   }
   if (!IsWindowEnabled(target)) return;  // no window there, or one that takes no input
-  if (down && !MouseActivate(target, HTCLIENT, message)) return;
+  if (press && !MouseActivate(target, HTCLIENT, message)) return;
   POINT client = screenPoint;
   if (!ScreenToClient(target, &client)) return;  // destroyed while being activated
   PostMessageA(target, message, MouseKeyFlags(),
                MAKELPARAM(static_cast<WORD>(client.x), static_cast<WORD>(client.y)));
 }
 
+void SimulateButton(TMouseButton button, POINT screenPoint, bool down, bool doubleClick) {
+  SetKeyDown(button == TMouseButton::mbLeft ? VK_LBUTTON : VK_RBUTTON, down);
+  SimulateMouseMessage(ButtonMessage(button, down, doubleClick), screenPoint, down);
+}
+
 }  // namespace
 }  // namespace wincore
+
+void SimulateMouseMove(POINT screenPoint) {
+  wincore::SimulateMouseMessage(WM_MOUSEMOVE, screenPoint, false);
+}
 
 void SimulateMouseDown(TMouseButton button, POINT screenPoint) {
   wincore::SimulateButton(button, screenPoint, true, false);

@@ -115,6 +115,29 @@ TEST_F(ButtonsTest, ARadioButtonChecksItselfThenUnchecksItsSiblings) {
             std::vector<Seen>{Notification(*second, BN_CLICKED)});
 }
 
+TEST_F(ButtonsTest, ArrowsMoveToTheNeighbouringRadioButtonOfTheSameParentAndClickIt) {
+  auto* first = Make<TRadioButton>(panel, "Radio1", {10, 80, 100, 20});
+  auto* off = Make<TRadioButton>(panel, "Radio2", {10, 100, 100, 20});
+  auto* third = Make<TRadioButton>(panel, "Radio3", {10, 120, 100, 20});
+  auto* elsewhere = Make<TRadioButton>(form, "Radio4", {10, 250, 100, 20});
+  off->SetEnabled(false);
+  Click(*first);
+  Forget();
+  Key(VK_DOWN);  // over the disabled one
+  EXPECT_TRUE(third->Focused());
+  EXPECT_FALSE(elsewhere->Checked());
+  // What a click on the radio button sends, after the focus moved there.
+  const std::vector<Seen> expected = {{third->Handle(), BM_SETCHECK, BST_CHECKED, 0},
+                                      {first->Handle(), BM_SETCHECK, BST_UNCHECKED, 0},
+                                      Notification(*third, BN_CLICKED)};
+  EXPECT_EQ(SentOf({BM_SETCHECK, WM_COMMAND}), expected);
+
+  Key(VK_RIGHT);  // round the end
+  EXPECT_TRUE(first->Checked());
+  Key(VK_UP, false, false, true);  // Alt+Up is no move
+  EXPECT_TRUE(first->Focused());
+}
+
 TEST_F(ButtonsTest, MnemonicsClickButtonsDirectlyWithAltOrWhenTheFocusWantsNoCharacters) {
   check->SetFocus();
   Key('O', false, false, true);

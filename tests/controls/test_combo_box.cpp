@@ -1,5 +1,5 @@
-// Combo boxes in their three styles: the native edit child, dropping the list, choices by mouse
-// and keys, and the order in which the parent hears of them.
+// Combo boxes in their three styles: the native edit child, dropping the list and how many items
+// it shows, choices by mouse and keys, and the order in which the parent hears of them.
 
 #include "tests/controls/controls_fixture.h"
 
@@ -106,6 +106,34 @@ TEST_F(ComboBoxTest, TheSimpleStyleShowsItsListUnderTheEdit) {
   EXPECT_EQ(Codes(), (std::vector<WORD>{CBN_SETFOCUS, CBN_SELCHANGE}));
   EXPECT_EQ(combo->Text(), "banana");
   EXPECT_NE(combo->EditHandle(), 0u);
+}
+
+TEST_F(ComboBoxTest, TheDroppedListShowsDropDownCountItemsAndScrollsToTheSelection) {
+  EXPECT_EQ(combo->DropDownCount(), 8);
+  for (int i = 3; i < 12; ++i) combo->Items()->Add("item" + std::to_string(i));
+  combo->SetDropDownCount(5);
+  combo->SetItemIndex(9);
+  combo->SetDroppedDown(true);
+  RECT list;
+  ASSERT_TRUE(GetWindowRect(combo->ListHandle(), &list));
+  EXPECT_EQ(list.bottom - list.top, 5 * combo->ItemHeight());
+  EXPECT_EQ(SendMessageA(combo->Handle(), CB_GETTOPINDEX, 0, 0), 5);  // the selection in view
+  EXPECT_EQ(WindowFromPoint(combo->ItemScreenPoint(9)), combo->ListHandle());
+  EXPECT_NE(WindowFromPoint(combo->ItemScreenPoint(4)), combo->ListHandle());
+
+  ClickAt(combo->ItemScreenPoint(6));
+  EXPECT_EQ(combo->ItemIndex(), 6);
+  SimulateListChoice(*combo, 0);  // the user scrolls the list up to the item first
+  EXPECT_EQ(combo->ItemIndex(), 0);
+  EXPECT_EQ(combo->Text(), "apple");
+
+  combo->SetFocus();
+  Key(VK_F1 + 3);  // F4
+  for (int i = 0; i < 6; ++i) Key(VK_DOWN);
+  EXPECT_EQ(SendMessageA(combo->Handle(), CB_GETTOPINDEX, 0, 0), 2);  // item 6 in the last row
+  Key(VK_RETURN);
+  EXPECT_EQ(combo->ItemIndex(), 6);
+  EXPECT_EQ(SendMessageA(combo->Handle(), CB_SETTOPINDEX, 12, 0), CB_ERR);
 }
 
 }  // namespace

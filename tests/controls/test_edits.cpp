@@ -1,5 +1,5 @@
 // Edits and memos: the focus and change notifications their parent sees, dialog codes, password
-// characters and the memo's lines.
+// characters, read-only edits, length limits and the memo's lines.
 
 #include "tests/controls/controls_fixture.h"
 
@@ -79,6 +79,41 @@ TEST_F(EditsTest, AMemoTakesEnterAsANewLineAndKeepsItsLinesInStep) {
   ASSERT_EQ(memo->Lines()->Count(), 2);
   EXPECT_EQ(memo->Lines()->Get(1), "two");
   EXPECT_EQ(SendMessageA(memo->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTALLKEYS, DLGC_WANTALLKEYS);
+}
+
+TEST_F(EditsTest, AReadOnlyEditIgnoresTypingButNotItsKeysOrProgramCode) {
+  edit->SetText("fixed");
+  edit->SetReadOnly(true);
+  EXPECT_TRUE(GetWindowLongPtrA(edit->Handle(), GWL_STYLE) & ES_READONLY);
+  edit->SetFocus();
+  Forget();
+  Type("x");
+  Key(VK_BACK);
+  Key(VK_LEFT);  // still the edit's own key: no dialog key moves the focus
+  EXPECT_TRUE(edit->Focused());
+  EXPECT_TRUE(SentOf({WM_COMMAND}).empty());
+  edit->SetText("by code");
+  edit->SetReadOnly(false);
+  Type("s");
+  EXPECT_EQ(edit->Text(), "by codes");
+}
+
+TEST_F(EditsTest, TypingStopsAtMaxLengthWhereALineBreakCountsTwo) {
+  edit->SetMaxLength(3);
+  edit->SetFocus();
+  Type("abcd");
+  EXPECT_EQ(edit->Text(), "abc");
+  EXPECT_EQ(SentOf({WM_COMMAND}).back(), Notification(*edit, EN_MAXTEXT));
+  edit->SetText("longer by code");
+  EXPECT_EQ(edit->Text(), "longer by code");
+
+  auto* memo = Make<TMemo>(form, "Memo1", {150, 10, 200, 100});
+  memo->SetMaxLength(3);
+  memo->SetFocus();
+  Type("ab");
+  Key(VK_RETURN);  // two characters, one is left
+  Type("c");
+  EXPECT_EQ(memo->Text(), "abc");
 }
 
 }  // namespace

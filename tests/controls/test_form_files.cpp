@@ -15,6 +15,7 @@ constexpr char kOrders[] = R"(object Orders: TForm
       object OpenItem: TMenuItem
         Caption = '&Open'
         ShortCut = 'Ctrl+O'
+        Visible = False
       end
       object SaveItem: TMenuItem
         Action = SaveAction
@@ -39,11 +40,14 @@ constexpr char kOrders[] = R"(object Orders: TForm
   end
   object NameEdit: TEdit
     Text = 'Smith'
+    MaxLength = 20
     PasswordChar = '*'
+    ReadOnly = True
     PopupMenu = Popup1
   end
   object Kind: TComboBox
     Style = csDropDownList
+    DropDownCount = 4
     Items.Strings = (
       'Retail'
       'Wholesale')
@@ -93,6 +97,7 @@ TEST_F(FormFilesTest, ReadingCreatesAndLinksControlsMenusAndActions) {
   ASSERT_NE(open, nullptr);
   EXPECT_EQ(open->Parent()->Caption(), "&File");
   EXPECT_EQ(open->ShortCut(), TextToShortCut("Ctrl+O"));
+  EXPECT_FALSE(open->Visible());
   auto* saveItem = dynamic_cast<TMenuItem*>(orders.FindComponent("SaveItem"));
   EXPECT_EQ(saveItem->Caption(), "&Save");  // from its action
   auto* label = dynamic_cast<TLabel*>(orders.FindComponent("NameLabel"));
@@ -100,10 +105,13 @@ TEST_F(FormFilesTest, ReadingCreatesAndLinksControlsMenusAndActions) {
   EXPECT_FALSE(label->ShowAccelChar());
   auto* edit = dynamic_cast<TEdit*>(orders.FindComponent("NameEdit"));
   EXPECT_EQ(edit->PasswordChar(), '*');
+  EXPECT_TRUE(edit->ReadOnly());
+  EXPECT_EQ(edit->MaxLength(), 20);
   EXPECT_EQ(edit->Text(), "Smith");
   EXPECT_EQ(edit->PopupMenu(), orders.FindComponent("Popup1"));
   auto* kind = dynamic_cast<TComboBox*>(orders.FindComponent("Kind"));
   EXPECT_EQ(kind->Style(), csDropDownList);
+  EXPECT_EQ(kind->DropDownCount(), 4);
   EXPECT_EQ(kind->Text(), "Wholesale");
   auto* sizes = dynamic_cast<TRadioGroup*>(orders.FindComponent("Sizes"));
   EXPECT_TRUE(sizes->Buttons(0)->Checked());
@@ -123,7 +131,8 @@ TEST_F(FormFilesTest, WritingStoresWhatReadsBackIntoTheSame) {
   for (const char* line :
        {"Menu = MainMenu1", "ShortCut = 'Ctrl+O'", "Action = SaveAction", "PasswordChar = '*'",
         "Style = csDropDownList", "Kind = sbVertical", "FocusControl = NameEdit",
-        "State = cbGrayed", "object OpenItem: TMenuItem", "object SaveAction: TAction"})
+        "State = cbGrayed", "object OpenItem: TMenuItem", "object SaveAction: TAction",
+        "Visible = False", "ReadOnly = True", "MaxLength = 20", "DropDownCount = 4"})
     EXPECT_NE(written.find(line), std::string::npos) << line;
   EXPECT_EQ(written.find("TGroupButton"), std::string::npos);  // made by the group, not stored
   components.clear();

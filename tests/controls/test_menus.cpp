@@ -1,5 +1,5 @@
 // Menus: the system menu table, choices with the mouse through the menu loop, shortcuts found
-// through the forwarded key-down, and popup menus.
+// through the forwarded key-down, invisible items, and popup menus.
 
 #include "platform/vcl/errors.h"
 #include "platform/vcl/user_actions.h"
@@ -115,6 +115,27 @@ TEST_F(MenusTest, AShortcutIsFoundThroughTheForwardedKeyDown) {
   fileItem->SetEnabled(false);  // an item under a disabled one has no shortcut
   Key('O', false, true);
   EXPECT_EQ(clicked.size(), 1u);
+}
+
+TEST_F(MenusTest, AnInvisibleItemIsLeftOutOfTheMenuButKeepsItsShortcut) {
+  openItem->SetVisible(false);
+  const HMENU file = fileItem->Handle();
+  ASSERT_EQ(GetMenuItemCount(file), 2);
+  EXPECT_EQ(GetMenuState(file, 0, MF_BYPOSITION) & MF_SEPARATOR, MF_SEPARATOR);
+  EXPECT_EQ(MenuString(file, openItem->Command(), MF_BYCOMMAND), "");
+  EXPECT_THROW(SimulateMenuChoice(*form, "&File|&Open"), EInvalidOperation);
+  SimulateMenuChoice(*form, "&File|&Recent|&1 orders.evt");  // the positions left close up
+  EXPECT_EQ(clicked.back(), "&1 orders.evt");
+  Key('O', false, true);
+  EXPECT_EQ(clicked.back(), "&Open");
+
+  clicked.clear();
+  recentItem->SetVisible(false);  // a hidden sub-menu's items stay out of reach of the mouse
+  EXPECT_THROW(SimulateMenuChoice(*form, "&File|&Recent|&1 orders.evt"), EInvalidOperation);
+  openItem->SetVisible(true);
+  SimulateMenuChoice(*form, "&File|&Open");
+  EXPECT_EQ(clicked, (std::vector<std::string>{"&File", "&Open"}));
+  EXPECT_EQ(GetMenuItemCount(file), 2);
 }
 
 TEST_F(MenusTest, KeysInAComboBoxEditAreForwardedToTheComboBox) {

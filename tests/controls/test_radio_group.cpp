@@ -1,4 +1,4 @@
-// Radio groups: buttons made from the items, and what a choice sends.
+// Radio groups: buttons made from the items, and what a choice by mouse or arrow keys sends.
 
 #include "tests/controls/controls_fixture.h"
 
@@ -44,6 +44,17 @@ TEST_F(RadioGroupTest, AClickChecksTheButtonAndMakesItTheChoice) {
 
   group->SetItemIndex(-1);
   EXPECT_FALSE(group->Buttons(2)->Checked());
+}
+
+TEST_F(RadioGroupTest, ArrowsMoveTheChoiceThroughTheGroupsButtons) {
+  Click(*group->Buttons(0));
+  Key(VK_DOWN);
+  EXPECT_TRUE(group->Buttons(1)->Focused());
+  EXPECT_EQ(group->ItemIndex(), 1);
+  Key(VK_UP);
+  Key(VK_UP);  // round the end
+  EXPECT_EQ(group->ItemIndex(), 2);
+  EXPECT_EQ(clicks, 4);
 }
 
 }  // namespace

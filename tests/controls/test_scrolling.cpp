@@ -1,6 +1,8 @@
 // Scroll bars and scrolling containers: the scroll messages of thumb drags, clicks and keys, and
 // the positions they lead to.
 
+#include <set>
+
 #include "tests/controls/controls_fixture.h"
 
 namespace {
@@ -45,6 +47,27 @@ TEST_F(ScrollingTest, DraggingTheThumbReportsTrackPositionAndEndAtTheRelease) {
   EXPECT_EQ(positionsSeen, std::vector<int>{90});
 }
 
+TEST_F(ScrollingTest, ADraggedThumbIsTrackedAtEachMoveThatChangesItsPosition) {
+  std::vector<int> positionsWhileHeld;
+  bar->OnChange = [&](TObject*) {
+    if (GetKeyState(VK_LBUTTON) < 0) positionsWhileHeld.push_back(bar->Position());
+  };
+  SimulateMouseMove(bar->ClientToScreen(bar->ThumbPoint(50)));  // no button held
+  SimulateMouseDown(TMouseButton::mbLeft, bar->ClientToScreen(bar->ThumbPoint(0)));
+  for (int position : {40, 40, 90})
+    SimulateMouseMove(bar->ClientToScreen(bar->ThumbPoint(position)));
+  ProcessPendingMessages();
+  SimulateMouseUp(TMouseButton::mbLeft, bar->ClientToScreen(bar->ThumbPoint(90)));
+  ProcessPendingMessages();
+  const auto handle = static_cast<LPARAM>(bar->Handle());
+  EXPECT_EQ(Scrolls(), (std::vector<std::tuple<UINT, WORD, WORD, LPARAM>>{
+                           {WM_HSCROLL, SB_THUMBTRACK, 40, handle},
+                           {WM_HSCROLL, SB_THUMBTRACK, 90, handle},
+                           {WM_HSCROLL, SB_THUMBPOSITION, 90, handle},
+                           {WM_HSCROLL, SB_ENDSCROLL, 0, handle}}));
+  EXPECT_EQ(positionsWhileHeld, (std::vector<int>{40, 90}));
+}
+
 TEST_F(ScrollingTest, ArrowsTrackAndKeysScrollByTheirSteps) {
   Click(*bar);  // on the track after the thumb: a page
   EXPECT_EQ(bar->Position(), 10);
@@ -84,6 +107,40 @@ TEST_F(ScrollingTest, AScrollBoxScrollsItsControlsWithItsOwnBar) {
   EXPECT_EQ(box->VertScrollBar()->Position(), 175);
   EXPECT_EQ(inner->Top(), 75);
   EXPECT_EQ(box->VertScrollBar()->Range(), 275);
+
+  Forget();
+  SimulateScrollTo(*box, 0);  // dragged back in steps, tracked on the way
+  const auto scrolls = Scrolls();
+  const auto tracks = std::count_if(scrolls.begin(), scrolls.end(),
+                                    [](const auto& s) { return std::get<1>(s) == SB_THUMBTRACK; });
+  EXPECT_GT(tracks, 1);
+  EXPECT_EQ(scrolls.back(), std::make_tuple(WM_VSCROLL, SB_ENDSCROLL, WORD{0}, LPARAM{0}));
+  EXPECT_EQ(inner->Top(), 250);
+}
+
+// A drag of a scroll box's thumb lands on every position that some point of the bar gives, and
+// on the nearest such position otherwise: here 220 positions share 32 pixels of thumb travel.
+TEST_F(ScrollingTest, AScrollBoxThumbDragLandsOnTheRequestedPositionWhenAPixelGivesIt) {
+  auto* box = Make<TScrollBox>(form, "Box1", {10, 40, 200, 80});
+  Make<TPanel>(box, "Tall", {0, 0, 160, 300});
+  const TControlScrollBar& vert = *box->VertScrollBar();
+  ASSERT_EQ(vert.MaxPosition(), 220);
+  std::set<int> reachable;
+  for (int y = 0; y < box->Height(); ++y) {
+    Drag(*box, vert.ThumbPoint(vert.Position()), {vert.ThumbPoint(0).x, y});
+    reachable.insert(vert.Position());
+  }
+  for (int wanted = 0; wanted <= 220; ++wanted) {
+    SimulateScrollTo(*box, wanted);
+    const int landed = vert.Position();
+    if (reachable.contains(wanted)) {
+      EXPECT_EQ(landed, wanted);
+    } else {
+      const auto above = reachable.upper_bound(wanted);
+      const int nearest = std::min(*above - wanted, wanted - *std::prev(above));
+      EXPECT_EQ(std::abs(landed - wanted), nearest) << wanted;
+    }
+  }
 }
 
 }  // namespace

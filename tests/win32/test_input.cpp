@@ -112,6 +112,31 @@ TEST_F(SimulatedInput, ADoubleClickMakesTheSecondPressADoubleClick) {
             (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}));
 }
 
+TEST_F(SimulatedInput, AMovePassesTheMouseHookToTheWindowUnderThePointerWithTheButtonsHeld) {
+  const HWND other = TopLevel({600, 0, 700, 100});
+  Record<WH_MOUSE>();
+  Record<WH_CBT>();
+  SimulateMouseMove(POINT{135, 145});
+  EXPECT_EQ(GetActiveWindow(), other);  // moving over a window does not activate it
+  SimulateMouseDown(TMouseButton::mbLeft, POINT{125, 140});  // off the button, on the panel
+  SimulateMouseMove(POINT{125, 141});
+  gHookAnswer = [](int kind, int, WPARAM, LPARAM) -> LRESULT { return kind == WH_MOUSE; };
+  SimulateMouseMove(POINT{126, 141});  // swallowed
+  gReceived.clear();
+  ProcessPendingMessages();
+  ASSERT_EQ(gHookCalls[WH_MOUSE].size(), 4u);
+  EXPECT_EQ(gHookCalls[WH_MOUSE][0].wParam, WM_MOUSEMOVE);
+  EXPECT_EQ(CbtCalls(HCBT_CLICKSKIPPED).at(0).wParam, WM_MOUSEMOVE);
+  const auto moves = ReceivedOf(WM_MOUSEMOVE);
+  ASSERT_EQ(moves.size(), 2u);
+  EXPECT_EQ(moves[0].hwnd, button);
+  EXPECT_EQ(moves[0].wParam, 0u);
+  EXPECT_EQ(moves[0].lParam, MAKELPARAM(5, 5));
+  EXPECT_EQ(moves[1].hwnd, panel);
+  EXPECT_EQ(moves[1].wParam, MK_LBUTTON);
+  EXPECT_EQ(moves[1].lParam, MAKELPARAM(15, 31));
+}
+
 TEST_F(SimulatedInput, KeysReachTheFocusedWindowAsKeysAndCharacters) {
   SetFocus(button);
   Record<WH_KEYBOARD>();

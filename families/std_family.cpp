@@ -3,6 +3,7 @@
 #include "families/std_family.h"
 
 #include <string_view>
+#include <utility>
 
 #include "families/qv_utils.h"
 #include "families/std_events.h"
@@ -108,13 +109,7 @@ void TStandardProxy::ControlNotified(WPARAM wParam) {
   std::string item;
   int32_t index = 0;
   if (auto* combo = dynamic_cast<TComboBox*>(control)) {
-    if (code != CBN_SELCHANGE && code != CBN_KILLFOCUS) return;
-    // A list-only combo box reported its choice when it was made.
-    if (code == CBN_KILLFOCUS && combo->Style() == csDropDownList) return;
-    // Browsing in the open list is not a choice yet.
-    if (SendMessageA(combo->Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0) return;
-    GetComboBoxInfo(*combo, windowName, item, index);
-    LogStream->WriteEvent(std::make_unique<TComboBoxSelectEvent>(windowName, item, index));
+    ComboBoxNotified(*combo, code);
   } else if (auto* list = dynamic_cast<TListBox*>(control);
              list && !IsKindOf(*list, "TCheckListBox")) {
     if (code != LBN_SELCHANGE) return;
@@ -134,6 +129,33 @@ void TStandardProxy::ControlNotified(WPARAM wParam) {
   } else if (auto* button = dynamic_cast<TButton*>(control); button && code == BN_CLICKED) {
     WritePushButtonClick(*button);
   }
+}
+
+void TStandardProxy::ComboBoxNotified(TComboBox& combo, WORD code) {
+  const bool listOnly = combo.Style() == csDropDownList;
+  // Keys that browsed the open list of a list-only combo box chose what it shows when the list
+  // closes: no other notification reports that choice, and focus loss records nothing for it.
+  if (code == CBN_CLOSEUP && combo.Handle() == std::exchange(BrowsedDropDownList, HWND{0})) {
+    WriteComboBoxSelection(combo);
+    return;
+  }
+  if (code != CBN_SELCHANGE && code != CBN_KILLFOCUS) return;
+  // A list-only combo box reported its choice when it was made.
+  if (code == CBN_KILLFOCUS && listOnly) return;
+  // Browsing in the open list is not a choice yet.
+  if (SendMessageA(combo.Handle(), CB_GETDROPPEDSTATE, 0, 0) != 0) {
+    if (listOnly) BrowsedDropDownList = combo.Handle();
+    return;
+  }
+  WriteComboBoxSelection(combo);
+}
+
+void TStandardProxy::WriteComboBoxSelection(const TComboBox& combo) {
+  std::string windowName;
+  std::string item;
+  int32_t index = 0;
+  GetComboBoxInfo(combo, windowName, item, index);
+  LogStream->WriteEvent(std::make_unique<TComboBoxSelectEvent>(windowName, item, index));
 }
 
 void TStandardProxy::Scrolled(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,7 @@
 #include "platform/win32/windows.h"
 
 class TButton;
+class TComboBox;
 class TComponent;
 class TCustomForm;
 class TMenuItem;
@@ -31,10 +32,14 @@ class TStandardProxy : public TLogEventProxy {
   HMENU MenuBarHandle = 0;
   // An edit was changed since an edit last gained the focus.
   bool EditChanged = false;
+  // A drop-down list whose selection the keys changed while its list was open; its choice is
+  // recorded when the list closes.
+  HWND BrowsedDropDownList = 0;
 
  private:
   void ButtonChecked(HWND hwnd, WPARAM check);
   void ControlNotified(WPARAM wParam);
+  void ComboBoxNotified(TComboBox& combo, WORD code);
   void Scrolled(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   void ForwardedKeyDown(HWND hwnd, WPARAM key, LPARAM keyData);
   void MenuCommand(WORD id);
@@ -49,6 +54,8 @@ class TStandardProxy : public TLogEventProxy {
 
   // Records the action of a control or menu item, when it has one, as fired by `client`.
   void WriteClientAction(const TComponent* action, const TComponent& client);
+  // Records the item a combo box shows.
+  void WriteComboBoxSelection(const TComboBox& combo);
   // Records a push button's click, after its action.
   void WritePushButtonClick(const TButton& button);
 };

@@ -132,6 +132,26 @@ TEST_F(StdComboBoxes, TheListOnlyStyleRecordsChoicesButNotTheFocusLeaving) {
                              {"TComboBoxSelectEvent", "Form1.Pick \"cherry\" (2)"}}));
 }
 
+// The open list reports the browsing only while it is open, and a list-only combo box records
+// nothing when the focus leaves: the choice is recorded once, when the list closes.
+TEST_F(StdComboBoxes, AListOnlyChoiceByKeysInTheOpenListIsRecordedWhenTheListCloses) {
+  auto* combo = Combo("Pick", csDropDownList, 10);
+  auto* button = Make<TButton>(form, "Button1", {10, 300, 75, 25}, "Go");
+  ShowAndStart();
+  combo->SetFocus();
+  Key(VK_F1 + 3);
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  Key(VK_RETURN);
+  Key(VK_F1 + 3);  // opened and closed without browsing: no choice
+  Key(VK_ESCAPE);
+  Key(VK_F1 + 3);
+  Key(VK_UP);
+  button->SetFocus();  // leaving closes the list
+  EXPECT_EQ(Texts(), (TTexts{{"TComboBoxSelectEvent", "Form1.Pick \"banana\" (1)"},
+                             {"TComboBoxSelectEvent", "Form1.Pick \"apple\" (0)"}}));
+}
+
 TEST_F(StdComboBoxes, TheSimpleStyleRecordsAChoiceInItsList) {
   auto* combo = Combo("Simple", csSimple, 10);
   combo->SetHeight(120);

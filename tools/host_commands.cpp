@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "capture/tracebook_component.h"
+#include "families/qv_utils.h"
 #include "platform/mmsystem.h"
 #include "platform/vcl/errors.h"
 #include "platform/vcl/forms.h"
@@ -105,8 +106,24 @@ void THostCommands::Run(const TScriptCommand& command) {
 
 // ---- paths --------------------------------------------------------------------------------------
 
+namespace {
+
+// The unnamed child control of `container` that the log names `name` (its class name less the
+// first letter), or nullptr.
+TComponent* UnnamedChild(TComponent& container, const std::string& name) {
+  auto* windowed = dynamic_cast<TWinControl*>(&container);
+  for (int i = 0; windowed && i < windowed->ControlCount(); ++i) {
+    TControl* child = windowed->Controls(i);
+    if (child->Name().empty() && SameText(ElementName(*child), name)) return child;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
 // Each name after the first is a component of the top-level object that lies inside the one
-// before it: a control's parent, or the top-level object for components without a parent.
+// before it: a control's parent, or the top-level object for components without a parent. An
+// unnamed control is named as the log names it, by its class name less the first letter.
 TComponent& THostCommands::ComponentAt(const std::string& path) const {
   size_t end = path.find('.');
   const std::string first = path.substr(0, end);
@@ -121,8 +138,8 @@ TComponent& THostCommands::ComponentAt(const std::string& path) const {
     const std::string name = path.substr(start, end == std::string::npos ? end : end - start);
     TComponent* next = name.empty() ? nullptr : root.FindComponent(name);
     TComponent* container = next && next->HasParent() ? next->GetParentComponent() : &root;
-    if (!next || container != current)
-      throw Exception(Format("%s has no component %s", path.substr(0, start - 1), name));
+    if (!next || container != current) next = name.empty() ? nullptr : UnnamedChild(*current, name);
+    if (!next) throw Exception(Format("%s has no component %s", path.substr(0, start - 1), name));
     current = next;
   }
   return *current;
@@ -132,6 +149,13 @@ TControl& THostCommands::ControlAt(const std::string& path) const {
   auto* control = dynamic_cast<TControl*>(&ComponentAt(path));
   if (!control) throw Exception(path + " is not a control");
   return *control;
+}
+
+TControl& THostCommands::ShownControlAt(const std::string& path) const {
+  TControl& control = ControlAt(path);
+  for (const TControl* c = &control; c; c = c->Parent())
+    if (!c->Visible()) throw Exception(path + " is not visible");
+  return control;
 }
 
 TCustomForm& THostCommands::FormAt(const std::string& path) const {
@@ -150,7 +174,7 @@ TKDTracebook& THostCommands::Tracebook() const {
 }
 
 POINT THostCommands::PointOf(const TScriptCommand& command) const {
-  const TControl& control = ControlAt(command.Args[0].Text);
+  const TControl& control = ShownControlAt(command.Args[0].Text);
   POINT point{control.Width() / 2, control.Height() / 2};
   if (command.Args.size() == 3) point = {Number(command.Args[1]), Number(command.Args[2])};
   return control.ClientToScreen(point);
@@ -164,9 +188,18 @@ void THostCommands::RunAsEventHandler(std::function<void()> code) {
 // ---- the user -----------------------------------------------------------------------------------
 
 void THostCommands::Click(const TScriptCommand& command) {
+  const POINT point = PointOf(command);
+  if (command.Name == "dblclick") {
+    SimulateClick(TMouseButton::mbLeft, point, true);
+    return;
+  }
+  // The program takes the press (a control takes the focus, a list selects) before the finger
+  // lifts, so its records come before the click's.
   const TMouseButton button =
       command.Name == "rclick" ? TMouseButton::mbRight : TMouseButton::mbLeft;
-  SimulateClick(button, PointOf(command), command.Name == "dblclick");
+  SimulateMouseDown(button, point);
+  Application().ProcessMessages();
+  SimulateMouseUp(button, point);
 }
 
 void THostCommands::Press(const TScriptCommand& command) {
@@ -198,11 +231,11 @@ void THostCommands::Menu(const TScriptCommand& command) {
 }
 
 void THostCommands::Popup(const TScriptCommand& command) {
-  SimulatePopupChoice(ControlAt(command.Args[0].Text), command.Args[1].Text);
+  SimulatePopupChoice(ShownControlAt(command.Args[0].Text), command.Args[1].Text);
 }
 
 void THostCommands::Select(const TScriptCommand& command) {
-  TControl& control = ControlAt(command.Args[0].Text);
+  TControl& control = ShownControlAt(command.Args[0].Text);
   const TScriptArg& item = command.Args[1];
   if (!item.Quoted) {
     SimulateListChoice(control, Number(item));
@@ -216,7 +249,7 @@ void THostCommands::Select(const TScriptCommand& command) {
 }
 
 void THostCommands::Scroll(const TScriptCommand& command) {
-  SimulateScrollTo(ControlAt(command.Args[0].Text), Number(command.Args[1]));
+  SimulateScrollTo(ShownControlAt(command.Args[0].Text), Number(command.Args[1]));
 }
 
 void THostCommands::Move(const TScriptCommand& command) {

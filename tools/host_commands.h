@@ -53,6 +53,8 @@ class THostCommands {
 
   TComponent& ComponentAt(const std::string& path) const;
   TControl& ControlAt(const std::string& path) const;
+  // A control the user can point at: it and its containers are visible.
+  TControl& ShownControlAt(const std::string& path) const;
   TCustomForm& FormAt(const std::string& path) const;
   TKDTracebook& Tracebook() const;
   // The screen point of the command's X Y in the control's client area, or of its centre.

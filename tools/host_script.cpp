@@ -2,7 +2,9 @@
 
 #include "tools/host_script.h"
 
+#include <cstdint>
 #include <optional>
+#include <string>
 
 #include "platform/vcl/errors.h"
 #include "tools/host_keys.h"
@@ -52,10 +54,15 @@ constexpr TCommandForm kForms[] = {
 constexpr std::string_view kExceptionClasses[] = {"Exception", "EInOutError", "EWin32Error",
                                                   "EOleSysError", "EOleException"};
 
+// Whether the text is a decimal 32-bit integer (an error code may need all 32 bits).
 bool IsInteger(const std::string& text, bool allowNegative) {
-  size_t start = allowNegative && text.size() > 1 && text[0] == '-' ? 1 : 0;
-  return text.size() > start && text.size() - start <= 9 &&
-         text.find_first_not_of("0123456789", start) == std::string::npos;
+  const size_t start = allowNegative && text.size() > 1 && text[0] == '-' ? 1 : 0;
+  if (text.size() == start || text.size() - start > 10 ||
+      text.find_first_not_of("0123456789", start) != std::string::npos) {
+    return false;
+  }
+  const int64_t value = std::stoll(text);
+  return value >= INT32_MIN && value <= INT32_MAX;
 }
 
 // Why `arg` cannot be an argument of kind `kind`, or nullopt when it can.

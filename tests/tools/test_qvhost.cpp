@@ -108,6 +108,8 @@ TEST_F(Qvhost, MalformedScriptsStopBeforeAnythingRuns) {
            {"message \"open\n", "session.script(1): unterminated text"},
            {"click MainForm x 3\n", "session.script(1): a number expected, found x"},
            {"raise EBogus \"x\"\n", "session.script(1): unknown exception class EBogus"},
+           {"raise EOleSysError \"x\" -2147483649\n",
+            "session.script(1): a number expected, found -2147483649"},
        }) {
     const TRun run = Run(kForm, script);
     EXPECT_NE(run.ExitCode, 0) << script;
@@ -123,6 +125,8 @@ TEST_F(Qvhost, ACommandThatCannotRunEndsTheSessionProperly) {
            {"click OtherForm\n", "session.script(1): Unknown form OtherForm"},
            {"move MainForm.Panel1 0 0 10 10\n", "session.script(1): MainForm.Panel1 is not a form"},
            {"set MainForm Colour 3\n", "session.script(1): Unknown property Colour of TForm"},
+           {"set MainForm.Panel1 Visible False\nclick MainForm.Panel1\n",
+            "session.script(2): MainForm.Panel1 is not visible"},
        }) {
     std::remove(LogFile().c_str());
     const TRun run = Run(kForm, script);

@@ -1,0 +1,66 @@
+// User stories played through qvhost: each scenario is a form file, a session script and the
+// records the session must log, written as the class name of each record followed by its
+// property lines. Tick counts and session times differ from run to run and are left out.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <sstream>
+
+#include "tests/support/family_fixture.h"
+
+namespace {
+
+bool IsRunDependent(const std::string& propertyLine) {
+  for (const char* name : {"EventName=", "TickCount=", "BeginTime=", "EndTime="})
+    if (propertyLine.starts_with(name)) return true;
+  return false;
+}
+
+std::string RecordsText(const TRecords& records) {
+  std::string text;
+  for (const auto& record : records) {
+    text += record->ClassName() + "\n";
+    TStringList lines;
+    record->GetPropertiesAndValues(&lines);
+    for (int i = 0; i < lines.Count(); ++i)
+      if (!IsRunDependent(lines.Get(i))) text += "  " + lines.Get(i) + "\n";
+  }
+  return text;
+}
+
+// The expected records without the comment lines and blank lines that explain them.
+std::string ExpectedText(const std::string& fileName) {
+  std::istringstream in(ReadTextFile(fileName));
+  std::string text;
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty() && !line.starts_with("#")) text += line + "\n";
+  return text;
+}
+
+// The fixture registers the record classes of the families, so that the log reads back whatever
+// the tests before this one unregistered.
+class Scenario : public FamilyFixture, public ::testing::WithParamInterface<std::string> {
+ protected:
+  std::string Source(const std::string& extension) const {
+    return std::string(SCENARIO_DIR) + "/" + GetParam() + extension;
+  }
+};
+
+TEST_P(Scenario, LogsWhatTheUserDid) {
+  const std::string log = Dir.File("session.evt");
+  const std::string err = Dir.File("err.txt");
+  const std::string command = std::string(QVHOST_PATH) + " --log " + log + " " + Source(".dfm") +
+                              " " + Source(".script") + " >/dev/null 2>" + err;
+  const int status = std::system(command.c_str());
+  ASSERT_EQ(WEXITSTATUS(status), 0) << ReadTextFile(err);
+  EXPECT_EQ(RecordsText(ReadLogFile(log)), ExpectedText(Source(".expected")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Qvhost, Scenario,
+                         ::testing::Values("frame", "buttons", "edits", "lists", "menus",
+                                           "scrolling", "session"),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace

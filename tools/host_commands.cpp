@@ -188,18 +188,9 @@ void THostCommands::RunAsEventHandler(std::function<void()> code) {
 // ---- the user -----------------------------------------------------------------------------------
 
 void THostCommands::Click(const TScriptCommand& command) {
-  const POINT point = PointOf(command);
-  if (command.Name == "dblclick") {
-    SimulateClick(TMouseButton::mbLeft, point, true);
-    return;
-  }
-  // The program takes the press (a control takes the focus, a list selects) before the finger
-  // lifts, so its records come before the click's.
   const TMouseButton button =
       command.Name == "rclick" ? TMouseButton::mbRight : TMouseButton::mbLeft;
-  SimulateMouseDown(button, point);
-  Application().ProcessMessages();
-  SimulateMouseUp(button, point);
+  SimulateUserClick(button, PointOf(command), command.Name == "dblclick");
 }
 
 void THostCommands::Press(const TScriptCommand& command) {

@@ -43,8 +43,7 @@ std::vector<int> MenuPath(const TMenu& menu, std::string_view captions) {
 }
 
 void ClickAt(POINT screenPoint, TMouseButton button = TMouseButton::mbLeft) {
-  SimulateClick(button, screenPoint);
-  ProcessPendingMessages();
+  SimulateUserClick(button, screenPoint);
 }
 
 // Presses the left button at `from`, moves the pointer to `to` in a few steps and releases it
@@ -72,6 +71,18 @@ void CheckIndex(const TControl& control, int index, int count) {
 }
 
 }  // namespace
+
+void SimulateUserClick(TMouseButton button, POINT screenPoint, bool doubleClick) {
+  SimulateMouseDown(button, screenPoint);
+  ProcessPendingMessages();
+  SimulateMouseUp(button, screenPoint);
+  ProcessPendingMessages();
+  if (!doubleClick) return;
+  SimulateMouseDown(button, screenPoint, true);
+  ProcessPendingMessages();
+  SimulateMouseUp(button, screenPoint);
+  ProcessPendingMessages();
+}
 
 void SimulateTypedKeyStroke(BYTE key, bool shift, bool ctrl, bool alt) {
   const BYTE held[] = {shift ? VK_SHIFT : BYTE{0}, ctrl ? VK_CONTROL : BYTE{0},

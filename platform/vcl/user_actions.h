@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "platform/win32/input.h"
 #include "platform/win32/win32_types.h"
 
 class TControl;
@@ -15,6 +16,10 @@ class TCustomForm;
 // press and release before the next, as they reach a program while a user types: the shift state
 // that GetKeyState reports during a key's messages is then the keyboard's at that key.
 void SimulateTypedKeyStroke(BYTE key, bool shift = false, bool ctrl = false, bool alt = false);
+// Clicks (or double-clicks) a mouse button at a screen point, dispatching the messages of each
+// press and release before the next, as a hand clicks: the program has taken the press (focus
+// moved, an item selected) before the mouse hooks see the release.
+void SimulateUserClick(TMouseButton button, POINT screenPoint, bool doubleClick = false);
 // Opens the form's menu bar and chooses an item with the mouse; `captions` are the captions from
 // the bar down as written ("&File|&Open"), separated by vertical bars.
 void SimulateMenuChoice(TCustomForm& form, std::string_view captions);

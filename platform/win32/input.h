@@ -13,8 +13,9 @@ enum class TMouseButton { mbLeft, mbRight };
 void SimulateMouseMove(POINT screenPoint);
 
 // Presses or releases a button at a screen point. A press on an inactive top-level window
-// activates it first (WM_MOUSEACTIVATE, then activation with fMouse set).
-void SimulateMouseDown(TMouseButton button, POINT screenPoint);
+// activates it first (WM_MOUSEACTIVATE, then activation with fMouse set). `secondOfDouble` makes
+// the press the second of a double click (WM_LBUTTONDBLCLK or WM_RBUTTONDBLCLK).
+void SimulateMouseDown(TMouseButton button, POINT screenPoint, bool secondOfDouble = false);
 void SimulateMouseUp(TMouseButton button, POINT screenPoint);
 // A press and a release at the same point; `doubleClick` makes the second press a double click.
 void SimulateClick(TMouseButton button, POINT screenPoint, bool doubleClick = false);

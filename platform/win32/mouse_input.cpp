@@ -65,8 +65,8 @@ void SimulateMouseMove(POINT screenPoint) {
   wincore::SimulateMouseMessage(WM_MOUSEMOVE, screenPoint, false);
 }
 
-void SimulateMouseDown(TMouseButton button, POINT screenPoint) {
-  wincore::SimulateButton(button, screenPoint, true, false);
+void SimulateMouseDown(TMouseButton button, POINT screenPoint, bool secondOfDouble) {
+  wincore::SimulateButton(button, screenPoint, true, secondOfDouble);
 }
 
 void SimulateMouseUp(TMouseButton button, POINT screenPoint) {

@@ -53,9 +53,8 @@ class StdFamilyForm : public FamilyFixture {
   TTexts Texts() { return TextsOf(Recorded()); }
 
   static void Click(const TControl& control) {
-    SimulateClick(TMouseButton::mbLeft,
-                  control.ClientToScreen({control.Width() / 2, control.Height() / 2}));
-    ProcessPendingMessages();
+    SimulateUserClick(TMouseButton::mbLeft,
+                      control.ClientToScreen({control.Width() / 2, control.Height() / 2}));
   }
   static void Key(BYTE key, bool shift = false, bool ctrl = false, bool alt = false) {
     SimulateTypedKeyStroke(key, shift, ctrl, alt);

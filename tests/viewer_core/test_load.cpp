@@ -99,6 +99,17 @@ TEST_F(Loading, AReloadCollapsesEveryEarlierSessionAndKeepsCollapsedSections) {
   EXPECT_EQ(Rows()[3], "0:stop");  // the section is still collapsed
 }
 
+TEST_F(Loading, AReloadFindsTheEarlierSessionsWhileSeparatorsAreHidden) {
+  WriteTwoSessions();
+  Viewer().Load(LogFile);
+  Settings.SetEnabled("TSeparatorEvent", false);
+  AppendSession("d");
+  Viewer().Load(LogFile);
+  // Without separators the sessions' start rows are not two rows apart.
+  EXPECT_EQ(Rows(), (::Rows{"0:start", "0:start", "0:start", "1:d", "0:stop"}));
+  EXPECT_EQ(Viewer().Selected(), 1);
+}
+
 TEST_F(Loading, AReloadThatCollapsesNothingSelectsTheSameRowAgain) {
   LogWriter(LogFile).Start().Message("a").Message("b").Stop();
   Viewer().Load(LogFile);
@@ -153,6 +164,32 @@ TEST_F(Loading, RestoringIgnoresIndexesThatAreNotCollapsibleRows) {
   Viewer().Load(LogFile);
   EXPECT_EQ(Rows().size(), 9u);  // only row 2 collapsed; 99 and the plain row 1 are ignored
   EXPECT_EQ(Viewer().Records()[2].State, esCollapsed);
+}
+
+struct CaptionObserver : TEventViewObserver {
+  explicit CaptionObserver(const TEventView& view) : View(view) {}
+  void CurrentFileChanged() override { Captions.push_back(View.Caption()); }
+  const TEventView& View;
+  std::vector<std::string> Captions;
+};
+
+TEST_F(Loading, TheCaptionFollowsTheCurrentFileThroughEveryLoad) {
+  WriteTwoSessions();
+  const std::string text = Dir.File("notes.txt");
+  WriteTextFile(text, "not a log");
+  CaptionObserver observer(Viewer());
+  Viewer().SetObserver(&observer);
+  Viewer().Load(LogFile);
+  Viewer().Load(LogFile);  // a reload keeps the name
+  Viewer().Load(text);     // named while it is read, then no longer
+  Viewer().Load(Dir.File("gone.evt"));
+  EXPECT_EQ(observer.Captions,
+            (std::vector<std::string>{"Oxlane - " + LogFile, "Oxlane - " + text, "Oxlane"}));
+  Viewer().Load(LogFile);
+  Viewer().Load(Dir.File("gone.evt"));
+  EXPECT_EQ(observer.Captions.back(), "Oxlane");
+  EXPECT_EQ(observer.Captions.size(), 5u);
+  Viewer().SetObserver(nullptr);
 }
 
 TEST_F(Loading, ClosingWithoutALogForgetsTheLastLog) {

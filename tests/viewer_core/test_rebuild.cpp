@@ -78,6 +78,16 @@ TEST_F(Rebuilding, LogsOlderThanSixtyDaysAreHiddenWhileNoFilterWindowExists) {
   EXPECT_NEAR(view.FallbackTo() - view.FallbackFrom(), 60, 1e-9);
 }
 
+TEST_F(Rebuilding, RecordsLoggedSinceTheViewerStartedStayVisible) {
+  const std::string later = Dir.File("later.evt");
+  SetFixedNow(kViewedAt + 1);
+  LogWriter(later).At(20000).Start().At(20500).Message("later").Stop();
+  SetFixedNow(kViewedAt + 2);
+  Viewer().Load(later);
+  EXPECT_EQ(Rows(), (::Rows{"0:start", "1:later", "0:stop", "-1:---"}));
+  EXPECT_NEAR(Viewer().FallbackTo(), kViewedAt, 1e-9);  // what a filter window starts from
+}
+
 TEST_F(Rebuilding, ACollapsedOpenSectionHidesNothingOfTheNextSession) {
   LogWriter(Dir.File("open.evt"))
       .Start()

@@ -48,8 +48,6 @@ class LogWriter {
     return Add(std::make_unique<TUserMessageEvent>(text));
   }
   LogWriter& Separator() { return Add(std::make_unique<TSeparatorEvent>()); }
-
- private:
   LogWriter& Add(std::unique_ptr<TLogEvent> record) {
     LogStream()->WriteEvent(std::move(record));
     return *this;

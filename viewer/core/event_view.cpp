@@ -2,6 +2,8 @@
 
 #include "viewer/core/event_view.h"
 
+#include <algorithm>
+
 #include "log/log_event.h"
 #include "platform/sysutils.h"
 
@@ -11,6 +13,8 @@ constexpr TDateTime kFallbackDays = 60;
 
 TEventView::TFallbackFilter::TFallbackFilter(const TOXOptions& settings)
     : Settings(settings), From(Now() - kFallbackDays), To(Now()) {}
+
+TDateTime TEventView::TFallbackFilter::FilterTo() const { return std::max(To, Now()); }
 
 bool TEventView::TFallbackFilter::IsEventShown(std::string_view className) const {
   return Settings.IsEnabled(className);
@@ -64,6 +68,11 @@ TRowLook TEventView::RowLook(int row) const {
 void TEventView::Select(int row) {
   FSelected = FView.IsRow(row) ? row : -1;
   FFocused = FSelected;
+  Observer().SelectionChanged();
+}
+
+void TEventView::Deselect() {
+  FSelected = -1;
   Observer().SelectionChanged();
 }
 

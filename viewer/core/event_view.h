@@ -33,6 +33,8 @@ class TEventViewObserver {
   virtual void RowsChanged(int /*first*/) {}
   // The selected or focused row moved; the selected row is to be scrolled into view.
   virtual void SelectionChanged() {}
+  // The current file changed, and with it the window's caption.
+  virtual void CurrentFileChanged() {}
 };
 
 // What Collapse and Expand did. ceBeep: no group boundary was found; the user hears an error beep.
@@ -55,7 +57,8 @@ struct TLoadResult {
 
 class TEventView {
  public:
-  // The time bounds used while no filter window exists are taken now: the last 60 days.
+  // The time bounds used while no filter window exists are taken now: the last 60 days. The
+  // upper bound moves on with the clock, so that a reload shows what was logged since.
   explicit TEventView(TOXOptions& settings);
   TEventView(const TEventView&) = delete;
   TEventView& operator=(const TEventView&) = delete;
@@ -106,6 +109,8 @@ class TEventView {
   int Focused() const { return FFocused; }
   // Selects and focuses the row, or clears both for -1.
   void Select(int row);
+  // Clears the selection; the focused row keeps the focus.
+  void Deselect();
   // The next row below (step 1) or above (step -1) the selected one whose record is of exactly
   // the selected record's class; -1 when there is none.
   int FindSameClass(int step) const;
@@ -125,7 +130,8 @@ class TEventView {
     explicit TFallbackFilter(const TOXOptions& settings);
     bool IsEventShown(std::string_view className) const override;
     TDateTime FilterFrom() const override { return From; }
-    TDateTime FilterTo() const override { return To; }
+    // The later of To and the clock: records written while the viewer runs stay visible.
+    TDateTime FilterTo() const override;
     const TOXOptions& Settings;
     TDateTime From;
     TDateTime To;
@@ -133,6 +139,8 @@ class TEventView {
   struct TRestore;
 
   void ClearAll();
+  void SetCurrentFile(std::string name);
+  void CollapseEarlierSessions();
   void Restore(const TRestore& restore);
   void CollapseRecord(int32_t recordIndex);
   std::string TimeText(int32_t recordIndex) const;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/sysutils.h"
@@ -30,6 +31,12 @@ void TEventView::ClearAll() {
   Observer().SelectionChanged();
 }
 
+void TEventView::SetCurrentFile(std::string name) {
+  if (name == FCurrentFile) return;
+  FCurrentFile = std::move(name);
+  Observer().CurrentFileChanged();
+}
+
 TLoadResult TEventView::Load(const std::string& fileName) {
   const std::string name = ExpandFileName(fileName);
   TLoadResult result;
@@ -50,14 +57,14 @@ TLoadResult TEventView::Load(const std::string& fileName) {
   ClearAll();
 
   if (!result.FileExists) {
-    FCurrentFile.clear();
+    SetCurrentFile(std::string());
     result.Outcome = TLoadOutcome::loMissing;
     return result;
   }
-  FCurrentFile = name;
+  SetCurrentFile(name);
   const TReadResult read = ReadLogFile(name, FRecords, FSessions);
   if (read.Outcome == TReadOutcome::roNotALog) {
-    FCurrentFile.clear();
+    SetCurrentFile(std::string());
     return {TLoadOutcome::loNotALog, read.Message, true};
   }
   RebuildView(false);
@@ -92,8 +99,13 @@ void TEventView::Restore(const TRestore& restore) {
     }
   }
   Select(FView.IsRow(restore.Selected) ? restore.Selected : -1);
-  if (restore.Kind == TRestore::rkReload) {
-    // While the earlier sessions are collapsed, each takes two rows: its start and the separator.
-    for (int session = 0; session + 1 < FSessions.Count(); ++session) Collapse(2 * session);
+  if (restore.Kind == TRestore::rkReload) CollapseEarlierSessions();
+}
+
+void TEventView::CollapseEarlierSessions() {
+  // Each session's start row is looked up rather than counted: with separators or start rows
+  // filtered out, counting two rows per collapsed session would land on rows inside a session.
+  for (int session = 0; session + 1 < FSessions.Count(); ++session) {
+    CollapseRecord(FSessions[session].FirstEntry);
   }
 }

@@ -75,9 +75,9 @@ void TOXOptions::Load() {
   TWindowSettings* windows[] = {&MainWin, &Inspector, &Filter};
   for (size_t i = 0; i < std::size(windows); ++i) *windows[i] = ReadWindow(kWindowSections[i]);
   ViewerFont = {FIni.ReadString("Viewer", "FontName", kDefaultFontName),
-                FIni.ReadInteger("Viewer", "FontSize", 8)};
+                FIni.ReadInteger("Viewer", "FontSize", kDefaultViewerFontSize)};
   PrinterFont = {FIni.ReadString("Printer", "FontName", kDefaultFontName),
-                 FIni.ReadInteger("Printer", "FontSize", 11)};
+                 FIni.ReadInteger("Printer", "FontSize", kDefaultPrinterFontSize)};
   InColor = FIni.ReadBool("Printer", "InColor", false);
   SetDateTimeFormat(FIni.ReadString("Viewer", "DateTimeFormat", QVDateTimeFormat()));
 
@@ -118,7 +118,7 @@ void TOXOptions::Save() {
 void TOXOptions::ResetDefaults() {
   RebuildEntries();
   FDateTimeFormat = QVDateTimeFormat();
-  PrinterFont = {kDefaultFontName, 11};
+  PrinterFont = {kDefaultFontName, kDefaultPrinterFontSize};
 }
 
 const TEventData* TOXOptions::FindEntry(std::string_view className) const {

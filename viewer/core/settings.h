@@ -50,6 +50,8 @@ struct TLastLog {
 };
 
 inline constexpr const char* kDefaultFontName = "MS Sans Serif";
+inline constexpr int32_t kDefaultViewerFontSize = 8;
+inline constexpr int32_t kDefaultPrinterFontSize = 11;
 inline constexpr const char* kInvalidDateTimeFormatText =
     "Invalid date/time format specified in settings.  Using default format.";
 
@@ -96,8 +98,8 @@ class TOXOptions {
   TWindowSettings MainWin;
   TWindowSettings Inspector;
   TWindowSettings Filter;
-  TFontSettings ViewerFont{kDefaultFontName, 8};
-  TFontSettings PrinterFont{kDefaultFontName, 11};
+  TFontSettings ViewerFont{kDefaultFontName, kDefaultViewerFontSize};
+  TFontSettings PrinterFont{kDefaultFontName, kDefaultPrinterFontSize};
   bool InColor = false;
   TLastLog LastLog;
   // Shows an error message to the user (the GUI sets it).

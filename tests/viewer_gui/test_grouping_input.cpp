@@ -1,5 +1,6 @@
 // Collapsing and expanding groups with the keyboard and the mouse.
 
+#include <QAction>
 #include <QTest>
 
 #include "gui_fixture.h"
@@ -67,6 +68,24 @@ TEST_F(GroupingInput, AClickOnAGroupImageTogglesItAndElsewhereSelects) {
   EXPECT_EQ(RowCount(), 8);
   EXPECT_EQ(Window().View().Selected(), 1);
   EXPECT_TRUE(Window().StatusText(1).startsWith("Event 2 of 8"));
+}
+
+TEST_F(GroupingInput, AClickBesideTheRowsClearsTheSelectionAndKeepsTheFocus) {
+  Open();
+  Window().View().Select(1);
+  QTest::mouseClick(List().viewport(), Qt::LeftButton, Qt::NoModifier,
+                    QPoint(10, List().viewport()->height() - 5));
+  EXPECT_EQ(Window().View().Selected(), -1);
+  EXPECT_EQ(Window().View().Focused(), 1);
+  EXPECT_TRUE(Window().StatusText(1).startsWith("Event 2 of 8"));
+  EXPECT_FALSE(Window().Actions().ViewNextEvent->isEnabled());
+}
+
+TEST_F(GroupingInput, TypingDoesNotSearchTheRows) {
+  Open();
+  Window().View().Select(1);
+  QTest::keyClicks(&List(), "0");  // every time text starts with it
+  EXPECT_EQ(Window().View().Selected(), 1);
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ TEST_F(WindowState, OptionsCancelDiscardsEditsAndAReset) {
   Window();
   TOptionsDialog dialog(Settings, Dialogs);
   EXPECT_FALSE(dialog.ColorCombo()->isEnabled());  // nothing selected yet
+  // The list takes the focus: its first item becomes current but is not selected.
+  dialog.EventList()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+  EXPECT_FALSE(dialog.ColorCombo()->isEnabled());
   Item(dialog, MessageName())->setCheckState(Qt::Unchecked);
   dialog.ResetDisplay();
   ASSERT_EQ(Dialogs.Questions.size(), 1u);

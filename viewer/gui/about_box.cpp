@@ -8,6 +8,8 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+#include "viewer/gui/screen_placement.h"
+
 namespace {
 
 constexpr const char* kHelpPage = R"(<h2>Oxlane</h2>
@@ -25,34 +27,42 @@ Ctrl+Down and Ctrl+Up move to the next or previous event of the selected event's
 <p><b>View, Options</b> (Ctrl+T) chooses which event types are shown, their colour and style,
 the date and time format and the printer font.</p>)";
 
-// A dialog with `content` above an OK button.
-void ShowDialog(QDialog& dialog, const QString& title, QWidget* content) {
+// Lays out `content` above an OK button that closes the dialog.
+QVBoxLayout* AddContent(QDialog& dialog, const QString& title, QWidget* content) {
   dialog.setWindowTitle(title);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   auto* layout = new QVBoxLayout(&dialog);
   layout->addWidget(content);
   layout->addWidget(buttons);
-  dialog.exec();
+  return layout;
 }
 
 }  // namespace
 
-void ShowAbout(QWidget* parent) {
-  QDialog dialog(parent);
-  auto* version = new QLabel(QString::fromLatin1(kVersionText), &dialog);
+std::unique_ptr<QDialog> CreateAbout(QWidget* parent) {
+  auto dialog = std::make_unique<QDialog>(parent);
+  auto* version = new QLabel(QString::fromLatin1(kVersionText), dialog.get());
   version->setAlignment(Qt::AlignCenter);
   QFont font = version->font();
   font.setPointSize(font.pointSize() * 2);
   font.setBold(true);
   version->setFont(font);
-  ShowDialog(dialog, QStringLiteral("About Oxlane"), version);
+  // A fixed dialog border: the box keeps the size its contents need.
+  AddContent(*dialog, QStringLiteral("About Oxlane"), version)
+      ->setSizeConstraint(QLayout::SetFixedSize);
+  dialog->adjustSize();
+  CenterOnScreen(*dialog);
+  return dialog;
 }
+
+void ShowAbout(QWidget* parent) { CreateAbout(parent)->exec(); }
 
 void ShowHelp(QWidget* parent) {
   QDialog dialog(parent);
   auto* page = new QTextBrowser(&dialog);
   page->setHtml(QString::fromLatin1(kHelpPage));
   dialog.resize(480, 420);
-  ShowDialog(dialog, QStringLiteral("Oxlane Help"), page);
+  AddContent(dialog, QStringLiteral("Oxlane Help"), page);
+  dialog.exec();
 }

@@ -78,6 +78,12 @@ void TEventListView::TakeCurrentRow(const QModelIndex& current) {
   FSyncing = false;
 }
 
+void TEventListView::TakeClearedSelection() {
+  // A click beside the rows, or Ctrl with a click or Space on the selected row, clears the
+  // selection and leaves the focus where it was.
+  if (!selectionModel()->hasSelection() && FView.Selected() >= 0) FView.Deselect();
+}
+
 void TEventListView::Edit(TGroupEdit outcome) {
   if (outcome == TGroupEdit::ceBeep) FDialogs.Beep();
 }
@@ -97,6 +103,7 @@ void TEventListView::keyPressEvent(QKeyEvent* event) {
       break;
     default:
       QTableView::keyPressEvent(event);
+      TakeClearedSelection();
       return;
   }
   event->accept();
@@ -115,4 +122,10 @@ void TEventListView::mousePressEvent(QMouseEvent* event) {
     }
   }
   QTableView::mousePressEvent(event);
+  TakeClearedSelection();
+}
+
+void TEventListView::mouseReleaseEvent(QMouseEvent* event) {
+  QTableView::mouseReleaseEvent(event);
+  TakeClearedSelection();
 }

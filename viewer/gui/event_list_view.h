@@ -17,14 +17,18 @@ class TEventListView : public QTableView {
 
   std::vector<int32_t> ColumnWidths() const;
   void SetColumnWidths(const std::vector<int32_t>& widths);
+  // Typing does not search the rows: with a million of them every key would format them all.
+  void keyboardSearch(const QString&) override {}
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void ShowViewSelection();
   void TakeCurrentRow(const QModelIndex& current);
+  void TakeClearedSelection();
   // Runs a collapse or expand and beeps when it found no group boundary.
   void Edit(TGroupEdit outcome);
 

@@ -28,6 +28,16 @@ int TEventModel::columnCount(const QModelIndex& parent) const {
 
 QVariant TEventModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || index.row() >= FView.RowCount()) return {};
+  // Nothing may leave a call from Qt's event loop: a record that cannot describe itself shows
+  // an empty cell rather than ending the program.
+  try {
+    return RowData(index, role);
+  } catch (const std::exception&) {
+    return {};
+  }
+}
+
+QVariant TEventModel::RowData(const QModelIndex& index, int role) const {
   const int row = index.row();
   switch (role) {
     case Qt::DisplayRole: {
@@ -85,3 +95,5 @@ void TEventModel::RowsChanged(int first) {
 }
 
 void TEventModel::SelectionChanged() { emit SelectionMoved(); }
+
+void TEventModel::CurrentFileChanged() { emit FileSwitched(); }

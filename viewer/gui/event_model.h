@@ -34,8 +34,11 @@ class TEventModel : public QAbstractTableModel, private TEventViewObserver {
  signals:
   // The view's selected or focused row moved.
   void SelectionMoved();
+  // The view's current file changed.
+  void FileSwitched();
 
  private:
+  QVariant RowData(const QModelIndex& index, int role) const;
   void RowsAboutToBeRemoved(int first, int last) override;
   void RowsRemoved() override;
   void RowsAboutToBeInserted(int first, int last) override;
@@ -44,6 +47,7 @@ class TEventModel : public QAbstractTableModel, private TEventViewObserver {
   void ViewReset() override;
   void RowsChanged(int first) override;
   void SelectionChanged() override;
+  void CurrentFileChanged() override;
 
   TEventView& FView;
 };

@@ -12,8 +12,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // The name only: a display name would be appended to every window title by the platform.
   QApplication::setApplicationName(QStringLiteral("Oxlane"));
-  QApplication::setApplicationDisplayName(QStringLiteral("Oxlane"));
   TUserDialogs dialogs;
 
   // The settings are read before the additional packages load, so classes that only a package

@@ -42,6 +42,9 @@ void TEventForm::CreateActions() {
   a.ViewOptions = MakeAction(this, "Op&tions...", QKeySequence(Qt::CTRL | Qt::Key_T));
   a.HelpContents = MakeAction(this, "&Contents");
   a.HelpAbout = MakeAction(this, "&About...");
+  // While a tool window does not exist, its Dock command shows whether it would open docked.
+  a.ViewDockFilter->setChecked(FSettings.Filter.Docked);
+  a.ViewDockInspector->setChecked(FSettings.Inspector.Docked);
 
   connect(a.FileOpen, &QAction::triggered, this, &TEventForm::OpenFileDialog);
   connect(a.FileExit, &QAction::triggered, this, &QWidget::close);

@@ -9,11 +9,16 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMimeData>
+#include <QShortcut>
 #include <QStatusBar>
+#include <algorithm>
 
+#include "viewer/gui/about_box.h"
 #include "viewer/gui/event_list_view.h"
 #include "viewer/gui/event_model.h"
 #include "viewer/gui/options_dialog.h"
+#include "viewer/gui/qt_fonts.h"
+#include "viewer/gui/screen_placement.h"
 #include "viewer/gui/user_dialogs.h"
 
 namespace {
@@ -28,7 +33,7 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
       FList(new TEventListView(*FModel, dialogs, this)),
       FCountsPanel(new QLabel(this)),
       FPositionPanel(new QLabel(this)) {
-  setWindowTitle(QString::fromStdString(FView->Caption()));
+  ShowCaption();
   setCentralWidget(FList);
   // The tool windows dock on the left or the right of the list.
   setDockOptions(AnimatedDocks | AllowNestedDocks);
@@ -43,8 +48,11 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
   auto* separator = new QAction(FList);
   separator->setSeparator(true);
   FList->addActions({separator, FActions.ViewNextEvent, FActions.ViewPreviousEvent});
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, [this] { ShowHelp(this); });
 
   RestorePlacement();
+  connect(FModel, &TEventModel::FileSwitched, this, &TEventForm::ShowCaption);
   connect(FModel, &TEventModel::SelectionMoved, this, &TEventForm::SelectionChanged);
   connect(FModel, &QAbstractItemModel::rowsInserted, this, &TEventForm::ShowCounts);
   connect(FModel, &QAbstractItemModel::rowsRemoved, this, &TEventForm::ShowCounts);
@@ -57,17 +65,36 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
 TEventForm::~TEventForm() = default;
 
 namespace {
+
 // The main window's size on a first run, before it has remembered one.
 constexpr int kFirstRunWidth = 760;
 constexpr int kFirstRunHeight = 520;
+
+// The remembered rectangle; sides too far apart for a screen are cut to the largest widget.
+QRect BoundsOf(const TWindowSettings& placement) {
+  const auto extent = [](int32_t from, int32_t to) {
+    return static_cast<int>(std::min<int64_t>(int64_t{to} - from, QWIDGETSIZE_MAX));
+  };
+  return QRect(placement.Left, placement.Top, extent(placement.Left, placement.Right),
+               extent(placement.Top, placement.Bottom));
+}
+
+// The hourglass while the object lives.
+class TWaitCursor {
+ public:
+  TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
+  TWaitCursor(const TWaitCursor&) = delete;
+  TWaitCursor& operator=(const TWaitCursor&) = delete;
+};
+
 }  // namespace
 
 void TEventForm::RestorePlacement() {
-  setFont(QFont(QString::fromStdString(FSettings.ViewerFont.Name), FSettings.ViewerFont.Size));
+  setFont(ToQFont(FSettings.ViewerFont, kDefaultViewerFontSize));
   const TWindowSettings& placement = FSettings.MainWin;
   if (placement.HasBounds()) {
-    setGeometry(placement.Left, placement.Top, placement.Right - placement.Left,
-                placement.Bottom - placement.Top);
+    setGeometry(FitOnScreen(BoundsOf(placement)));
   } else {
     resize(kFirstRunWidth, kFirstRunHeight);  // nothing remembered yet: the window's design size
   }
@@ -91,11 +118,11 @@ void TEventForm::SavePlacement() {
 }
 
 void TEventForm::Load(const std::string& fileName) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  const TLoadResult result = FView->Load(fileName);
-  QApplication::restoreOverrideCursor();
+  const TLoadResult result = [&] {
+    const TWaitCursor hourglass;
+    return FView->Load(fileName);
+  }();
   FActions.ViewRefresh->setEnabled(result.FileExists);
-  setWindowTitle(QString::fromStdString(FView->Caption()));
   ShowCounts();
   SelectionChanged();
   if (result.Outcome == TLoadOutcome::loNotALog || result.Outcome == TLoadOutcome::loDamaged) {
@@ -104,10 +131,16 @@ void TEventForm::Load(const std::string& fileName) {
 }
 
 void TEventForm::CheckFileChanged() {
-  if (!FView->CurrentFileChanged()) return;
+  // The question itself may deactivate and activate the application again: ask once at a time.
+  if (FAskingToReload || !FView->CurrentFileChanged()) return;
+  FAskingToReload = true;
   const std::string file = FView->CurrentFile();
-  if (FDialogs.Confirm(this, std::string(), FileChangedQuestion(file), true)) Load(file);
+  const bool reload = FDialogs.Confirm(this, "Confirm", FileChangedQuestion(file), true);
+  FAskingToReload = false;
+  if (reload) Load(file);
 }
+
+void TEventForm::ShowCaption() { setWindowTitle(QString::fromStdString(FView->Caption())); }
 
 QString TEventForm::StatusText(int panel) const {
   return (panel == 0 ? FCountsPanel : FPositionPanel)->text();
@@ -152,6 +185,7 @@ void TEventForm::ShowOptions() {
   TOptionsDialog dialog(FSettings, FDialogs, this);
   if (dialog.exec() != QDialog::Accepted) return;
   FSettings.Save();
+  const TWaitCursor hourglass;
   FView->RebuildView(true);
 }
 

@@ -67,6 +67,7 @@ class TEventForm : public QMainWindow {
   void CreateMenus();
   void RestorePlacement();
   void SavePlacement();
+  void ShowCaption();
   void ShowCounts();
   void SelectionChanged();
   void MoveToSameClass(int step, QAction* action);
@@ -81,4 +82,5 @@ class TEventForm : public QMainWindow {
   QLabel* FCountsPanel;
   QLabel* FPositionPanel;
   TActions FActions{};
+  bool FAskingToReload = false;
 };

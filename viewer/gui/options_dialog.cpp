@@ -3,32 +3,26 @@
 #include "viewer/gui/options_dialog.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QShortcut>
+#include <algorithm>
 
+#include "viewer/gui/about_box.h"
 #include "viewer/gui/qt_colors.h"
+#include "viewer/gui/qt_fonts.h"
+#include "viewer/gui/screen_placement.h"
 #include "viewer/gui/user_dialogs.h"
 
 namespace {
 
-// A colour swatch: the colour inside a black frame, 2 pixels in from the item's edges.
-QIcon SwatchIcon(TColor color) {
-  QPixmap pixmap(40, 16);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setPen(Qt::black);
-  painter.drawRect(2, 2, pixmap.width() - 5, pixmap.height() - 5);
-  painter.fillRect(3, 3, pixmap.width() - 6, pixmap.height() - 6, ToQColor(color));
-  return QIcon(pixmap);
-}
+// The dialog's designed client size; it grows only where its contents need more on this screen.
+constexpr QSize kDesignedSize(337, 335);
 
 }  // namespace
 
@@ -44,6 +38,9 @@ TOptionsDialog::TOptionsDialog(TOXOptions& settings, TUserDialogs& dialogs, QWid
   ShowDateTimeFormat();
   ShowPrinterFont();
   ItemSelected(-1);
+  // A fixed dialog border, centred on the screen.
+  setFixedSize(minimumSizeHint().expandedTo(kDesignedSize));
+  CenterOnScreen(*this);
 }
 
 void TOptionsDialog::BuildControls() {
@@ -57,12 +54,8 @@ void TOptionsDialog::BuildControls() {
   eventsLabel->setBuddy(FEvents);
 
   FColorLabel = new QLabel(QStringLiteral("&Color:"), this);
-  FColor = new QComboBox(this);
-  FColor->setIconSize(QSize(40, 16));
-  for (const TSwatch& swatch : kSwatches) {
-    FColor->addItem(SwatchIcon(swatch.Color), QString());
-    FColor->setItemData(FColor->count() - 1, QString::fromLatin1(swatch.Name), Qt::ToolTipRole);
-  }
+  FColor = new TSwatchCombo(this);
+  FColor->setMinimumWidth(80);
   FColorLabel->setBuddy(FColor);
   FBold = new QCheckBox(QStringLiteral("&Bold"), this);
   FItalic = new QCheckBox(QStringLiteral("&Italic"), this);
@@ -74,6 +67,9 @@ void TOptionsDialog::BuildControls() {
   FPrinterSample = new QLabel(QStringLiteral("Printer Font"), this);
   FPrinterSample->setFrameShape(QFrame::StyledPanel);
   FPrinterSample->setAlignment(Qt::AlignCenter);
+  // A panel of its own size: a large printer font is cut off rather than widening the dialog.
+  FPrinterSample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  FPrinterSample->setFixedHeight(2 * fontMetrics().height());
   auto* reset = new QPushButton(QStringLiteral("&Reset"), this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
@@ -94,7 +90,12 @@ void TOptionsDialog::BuildControls() {
   layout->addWidget(FPrinterSample, 6, 1);
   layout->addWidget(buttons, 7, 0, 1, 2);
 
-  connect(FEvents, &QListWidget::currentRowChanged, this, &TOptionsDialog::ItemSelected);
+  // The editors follow the selected item: the item that takes the focus with the list is not
+  // selected yet.
+  connect(FEvents, &QListWidget::itemSelectionChanged, this, [this] {
+    const QList<QListWidgetItem*> selected = FEvents->selectedItems();
+    ItemSelected(selected.isEmpty() ? -1 : FEvents->row(selected.constFirst()));
+  });
   connect(FEvents, &QListWidget::itemChanged, this, &TOptionsDialog::ItemCheckChanged);
   connect(FEvents, &QListWidget::itemDoubleClicked, this, [](QListWidgetItem* item) {
     item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
@@ -103,6 +104,8 @@ void TOptionsDialog::BuildControls() {
   connect(reset, &QPushButton::clicked, this, &TOptionsDialog::ResetDisplay);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* help = new QShortcut(QKeySequence::HelpContents, this);
+  connect(help, &QShortcut::activated, this, [this] { ShowHelp(this); });
 }
 
 void TOptionsDialog::ShowChecks() {
@@ -149,8 +152,7 @@ void TOptionsDialog::ShowDateTimeFormat() {
 }
 
 void TOptionsDialog::ShowPrinterFont() {
-  FPrinterSample->setFont(
-      QFont(QString::fromStdString(FPrinterFont.Name), std::max(FPrinterFont.Size, 1)));
+  FPrinterSample->setFont(ToQFont(FPrinterFont, kDefaultPrinterFontSize));
 }
 
 void TOptionsDialog::ChoosePrinterFont() {

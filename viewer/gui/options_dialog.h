@@ -6,9 +6,9 @@
 #include <QDialog>
 
 #include "viewer/core/options_editor.h"
+#include "viewer/gui/swatch_combo.h"
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,7 +22,7 @@ class TOptionsDialog : public QDialog {
   TOptionsDialog(TOXOptions& settings, TUserDialogs& dialogs, QWidget* parent = nullptr);
 
   QListWidget* EventList() const { return FEvents; }
-  QComboBox* ColorCombo() const { return FColor; }
+  TSwatchCombo* ColorCombo() const { return FColor; }
   QCheckBox* BoldBox() const { return FBold; }
   QLineEdit* DateTimeFormatEdit() const { return FDateTimeFormat; }
   void ResetDisplay();
@@ -45,7 +45,7 @@ class TOptionsDialog : public QDialog {
   TOptionsEditor FEditor;
   QListWidget* FEvents = nullptr;
   QLabel* FColorLabel = nullptr;
-  QComboBox* FColor = nullptr;
+  TSwatchCombo* FColor = nullptr;
   QCheckBox* FBold = nullptr;
   QCheckBox* FItalic = nullptr;
   QLineEdit* FDateTimeFormat = nullptr;

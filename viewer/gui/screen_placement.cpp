@@ -1,0 +1,36 @@
+// Placing windows on the screen.
+
+#include "viewer/gui/screen_placement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+const QScreen* ScreenFor(const QPoint& point) {
+  const QScreen* screen = QGuiApplication::screenAt(point);
+  return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+}  // namespace
+
+void CenterOnScreen(QWidget& window) {
+  const QWidget* anchor = window.parentWidget() != nullptr ? window.parentWidget() : &window;
+  const QScreen* screen = ScreenFor(anchor->mapToGlobal(anchor->rect().center()));
+  if (screen == nullptr) return;
+  QRect frame = window.frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  window.move(frame.topLeft());
+}
+
+QRect FitOnScreen(const QRect& bounds) {
+  const QScreen* screen = ScreenFor(bounds.center());
+  if (screen == nullptr) return bounds;
+  const QRect area = screen->availableGeometry();
+  QRect fitted(bounds.topLeft(), bounds.size().boundedTo(area.size()));
+  fitted.moveLeft(std::clamp(fitted.left(), area.left(), area.right() - fitted.width() + 1));
+  fitted.moveTop(std::clamp(fitted.top(), area.top(), area.bottom() - fitted.height() + 1));
+  return fitted;
+}

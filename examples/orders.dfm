@@ -27,8 +27,8 @@ object MainForm: TForm
     end
   end
   object NotesMenu: TPopupMenu
-    object ClearItem: TMenuItem
-      Caption = '&Clear'
+    object SpellItem: TMenuItem
+      Caption = '&Spell check'
     end
   end
   object Panel1: TPanel

@@ -87,13 +87,15 @@ TComboBox::~TComboBox() {
 
 int TComboBox::EditHeight() const { return FStyle == csSimple ? FItemHeight + 4 : Height(); }
 
+int TComboBox::EditWidth() const { return Width() - (FStyle == csDropDown ? kButtonWidth : 0); }
+
 void TComboBox::CreateWnd() {
   TStdControl::CreateWnd();
   if (FStyle == csDropDownList) return;
   RegisterSystemEditClass();
-  const int width = Width() - (FStyle == csDropDown ? kButtonWidth : 0);
-  FEdit = CreateWindowExA(0, kSystemEditClass, FText.c_str(), WS_CHILD | WS_VISIBLE, 0, 0, width,
-                          EditHeight(), Handle(), static_cast<HMENU>(kEditId), 0, nullptr);
+  FEdit =
+      CreateWindowExA(0, kSystemEditClass, FText.c_str(), WS_CHILD | WS_VISIBLE, 0, 0, EditWidth(),
+                      EditHeight(), Handle(), static_cast<HMENU>(kEditId), 0, nullptr);
   FEditDefProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(FEdit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboEditProc)));
 }
@@ -267,6 +269,9 @@ void TComboBox::FocusChanged() {
   FFocused = within;
   if (!within) CloseUp(false);
   NotifyParent(within ? CBN_SETFOCUS : CBN_KILLFOCUS);
+  // The edit part's text is selected whenever the focus enters the combo box, so that typing
+  // replaces it; a click into the edit then puts the caret where it was.
+  if (within && FEdit) SendMessageA(FEdit, EM_SETSEL, 0, -1);
 }
 
 void TComboBox::EditCommand(WORD code) {
@@ -288,7 +293,11 @@ void TComboBox::EditCommand(WORD code) {
 
 LRESULT TComboBox::EditWndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (ForwardKeyMessage(hwnd, msg, wParam, lParam)) return 0;
-  if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && ComboKey(wParam, lParam)) return 0;
+  // Home and End move the edit's caret; the other browsing keys choose items.
+  const bool caretKey = wParam == VK_HOME || wParam == VK_END;
+  if ((msg == WM_KEYDOWN || msg == WM_SYSKEYDOWN) && !caretKey && ComboKey(wParam, lParam))
+    return 0;
+  if (msg == WM_SETFOCUS) FocusReceived();  // the edit's focus is the combo box's
   if (msg == WM_DESTROY) {
     FText = Text();
     FEdit = 0;
@@ -381,6 +390,10 @@ void TComboBox::WndProc(TMessage& message) {
       }
       return;
     }
+    case WM_SIZE:
+      TStdControl::WndProc(message);
+      if (FEdit) MoveWindow(FEdit, 0, 0, EditWidth(), EditHeight(), 1);  // the edit follows
+      return;
     case WM_SETFOCUS:
       TStdControl::WndProc(message);
       if (FEdit) ::SetFocus(FEdit);

@@ -4,9 +4,11 @@
 // the time; the drop-down list style has no edit. Dropping the list tells the parent
 // CBN_DROPDOWN. A mouse choice in the dropped list ends it (CBN_SELENDOK, CBN_CLOSEUP) before the
 // selection is reported (CBN_SELCHANGE); arrow keys in an open list report each move while it is
-// still open, and Enter or Esc close it. Typing in the edit reports CBN_EDITUPDATE and
+// still open, and Enter or Esc close it; Home and End in the edit move its caret instead of
+// choosing the first or last item. Typing in the edit reports CBN_EDITUPDATE and
 // CBN_EDITCHANGE and clears the selection; the focus entering and leaving the combo box, edit
-// included, is reported as CBN_SETFOCUS and CBN_KILLFOCUS.
+// included, is reported as CBN_SETFOCUS and CBN_KILLFOCUS. The focus entering selects the edit's
+// text, and the edit's focus makes the combo box its form's active control.
 
 #include "platform/vcl/std_control.h"
 
@@ -60,6 +62,7 @@ class TComboBox : public TStdControl {
   friend LRESULT ComboEditProc(HWND, UINT, WPARAM, LPARAM);
   friend LRESULT ComboListProc(HWND, UINT, WPARAM, LPARAM);
   int EditHeight() const;
+  int EditWidth() const;
   void SetListTop(int index);
   void ScrollIntoView(int index);
   void ShowSelection();

@@ -2,7 +2,9 @@
 
 #include "platform/vcl/control.h"
 
+#include "platform/vcl/actions.h"
 #include "platform/vcl/errors.h"
+#include "platform/vcl/menus.h"
 #include "platform/vcl/win_control.h"
 
 const TComponentClass& TControl::StaticClass() {
@@ -48,13 +50,13 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 void TControl::SetEnabled(bool value) { FEnabled = value; }
 void TControl::SetVisible(bool value) { FVisible = value; }
 
-void TControl::SetAction(TComponent* value) {
+void TControl::SetAction(TAction* value) {
   if (FAction) FAction->RemoveFreeNotification(this);
   FAction = value;
   if (value) value->FreeNotification(this);
 }
 
-void TControl::SetPopupMenu(TComponent* value) {
+void TControl::SetPopupMenu(TPopupMenu* value) {
   if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
   FPopupMenu = value;
   if (value) value->FreeNotification(this);

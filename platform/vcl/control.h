@@ -8,6 +8,8 @@
 #include "platform/vcl/component.h"
 #include "platform/win32/windows.h"
 
+class TAction;
+class TPopupMenu;
 class TWinControl;
 
 class TControl : public TComponent {
@@ -41,10 +43,10 @@ class TControl : public TComponent {
   bool Visible() const { return FVisible; }
   virtual void SetVisible(bool value);
 
-  TComponent* Action() const { return FAction; }
-  virtual void SetAction(TComponent* value);
-  TComponent* PopupMenu() const { return FPopupMenu; }
-  void SetPopupMenu(TComponent* value);
+  TAction* Action() const { return FAction; }
+  virtual void SetAction(TAction* value);
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* value);
 
   // A point in this control's client coordinates in screen coordinates.
   POINT ClientToScreen(POINT point) const;
@@ -76,6 +78,6 @@ class TControl : public TComponent {
  private:
   friend class TWinControl;
   TWinControl* FParent = nullptr;
-  TComponent* FAction = nullptr;
-  TComponent* FPopupMenu = nullptr;
+  TAction* FAction = nullptr;
+  TPopupMenu* FPopupMenu = nullptr;
 };

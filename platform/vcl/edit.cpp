@@ -64,23 +64,34 @@ bool TCustomEdit::Refused(size_t addedLength) {
   return true;
 }
 
+void TCustomEdit::SelectAll() { SendMessageA(Handle(), EM_SETSEL, 0, -1); }
+
+void TCustomEdit::DoEnter() {
+  if (FAutoSelect && !MultiLine()) SelectAll();
+}
+
 void TCustomEdit::Typed(char character) {
   std::string text = Text();
-  const size_t oldLength = text.size();
-  if (character == '\b') {
-    if (text.empty()) return;
-    text.pop_back();
-    if (MultiLine() && text.ends_with('\r')) text.pop_back();
-  } else if (character == '\r') {
-    if (!MultiLine()) return;
-    text += "\r\n";
-  } else if (static_cast<unsigned char>(character) >= ' ') {
-    text += character;
-  } else {
-    return;
-  }
+  EditSelection selection = FSelection;
+  if (!TypeIntoEdit(text, selection, character, MultiLine())) return;
+  const size_t oldLength = Text().size();
   if (Refused(text.size() > oldLength ? text.size() - oldLength : 0)) return;
+  Edited(text, selection);
+}
+
+void TCustomEdit::KeyDown(WPARAM key) {
+  std::string text = Text();
+  EditSelection selection = FSelection;
+  if (key == VK_DELETE) {
+    if (DeleteInEdit(text, selection) && !Refused(0)) Edited(text, selection);
+  } else if (!MultiLine() && MoveEditCaret(text, selection, key, GetKeyState(VK_SHIFT) < 0)) {
+    FSelection = selection;
+  }
+}
+
+void TCustomEdit::Edited(const std::string& text, const EditSelection& selection) {
   DefWindowProcA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  FSelection = selection;
   TextChanged();
   NotifyParent(EN_UPDATE);
   NotifyParent(EN_CHANGE);
@@ -93,10 +104,21 @@ void TCustomEdit::WndProc(TMessage& message) {
           DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS | (MultiLine() ? DLGC_WANTALLKEYS : 0);
       return;
     case WM_LBUTTONDOWN:
+      // The caret goes where the user clicked (here: after the text), whatever was selected.
       if (CanFocus()) SetFocus();
+      FSelection = EditSelection::AtEnd(Text());
       return;
     case WM_CHAR:
       Typed(static_cast<char>(message.WParam));
+      return;
+    case WM_KEYDOWN:
+      KeyDown(message.WParam);
+      return;
+    case EM_SETSEL:
+      SetEditSelection(Text(), FSelection, message.WParam, message.LParam);
+      return;
+    case EM_GETSEL:
+      message.Result = GetEditSelection(FSelection, message.WParam, message.LParam);
       return;
     case WM_SETFOCUS:
       TStdControl::WndProc(message);
@@ -108,6 +130,7 @@ void TCustomEdit::WndProc(TMessage& message) {
       return;
     case WM_SETTEXT:
       TStdControl::WndProc(message);
+      FSelection = EditSelection::AtEnd(Text());
       TextChanged();
       // A multi-line edit reports no change of text set by program code.
       if (!MultiLine()) {
@@ -142,6 +165,8 @@ void TCustomEdit::WndProc(TMessage& message) {
 
 const TComponentClass& TEdit::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
+      Published<&TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect>("AutoSelect",
+                                                                       {.Default = true}),
       Published<&TControl::Text, &TControl::SetText>("Text"),
   };
   static const TComponentClass& cls = *new TComponentClass({

@@ -4,9 +4,12 @@
 // EN_KILLFOCUS. An edit wants characters and arrows (WM_GETDLGCODE); a memo wants every key. A
 // password character hides what the edit shows, not what it holds. A read-only edit ignores what
 // is typed, and a character that would take the text beyond MaxLength is refused (EN_MAXTEXT);
-// neither limits text set by program code.
+// neither limits text set by program code. What is typed replaces the selection (EM_SETSEL); a
+// one-line edit with AutoSelect selects its whole text when the focus enters it other than by a
+// click, which puts the caret after the text instead.
 
 #include "platform/vcl/std_control.h"
+#include "platform/win32/edit_text.h"
 
 class TCustomEdit : public TStdControl {
   COMPONENT_CLASS(TCustomEdit)
@@ -21,6 +24,9 @@ class TCustomEdit : public TStdControl {
   // The most characters typing may bring the text to (a line break counts two); 0 for no limit.
   int MaxLength() const { return FMaxLength; }
   void SetMaxLength(int value);
+  bool AutoSelect() const { return FAutoSelect; }
+  void SetAutoSelect(bool value) { FAutoSelect = value; }
+  void SelectAll();
 
   TNotifyEvent OnChange;
 
@@ -31,14 +37,20 @@ class TCustomEdit : public TStdControl {
   virtual bool MultiLine() const { return false; }
   // The text changed in the window, by typing or by WM_SETTEXT.
   virtual void TextChanged() {}
+  void DoEnter() override;
 
  private:
   void Typed(char character);
+  void KeyDown(WPARAM key);
+  // Stores text the user's editing made, with the selection after it, and reports the change.
+  void Edited(const std::string& text, const EditSelection& selection);
   bool Refused(size_t addedLength);
 
   char FPasswordChar = '\0';
   bool FReadOnly = false;
   int FMaxLength = 0;
+  bool FAutoSelect = true;
+  EditSelection FSelection;
 };
 
 class TEdit : public TCustomEdit {

@@ -2,8 +2,12 @@
 
 #include "platform/vcl/form.h"
 
+#include <utility>
+#include <vector>
+
 #include "platform/vcl/application.h"
 #include "platform/vcl/errors.h"
+#include "platform/vcl/key_forwarding.h"
 #include "platform/vcl/menus.h"
 #include "platform/vcl/screen.h"
 
@@ -133,24 +137,40 @@ void TCustomForm::FocusControl(TWinControl* control) {
 }
 
 void TCustomForm::DefocusControl(const TControl* control) {
-  if (!FActiveControl) return;
   auto* container = dynamic_cast<const TWinControl*>(control);
-  if (control == FActiveControl || (container && container->ContainsControl(FActiveControl)))
-    FActiveControl = nullptr;
+  auto inside = [&](const TWinControl* c) {
+    return c && (c == control || (container && container->ContainsControl(c)));
+  };
+  if (inside(FActiveControl)) FActiveControl = nullptr;
+  if (inside(FFocusedControl)) FFocusedControl = nullptr;
+}
+
+bool TCustomForm::ControlFocused(TWinControl* control) {
+  if (control != this) FActiveControl = control;
+  return std::exchange(FFocusedControl, control) != control && control != this;
+}
+
+TWinControl* TCustomForm::FirstTabStop() const {
+  const std::vector<TWinControl*> stops = TabStops(*this);
+  return stops.empty() ? nullptr : stops.front();
 }
 
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation != opRemove) return;
   if (component == FActiveControl) FActiveControl = nullptr;
+  if (component == FFocusedControl) FFocusedControl = nullptr;
   if (component == FMenu) SetMenu(nullptr);
 }
 
 void TCustomForm::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_ACTIVATE:
-      // An activated form gives the focus back to the control that had it.
-      if (LOWORD(message.WParam) != WA_INACTIVE && FActiveControl && FActiveControl->CanFocus()) {
+      // An activated form gives the focus back to the control that had it, or to its first
+      // control in tab order, as when the user tabs into it.
+      if (LOWORD(message.WParam) == WA_INACTIVE) break;
+      if (!FActiveControl) FActiveControl = FirstTabStop();
+      if (FActiveControl && FActiveControl->CanFocus()) {
         ::SetFocus(FActiveControl->Handle());
         return;
       }

@@ -16,7 +16,8 @@ class TCustomForm : public TWinControl {
   explicit TCustomForm(TComponent* owner);
   ~TCustomForm() override;
 
-  // Makes the form visible and active, and gives the focus to its active control.
+  // Makes the form visible and active, and gives the focus to its active control. A form that
+  // is activated without an active control gives the focus to its first control in tab order.
   void Show();
   // Hides the form; closing the application's main form ends the application.
   void Close();
@@ -49,9 +50,15 @@ class TCustomForm : public TWinControl {
 
  private:
   friend class TWinControl;
-  void ControlFocused(TWinControl* control) { FActiveControl = control; }
+  // The focus came to `control` (the form itself, or a control on it), which becomes the active
+  // control; answers whether it came from elsewhere rather than back to the control that had it
+  // last.
+  bool ControlFocused(TWinControl* control);
+  // The first control that Tab would visit, or nullptr.
+  TWinControl* FirstTabStop() const;
 
   TWinControl* FActiveControl = nullptr;
+  TWinControl* FFocusedControl = nullptr;  // the control that had the focus last
   TMainMenu* FMenu = nullptr;
   TFormBorderStyle FBorderStyle = bsSizeable;
   TWindowState FWindowState = wsNormal;

@@ -2,6 +2,8 @@
 
 #include "platform/vcl/form_lexer.h"
 
+#include <algorithm>
+
 #include "platform/sysutils.h"
 #include "platform/vcl/errors.h"
 
@@ -10,11 +12,44 @@ namespace {
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsHexDigit(char c) { return IsDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+bool IsNumberPart(char c) { return IsLetter(c) || IsDigit(c) || c == '.' || c == '$'; }
 
 }  // namespace
 
 bool TFormToken::IsKeyword(std::string_view keyword) const {
   return Kind == TTokenKind::Identifier && SameText(Text, keyword);
+}
+
+std::string TFormToken::Describe() const {
+  switch (Kind) {
+    case TTokenKind::String:
+    case TTokenKind::Symbol:
+      return FormStringLiteral(Text);
+    case TTokenKind::End:
+      return "end of text";
+    default:
+      return Text;
+  }
+}
+
+std::string FormStringLiteral(std::string_view value) {
+  if (value.empty()) return "''";
+  std::string text;
+  bool quoted = false;
+  for (char c : value) {
+    auto code = static_cast<unsigned char>(c);
+    bool printable = code >= 32 && code < 127;
+    if (printable != quoted) {  // opens or closes a quoted run
+      text += '\'';
+      quoted = printable;
+    }
+    if (printable)
+      text += c == '\'' ? "''" : std::string(1, c);
+    else
+      text += "#" + std::to_string(code);
+  }
+  if (quoted) text += '\'';
+  return text;
 }
 
 TFormLexer::TFormLexer(std::string_view text, std::string sourceName)
@@ -60,7 +95,7 @@ void TFormLexer::Next() {
     FCurrent.Text = std::string(1, c);
     ++FPos;
   } else {
-    Error(Format("Invalid character '%s'", std::string(1, c)));
+    Error("Invalid character " + FormStringLiteral(std::string(1, c)));
   }
 }
 
@@ -80,29 +115,34 @@ void TFormLexer::ReadInteger() {
   if (hex) ++FPos;
   size_t digits = FPos;
   while (FPos < FText.size() && (hex ? IsHexDigit(FText[FPos]) : IsDigit(FText[FPos]))) ++FPos;
+  const size_t end = FPos;
+  while (FPos < FText.size() && IsNumberPart(FText[FPos])) ++FPos;  // the rest of a bad token
   std::string text(FText.substr(start, FPos - start));
-  bool trailingLetter = FPos < FText.size() && (IsLetter(FText[FPos]) || FText[FPos] == '.');
-  if (FPos == digits || FPos - digits > 10 || trailingLetter) Error("Invalid number " + text);
+  if (end == digits || end - digits > 10 || FPos != end) Error("Invalid number " + text);
   bool negative = text[0] == '-';
   FCurrent.Kind = TTokenKind::Integer;
   FCurrent.Integer =
-      std::stoll(std::string(FText.substr(digits, FPos - digits)), nullptr, hex ? 16 : 10);
+      std::stoll(std::string(FText.substr(digits, end - digits)), nullptr, hex ? 16 : 10);
   if (negative) FCurrent.Integer = -FCurrent.Integer;
   FCurrent.Text = text;
 }
 
 // A character code after "#": decimal, or hexadecimal after "$".
 int TFormLexer::ReadCharCode() {
+  const size_t start = FPos;
   ++FPos;  // the '#'
-  bool hex = FPos < FText.size() && FText[FPos] == '$';
+  const bool hex = FPos < FText.size() && FText[FPos] == '$';
   if (hex) ++FPos;
-  size_t start = FPos;
-  while (FPos < FText.size() && (hex ? IsHexDigit(FText[FPos]) : IsDigit(FText[FPos]))) ++FPos;
-  std::string digits(FText.substr(start, FPos - start));
-  long code = digits.empty() || digits.size() > 3 ? -1 : std::stol(digits, nullptr, hex ? 16 : 10);
-  if (code < 0 || code > 255)
-    Error("Invalid character code #" + std::string(hex ? "$" : "") + digits);
-  return static_cast<int>(code);
+  const size_t digits = FPos;
+  int code = 0;
+  for (; FPos < FText.size() && (hex ? IsHexDigit(FText[FPos]) : IsDigit(FText[FPos])); ++FPos) {
+    const char c = FText[FPos];
+    const int digit = IsDigit(c) ? c - '0' : (c | 0x20) - 'a' + 10;
+    code = std::min(code * (hex ? 16 : 10) + digit, 256);  // leading zeros are allowed
+  }
+  if (FPos == digits || code > 255)
+    Error("Invalid character code " + std::string(FText.substr(start, FPos - start)));
+  return code;
 }
 
 void TFormLexer::ReadString() {

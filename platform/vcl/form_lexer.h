@@ -17,7 +17,14 @@ struct TFormToken {
 
   bool IsSymbol(char symbol) const { return Kind == TTokenKind::Symbol && Text[0] == symbol; }
   bool IsKeyword(std::string_view keyword) const;  // an identifier, letter case ignored
+  // The token as a message shows it: strings and symbols as they are written, with control
+  // characters as #nn codes.
+  std::string Describe() const;
 };
+
+// A string as form-file text writes it: printable runs in quotes (a quote doubled), other
+// characters as #nn codes.
+std::string FormStringLiteral(std::string_view value);
 
 class TFormLexer {
  public:

@@ -194,7 +194,7 @@ int64_t TFormReader::ReadIdentifierValue(const TPublishedProperty& property) {
   if (token.Kind == TTokenKind::Identifier)
     for (size_t i = 0; i < property.ValueNames.size(); ++i)
       if (SameText(property.ValueNames[i], token.Text)) return static_cast<int64_t>(i);
-  FLexer.Error(Format("Invalid value %s for property %s", token.Text, property.Name));
+  FLexer.Error(Format("Invalid value %s for property %s", token.Describe(), property.Name));
 }
 
 int64_t TFormReader::ReadSet(const TPublishedProperty& property) {
@@ -262,10 +262,7 @@ void TFormReader::ResolveFixups() {
     }
     bool accepted = false;
     AtLine(fixup.Line, [&] { accepted = fixup.Property->SetRef(*fixup.Component, target); });
-    if (!accepted)
-      FLexer.Error(Format("%s is a %s, which property %s cannot take", fixup.Target,
-                          target->ClassName(), fixup.Property->Name),
-                   fixup.Line);
+    if (!accepted) FLexer.Error(ReferenceMismatch(*fixup.Property, *target), fixup.Line);
   }
 }
 

@@ -3,30 +3,9 @@
 #include "platform/classes.h"
 #include "platform/vcl/component.h"
 #include "platform/vcl/form_files.h"
+#include "platform/vcl/form_lexer.h"
 
 namespace {
-
-// A string as the reader takes it: printable runs in quotes (a quote doubled), other characters
-// as #nn codes.
-std::string QuotedString(std::string_view value) {
-  if (value.empty()) return "''";
-  std::string text;
-  bool quoted = false;
-  for (char c : value) {
-    auto code = static_cast<unsigned char>(c);
-    bool printable = code >= 32 && code < 127;
-    if (printable != quoted) {  // opens or closes a quoted run
-      text += '\'';
-      quoted = printable;
-    }
-    if (printable)
-      text += c == '\'' ? "''" : std::string(1, c);
-    else
-      text += "#" + std::to_string(code);
-  }
-  if (quoted) text += '\'';
-  return text;
-}
 
 class TFormWriter {
  public:
@@ -85,10 +64,10 @@ void TFormWriter::WriteProperty(const TComponent& component, const TPublishedPro
       break;
     }
     case TPropertyKind::Char:
-      value = QuotedString(std::string(1, static_cast<char>(property.GetOrd(component))));
+      value = FormStringLiteral(std::string(1, static_cast<char>(property.GetOrd(component))));
       break;
     case TPropertyKind::String:
-      value = QuotedString(property.GetStr(component));
+      value = FormStringLiteral(property.GetStr(component));
       break;
     case TPropertyKind::Set: {
       int64_t bits = property.GetOrd(component);
@@ -106,7 +85,7 @@ void TFormWriter::WriteProperty(const TComponent& component, const TPublishedPro
       const TStrings& list = *property.GetStrings(component);
       FText += margin + std::string(property.Name) + ".Strings = (";
       for (int i = 0; i < list.Count(); ++i)
-        FText += "\n" + margin + "  " + QuotedString(list.Get(i));
+        FText += "\n" + margin + "  " + FormStringLiteral(list.Get(i));
       FText += ")\n";
       return;
     }

@@ -27,8 +27,7 @@ TShortCut ShortCutOf(WPARAM key, LPARAM keyData) {
 // Popup menus of the control and its parents first, then its form, then the main form.
 bool IsMenuKey(const TWinControl& control, TShortCut shortCut) {
   for (const TControl* c = &control; c; c = c->Parent()) {
-    auto* popup = dynamic_cast<TPopupMenu*>(c->PopupMenu());
-    if (popup && popup->IsShortCut(shortCut)) return true;
+    if (c->PopupMenu() && c->PopupMenu()->IsShortCut(shortCut)) return true;
   }
   TCustomForm* form = GetParentForm(&control);
   if (form && FormIsShortCut(*form, shortCut)) return true;

@@ -317,7 +317,7 @@ void TPopupMenu::Popup(int x, int y) {
 }
 
 bool ShowContextPopup(TControl* control, POINT screenPoint) {
-  auto* menu = dynamic_cast<TPopupMenu*>(control->PopupMenu());
+  TPopupMenu* menu = control->PopupMenu();
   if (!menu) return false;
   menu->SetPopupComponent(control);
   menu->Popup(screenPoint.x, screenPoint.y);

@@ -3,6 +3,7 @@
 #include "platform/vcl/published.h"
 
 #include "platform/classes.h"
+#include "platform/vcl/component.h"
 
 bool IsPropertyStored(const TPublishedProperty& property, const TComponent& component) {
   if (property.Stored) return property.Stored(component);
@@ -16,4 +17,9 @@ bool IsPropertyStored(const TPublishedProperty& property, const TComponent& comp
     default:
       return !property.Default || property.GetOrd(component) != *property.Default;
   }
+}
+
+std::string ReferenceMismatch(const TPublishedProperty& property, const TComponent& value) {
+  return Format("Property %s needs a %s, and %s is a %s", property.Name,
+                property.ReferenceClass().ClassName(), value.Name(), value.ClassName());
 }

@@ -13,6 +13,7 @@
 #include "platform/vcl/sets.h"
 
 class TComponent;
+class TComponentClass;
 class TStrings;
 
 enum class TPropertyKind {
@@ -48,7 +49,13 @@ struct TPublishedProperty {
   TComponent* (*GetRef)(const TComponent&) = nullptr;
   // Answers false, changing nothing, when the component is not of the class the property takes.
   bool (*SetRef)(TComponent&, TComponent*) = nullptr;
+  // The class a reference must be or descend from.
+  const TComponentClass& (*ReferenceClass)() = nullptr;
 };
+
+// Why `value` cannot be assigned to the reference property: the property, the class it needs and
+// the class `value` is.
+std::string ReferenceMismatch(const TPublishedProperty& property, const TComponent& value);
 
 // Whether the property of `component` is written to a form file: its own rule when it has one;
 // otherwise ordinal values that differ from the default (or have none), non-empty strings and
@@ -132,6 +139,7 @@ constexpr TPublishedProperty Published(std::string_view name, TPropertyOptions o
       (static_cast<C&>(c).*Set)(typed);
       return true;
     };
+    info.ReferenceClass = &Target::StaticClass;
   } else if constexpr (kind == TPropertyKind::Set) {
     info.GetOrd = [](const TComponent& c) -> int64_t {
       return (static_cast<const C&>(c).*Get)().Bits();

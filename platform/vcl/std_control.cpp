@@ -19,15 +19,14 @@ TStdControl::~TStdControl() { SetAction(nullptr); }
 void TStdControl::Click() {
   if (OnClick)
     OnClick(this);
-  else if (auto* action = dynamic_cast<TAction*>(Action()))
-    action->Execute();
+  else if (Action())
+    Action()->Execute();
 }
 
-void TStdControl::SetAction(TComponent* value) {
-  if (auto* old = dynamic_cast<TAction*>(Action())) old->Unlink(this);
+void TStdControl::SetAction(TAction* value) {
+  if (Action()) Action()->Unlink(this);
   TWinControl::SetAction(value);
-  if (auto* action = dynamic_cast<TAction*>(value))
-    action->Link(this, [this](const TAction& changed) { ActionChanged(changed); });
+  if (value) value->Link(this, [this](const TAction& changed) { ActionChanged(changed); });
 }
 
 void TStdControl::ActionChanged(const TAction& action) {

@@ -21,7 +21,7 @@ class TStdControl : public TWinControl {
   TNotifyEvent OnClick;
   // OnClick when assigned, else the linked action's Execute.
   virtual void Click();
-  void SetAction(TComponent* value) override;
+  void SetAction(TAction* value) override;
 
  protected:
   // WM_COMMAND to the parent window: the control's identifier (its handle) and the code in the

@@ -110,10 +110,9 @@ void SimulateMenuChoice(TCustomForm& form, std::string_view captions) {
 
 void SimulatePopupChoice(TControl& control, std::string_view captions) {
   const TControl* owner = &control;
-  while (owner && !dynamic_cast<TPopupMenu*>(owner->PopupMenu())) owner = owner->Parent();
+  while (owner && !owner->PopupMenu()) owner = owner->Parent();
   if (!owner) throw EInvalidOperation(Format("%s has no popup menu", control.Name()));
-  const std::vector<int> positions =
-      MenuPath(*static_cast<TPopupMenu*>(owner->PopupMenu()), captions);
+  const std::vector<int> positions = MenuPath(*owner->PopupMenu(), captions);
   SimulateNextPopupChoice(positions);
   ClickAt(Centre(control), TMouseButton::mbRight);
   CancelPendingPopupChoice();  // in case no menu opened

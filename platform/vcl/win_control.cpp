@@ -253,6 +253,11 @@ void TWinControl::SetFocus() {
   GetParentForm(this)->FocusControl(this);
 }
 
+void TWinControl::FocusReceived() {
+  TCustomForm* form = GetParentForm(this);
+  if (form && form->ControlFocused(this)) DoEnter();
+}
+
 // ---- messages -----------------------------------------------------------------------------------
 
 void TWinControl::DefaultHandler(TMessage& message) {
@@ -295,7 +300,7 @@ void TWinControl::WndProc(TMessage& message) {
       UpdateBounds();
       return;
     case WM_SETFOCUS:
-      if (TCustomForm* form = GetParentForm(this); form && form != this) form->ControlFocused(this);
+      FocusReceived();
       break;
     case WM_COMMAND:
     case WM_HSCROLL:

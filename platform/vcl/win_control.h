@@ -84,6 +84,12 @@ class TWinControl : public TControl {
   void DoSetText(const std::string& value) override;
   // The default window procedure for this control's window.
   void DefaultHandler(TMessage& message);
+  // The focus came to this control's window (or to a native window inside it): the control
+  // becomes its form's active control, and DoEnter runs when the focus came from elsewhere.
+  void FocusReceived();
+  // The focus entered the control from another control of its form or from the form itself, not
+  // back to it with the form's activation.
+  virtual void DoEnter() {}
 
  private:
   friend class TControl;

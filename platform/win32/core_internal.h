@@ -23,6 +23,10 @@ void DeliverIncomingSends(ThreadState& state);
 bool Activate(HWND topLevel, bool byMouse);
 // Leaves no window active when `hwnd` is the active one.
 void ReleaseActivation(HWND hwnd);
+// When `hwnd`, the active window, is hidden, minimised or destroyed: activates the next window
+// below it in the stacking order that can be active (visible, enabled, not minimised, not owned
+// by `hwnd`), or else the topmost such window above it; leaves none active when there is none.
+void PassActivation(HWND hwnd);
 // Takes the focus away (to no window) when it lies in `root` or inside it.
 void ReleaseFocusWithin(HWND root);
 

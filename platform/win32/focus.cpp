@@ -1,5 +1,9 @@
 // Keyboard focus and window activation of a thread, each announced to the CBT hooks first.
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include "platform/win32/core_internal.h"
 #include "platform/win32/window_table.h"
 
@@ -24,6 +28,27 @@ bool CanTakeFocus(const Window& window) {
 
 WPARAM ActivateParam(WORD state, HWND hwnd) { return MAKEWPARAM(state, IsIconic(hwnd) ? 1 : 0); }
 
+// Whether `hwnd` can take over the activation from `previous`: a window of the same thread that
+// can be active and does not go with `previous` (as the windows it owns do).
+bool CanTakeOver(HWND hwnd, HWND previous, DWORD threadId) {
+  const Window* window = WindowOf(hwnd);
+  return window && window->threadId == threadId && window->owner != previous &&
+         !window->destroying && (window->style & WS_VISIBLE) &&
+         !(window->style & (WS_DISABLED | WS_MINIMIZE));
+}
+
+// The window that takes over the activation from `hwnd`: the first one below it that can, else
+// the topmost one above it.
+HWND NextToActivate(HWND hwnd, DWORD threadId) {
+  const std::vector<HWND> order = TopLevelWindows();
+  const auto self = std::find(order.begin(), order.end(), hwnd);
+  for (auto below = std::make_reverse_iterator(self); below != order.rend(); ++below)
+    if (CanTakeOver(*below, hwnd, threadId)) return *below;
+  for (auto above = order.rbegin(); above != order.rend() && *above != hwnd; ++above)
+    if (CanTakeOver(*above, hwnd, threadId)) return *above;
+  return 0;
+}
+
 }  // namespace
 
 bool Activate(HWND topLevel, bool byMouse) {
@@ -40,6 +65,7 @@ bool Activate(HWND topLevel, bool byMouse) {
   if (CallHookChain(WH_CBT, HCBT_ACTIVATE, hwnd, reinterpret_cast<LPARAM>(&cbt)) != 0) return false;
   if (!IsWindow(hwnd)) return false;
   state->active = hwnd;
+  BringToTop(hwnd);
   if (previous != 0) {
     SendMessageA(previous, WM_ACTIVATE, ActivateParam(WA_INACTIVE, previous),
                  static_cast<LPARAM>(hwnd));
@@ -62,6 +88,15 @@ void ReleaseActivation(HWND hwnd) {
   state->active = 0;
   SendMessageA(hwnd, WM_ACTIVATE, ActivateParam(WA_INACTIVE, hwnd), 0);
   ReleaseFocusWithin(hwnd);
+}
+
+void PassActivation(HWND hwnd) {
+  const Window* window = WindowOf(hwnd);
+  if (!window) return;
+  const DWORD threadId = window->threadId;
+  if (ThreadStateOf(threadId)->active != window->handle) return;
+  const HWND next = NextToActivate(window->handle, threadId);
+  if (next == 0 || !Activate(next, false)) ReleaseActivation(hwnd);
 }
 
 void ReleaseFocusWithin(HWND root) {

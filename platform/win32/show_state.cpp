@@ -34,7 +34,7 @@ void SetVisible(HWND hwnd, bool visible) {
   } else {
     shown->style &= ~WS_VISIBLE;
     ReleaseFocusWithin(hwnd);
-    ReleaseActivation(hwnd);
+    PassActivation(hwnd);
   }
 }
 
@@ -65,7 +65,7 @@ void Place(HWND hwnd, Placement target) {
   ApplyRect(hwnd, rect, sizeKind, true);
   if (target == Placement::kMinimized) {
     ReleaseFocusWithin(hwnd);
-    ReleaseActivation(hwnd);
+    PassActivation(hwnd);
   }
 }
 

@@ -18,7 +18,7 @@ void DestroyTree(HWND hwnd) {
   Window* window = WindowOf(hwnd);
   if (!window || window->destroying) return;
   window->destroying = true;
-  ReleaseActivation(hwnd);
+  PassActivation(hwnd);
   ReleaseFocusWithin(hwnd);
   window = WindowOf(hwnd);
   const std::vector<HWND> children = window->children;

@@ -148,6 +148,20 @@ std::vector<HWND> TopLevelWindows() {
   return table.topLevels;
 }
 
+void BringToTop(HWND hwnd) {
+  Table& table = TheTable();
+  std::lock_guard lock(table.mutex);
+  const Window* window = Lookup(table, hwnd);
+  if (!window || window->parent != 0) return;
+  std::vector<HWND> raised{window->handle};
+  for (const HWND topLevel : table.topLevels) {
+    const Window* owned = Lookup(table, topLevel);
+    if (owned && owned->owner == window->handle) raised.push_back(topLevel);
+  }
+  for (const HWND moved : raised) Unlink(table.topLevels, moved);
+  table.topLevels.insert(table.topLevels.end(), raised.begin(), raised.end());
+}
+
 bool IsSelfOrDescendant(HWND hwnd, HWND ancestor) {
   for (const Window* window = WindowOf(hwnd); window; window = WindowOf(window->parent)) {
     if (window->handle == ancestor) return true;

@@ -59,8 +59,10 @@ Window* AddWindow(Window&& window);
 void RemoveWindow(HWND hwnd);
 // Moves a window below another parent (0: among the top-level windows), on top of its siblings.
 void Reparent(HWND hwnd, HWND newParent);
-// Top-level windows in creation order (bottom to top).
+// Top-level windows in stacking order (bottom to top): creation order, changed by activation.
 std::vector<HWND> TopLevelWindows();
+// Moves a top-level window to the top of the stacking order, with the windows it owns above it.
+void BringToTop(HWND hwnd);
 
 // Whether `hwnd` is `ancestor` or lies inside it (both full handles).
 bool IsSelfOrDescendant(HWND hwnd, HWND ancestor);

@@ -274,7 +274,8 @@ HWND CreateWindowExA(DWORD exStyle, const char* className, const char* windowNam
                      int x, int y, int width, int height, HWND parent, HMENU menuOrId,
                      HINSTANCE instance, void* param);
 // Destroys the window, its children and its owned windows (HCBT_DESTROYWND first, for this window
-// only; then WM_DESTROY, children first). Focus and activation leave the window first.
+// only; then WM_DESTROY, children first). Focus and activation leave the window first; the
+// activation goes on as when the window is hidden.
 BOOL DestroyWindow(HWND hwnd);
 // Every call that takes a handle also accepts its 16-bit form (the low word of the handle).
 BOOL IsWindow(HWND hwnd);
@@ -288,7 +289,8 @@ int GetWindowTextLengthA(HWND hwnd);                               // sends WM_G
 BOOL SetWindowTextA(HWND hwnd, const char* text);                  // sends WM_SETTEXT
 HWND GetParent(HWND hwnd);
 HWND SetParent(HWND child, HWND newParent);
-// The window's first child (GW_CHILD) or next sibling (GW_HWNDNEXT), in creation order.
+// The window's first child (GW_CHILD) or next sibling (GW_HWNDNEXT), from the bottom of the
+// stacking order up.
 constexpr UINT GW_HWNDNEXT = 2;
 constexpr UINT GW_CHILD = 5;
 HWND GetWindow(HWND hwnd, UINT relation);
@@ -302,9 +304,11 @@ BOOL IsWindowEnabled(HWND hwnd);
 // Hides, shows, minimises, maximises or restores; minimising, maximising and restoring raise
 // HCBT_MINMAX with the show command first and do nothing when a hook refuses (no notification
 // when the window is already in that state). SW_SHOW, SW_SHOWNORMAL, SW_RESTORE and SW_MAXIMIZE
-// activate a top-level window; the minimising commands never do, and minimising the active window
-// leaves no window active. A maximised window fills the screen (1024 x 768) or its parent's client
-// area; a minimised one keeps its rectangle. Returns whether the window was visible before.
+// activate a top-level window; the minimising commands never do. Hiding or minimising the active
+// window activates the next top-level window below it that can be active (visible, enabled, not
+// minimised), or else the topmost one above it; none is active when there is no such window. A
+// maximised window fills the screen (1024 x 768) or its parent's client area; a minimised one keeps
+// its rectangle. Returns whether the window was visible before.
 BOOL ShowWindow(HWND hwnd, int command);
 BOOL IsWindowVisible(HWND hwnd);  // the window and all its parents visible
 BOOL IsIconic(HWND hwnd);
@@ -318,7 +322,8 @@ BOOL GetClientRect(HWND hwnd, RECT* rect);
 BOOL ClientToScreen(HWND hwnd, POINT* point);
 BOOL ScreenToClient(HWND hwnd, POINT* point);
 // The deepest visible window at a screen point (disabled children included, minimised windows
-// not), or 0. Later-created windows lie on top of earlier ones.
+// not), or 0. Later-created windows lie on top of earlier ones, and an activated top-level window
+// on top of the others.
 HWND WindowFromPoint(POINT point);
 // The visible direct child of `parent` at a point of its client area, `parent` itself when no
 // child is there, 0 outside it.
@@ -337,7 +342,8 @@ HWND GetFocus();
 // HCBT_ACTIVATE first (lParam a CBTACTIVATESTRUCT); then WM_ACTIVATE (WA_INACTIVE) to the old and
 // WM_ACTIVATE (WA_ACTIVE) to the new top-level window; the default handling of WM_ACTIVATE gives
 // the window the focus. Only a visible, enabled top-level window can be active (a child names its
-// top-level window). Returns the window that was active, 0 on failure.
+// top-level window); it comes to the top of the stacking order, with the windows it owns above
+// it. Returns the window that was active, 0 on failure.
 HWND SetActiveWindow(HWND hwnd);
 HWND GetActiveWindow();
 BOOL SetForegroundWindow(HWND hwnd);

@@ -45,11 +45,29 @@ TEST_F(ComboBoxTest, TheDropDownStyleKeepsItsTextInANativeEditChild) {
   combo->SetFocus();
   EXPECT_EQ(GetFocus(), edit);
   Forget();
-  Type("x");
+  Type("x");  // replaces the text that the focus selected
   button->SetFocus();
   EXPECT_EQ(Codes(), (std::vector<WORD>{CBN_EDITUPDATE, CBN_EDITCHANGE, CBN_KILLFOCUS}));
-  EXPECT_EQ(combo->Text(), "bananax");
+  EXPECT_EQ(combo->Text(), "x");
   EXPECT_EQ(SendMessageA(combo->Handle(), CB_GETCURSEL, 0, 0), -1);
+}
+
+TEST_F(ComboBoxTest, AClickIntoTheEditPutsTheCaretAfterTheTextAndFocusesTheComboBox) {
+  combo->SetItemIndex(1);
+  button->SetFocus();
+  ClickAt(combo->ClientToScreen({20, 10}));
+  EXPECT_EQ(GetFocus(), combo->EditHandle());
+  EXPECT_EQ(form->ActiveControl(), combo);
+  Type("s");
+  EXPECT_EQ(combo->Text(), "bananas");
+  Key(VK_HOME);  // the edit's caret key, not the first item
+  Type("a");
+  EXPECT_EQ(combo->Text(), "abananas");
+  Key(VK_TAB);  // on to the button, and back: the focus selects the text again
+  Key(VK_TAB, true);
+  EXPECT_EQ(SendMessageA(combo->EditHandle(), EM_GETSEL, 0, 0), MAKELPARAM(0, 8));
+  Type("k");
+  EXPECT_EQ(combo->Text(), "k");
 }
 
 TEST_F(ComboBoxTest, AMouseChoiceClosesTheListBeforeTheSelectionIsReported) {

@@ -17,6 +17,15 @@ class EditsTest : public ControlsTest {
     Forget();
   }
 
+  // The edit's selection as EM_GETSEL answers it: start and end.
+  static std::pair<DWORD, DWORD> Selection(TWinControl& control) {
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageA(control.Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    return {start, end};
+  }
+
   TEdit* edit = nullptr;
   TButton* other = nullptr;
   int defaultClicks = 0;
@@ -89,13 +98,88 @@ TEST_F(EditsTest, AReadOnlyEditIgnoresTypingButNotItsKeysOrProgramCode) {
   Forget();
   Type("x");
   Key(VK_BACK);
+  Key(VK_DELETE);
   Key(VK_LEFT);  // still the edit's own key: no dialog key moves the focus
   EXPECT_TRUE(edit->Focused());
   EXPECT_TRUE(SentOf({WM_COMMAND}).empty());
+  EXPECT_EQ(edit->Text(), "fixed");
   edit->SetText("by code");
   edit->SetReadOnly(false);
   Type("s");
   EXPECT_EQ(edit->Text(), "by codes");
+}
+
+TEST_F(EditsTest, TheFocusComingByKeyOrCodeSelectsTheTextSoTypingReplacesIt) {
+  edit->SetText("old");
+  other->SetFocus();
+  Key(VK_TAB, true);
+  ASSERT_TRUE(edit->Focused());
+  EXPECT_EQ(Selection(*edit), (std::pair<DWORD, DWORD>{0, 3}));
+  Type("new");
+  EXPECT_EQ(edit->Text(), "new");
+  other->SetFocus();
+  edit->SetFocus();  // as program code, or the host's "type" command, moves it
+  Type("x");
+  EXPECT_EQ(edit->Text(), "x");
+}
+
+TEST_F(EditsTest, AClickPutsTheCaretAfterTheTextInsteadOfSelectingIt) {
+  edit->SetText("old");
+  Click(*edit);
+  EXPECT_EQ(Selection(*edit), (std::pair<DWORD, DWORD>{3, 3}));
+  Type("er");
+  EXPECT_EQ(edit->Text(), "older");
+  edit->SelectAll();
+  Click(*edit);  // a click drops a selection too
+  Type("s");
+  EXPECT_EQ(edit->Text(), "olders");
+}
+
+TEST_F(EditsTest, NeitherAnEditWithoutAutoSelectNorAMemoSelectsItsText) {
+  edit->SetAutoSelect(false);
+  edit->SetText("old");
+  edit->SetFocus();
+  Type("er");
+  EXPECT_EQ(edit->Text(), "older");
+  auto* memo = Make<TMemo>(form, "Memo1", {150, 10, 200, 100});
+  memo->Lines()->Add("first");
+  memo->SetFocus();
+  Type("x");
+  EXPECT_EQ(memo->Text(), "firstx");
+}
+
+TEST_F(EditsTest, TheFocusComingBackWithItsFormLeavesTheSelectionAsItWas) {
+  edit->SetText("old");
+  edit->SetFocus();
+  Key(VK_END);
+  auto* second = Application().CreateForm<TForm>();
+  second->SetBounds(520, 100, 200, 100);
+  second->Show();
+  ASSERT_FALSE(edit->Focused());
+  SimulateFrameActivate(form->Handle());
+  ASSERT_TRUE(edit->Focused());
+  Type("s");
+  EXPECT_EQ(edit->Text(), "olds");
+}
+
+TEST_F(EditsTest, CaretKeysAndDeleteWorkOnTheSelection) {
+  edit->SetText("abcd");
+  edit->SetFocus();
+  Key(VK_LEFT);         // drops the selection at its start
+  Key(VK_RIGHT, true);  // selects "a"
+  Key(VK_DELETE);
+  EXPECT_EQ(edit->Text(), "bcd");
+  Key(VK_END);
+  Key(VK_LEFT);
+  Key(VK_BACK);
+  EXPECT_EQ(edit->Text(), "bd");
+  Key(VK_HOME, true);
+  EXPECT_EQ(Selection(*edit), (std::pair<DWORD, DWORD>{0, 1}));
+  Type("x");
+  EXPECT_EQ(edit->Text(), "xd");
+  SendMessageA(edit->Handle(), EM_SETSEL, 1, -1);
+  Type("y");
+  EXPECT_EQ(edit->Text(), "xy");
 }
 
 TEST_F(EditsTest, TypingStopsAtMaxLengthWhereALineBreakCountsTwo) {

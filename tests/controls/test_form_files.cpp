@@ -1,6 +1,7 @@
 // Form files with standard controls, menus and actions: reading creates and links them, writing
 // stores their properties so that the text reads back into the same.
 
+#include "platform/vcl/errors.h"
 #include "platform/vcl/form_files.h"
 #include "tests/controls/controls_fixture.h"
 
@@ -138,6 +139,43 @@ TEST_F(FormFilesTest, WritingStoresWhatReadsBackIntoTheSame) {
   components.clear();
   auto again = ReadComponentsText(written, "written.dfm");
   EXPECT_EQ(WriteComponentText(*again[0]), written);
+}
+
+TEST_F(FormFilesTest, AReferenceToAComponentOfAnotherClassIsRefused) {
+  struct Case {
+    const char* property;  // on OKBtn, a TButton
+    const char* target;
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"Action", "Orders", "Property Action needs a TAction, and Orders is a TForm"},
+      {"Action", "SaveItem", "Property Action needs a TAction, and SaveItem is a TMenuItem"},
+      {"PopupMenu", "MainMenu1",
+       "Property PopupMenu needs a TPopupMenu, and MainMenu1 is a TMainMenu"},
+  };
+  for (const Case& c : cases) {
+    std::string text = kOrders;
+    const std::string line = "    Default = True\n";
+    text.replace(text.find(line), line.size(),
+                 line + "    " + c.property + " = " + c.target + "\n");
+    try {
+      ReadComponentsText(text, "orders.dfm");
+      ADD_FAILURE() << "accepted " << c.property << " = " << c.target;
+    } catch (const EParserError& e) {
+      EXPECT_NE(e.Message().find(c.reason), std::string::npos) << e.Message();
+      EXPECT_EQ(e.Message().rfind("orders.dfm(", 0), 0u) << e.Message();
+    }
+  }
+
+  // Program code setting the property through its descriptor is refused in the same way.
+  auto components = ReadComponentsText(kOrders, "orders.dfm");
+  TComponent& orders = *components[0];
+  TComponent& ok = *orders.FindComponent("OKBtn");
+  const TPublishedProperty& action = *ok.ClassType().FindProperty("Action");
+  EXPECT_FALSE(action.SetRef(ok, &orders));
+  EXPECT_EQ(action.GetRef(ok), orders.FindComponent("SaveAction"));
+  EXPECT_EQ(ReferenceMismatch(action, orders),
+            "Property Action needs a TAction, and Orders is a TForm");
 }
 
 }  // namespace

@@ -56,7 +56,9 @@ TEST_F(APIFamily, ActivatingAWindowRecordsTheActivationAndTheFocusItGives) {
   other->Show();
   Start();
   SimulateFrameActivate(form->Handle());
-  EXPECT_EQ(Texts(Recorded()), (TTexts{{"TActivateEvent", "Form1"}, {"TSetFocusEvent", "Form1"}}));
+  // The focus goes back to the form's first control in tab order, which had it before.
+  EXPECT_EQ(Texts(Recorded()),
+            (TTexts{{"TActivateEvent", "Form1"}, {"TSetFocusEvent", "Form1.Panel1.Button1"}}));
 }
 
 TEST_F(APIFamily, FrameButtonsRecordTheShowCommand) {
@@ -71,7 +73,7 @@ TEST_F(APIFamily, FrameButtonsRecordTheShowCommand) {
                                     {"TMinMaxEvent", "Form1 (minimize)"},
                                     {"TMinMaxEvent", "Form1 (restore)"},
                                     {"TActivateEvent", "Form1"},
-                                    {"TSetFocusEvent", "Form1"}}));
+                                    {"TSetFocusEvent", "Form1.Panel1.Button1"}}));
   EXPECT_EQ(records[0]->GetEventName(), "minimize/maximize window");
   EXPECT_EQ(dynamic_cast<const TMinMaxEvent&>(*records[0]).Action(), "show maximized");
 }
@@ -95,7 +97,8 @@ TEST_F(APIFamily, EachMoveOrSizeRecordsItsNewRectangle) {
 TEST_F(APIFamily, AClickIsRecordedAtTheReleaseWithTheInnermostControl) {
   Start();
   TLogStream::EnableEvent("TButtonEvent", false);  // the button's own record is another family's
-  // The press only focuses the button; the click is recorded at the release.
+  // The button, the form's first control, has the focus since the form was shown; the click is
+  // recorded at the release.
   SimulateMouseDown(TMouseButton::mbLeft, button->ClientToScreen({7, 3}));
   ProcessPendingMessages();
   SimulateMouseUp(TMouseButton::mbLeft, button->ClientToScreen({7, 3}));
@@ -103,14 +106,13 @@ TEST_F(APIFamily, AClickIsRecordedAtTheReleaseWithTheInnermostControl) {
   SimulateClick(TMouseButton::mbLeft, form->ClientToScreen({300, 200}));
   ProcessPendingMessages();
   const TRecords records = Recorded();
-  ASSERT_EQ(Texts(records), (TTexts{{"TSetFocusEvent", "Form1.Panel1.Button1"},
-                                    {"TMouseClickEvent", "Form1.Panel1.Button1"},
+  ASSERT_EQ(Texts(records), (TTexts{{"TMouseClickEvent", "Form1.Panel1.Button1"},
                                     {"TMouseClickEvent", "Form1.Panel1.Label1"},
                                     {"TMouseClickEvent", "Form1"}}));
-  EXPECT_EQ(records[1]->GetEventName(), "mouse click");
+  EXPECT_EQ(records[0]->GetEventName(), "mouse click");
   // In the client coordinates of the window under the pointer: the label has none of its own.
-  const auto& onButton = dynamic_cast<const TMouseClickEvent&>(*records[1]);
-  const auto& onLabel = dynamic_cast<const TMouseClickEvent&>(*records[2]);
+  const auto& onButton = dynamic_cast<const TMouseClickEvent&>(*records[0]);
+  const auto& onLabel = dynamic_cast<const TMouseClickEvent&>(*records[1]);
   EXPECT_EQ(onButton.X(), 7);
   EXPECT_EQ(onButton.Y(), 3);
   EXPECT_EQ(onLabel.X(), 102);
@@ -133,11 +135,12 @@ TEST_F(APIFamily, FocusChangesNameTheWindowThatGainsTheFocus) {
   auto* combo = Child<TComboBox>(form, "ComboBox1", 0, 200, 100, 20);
   combo->SetText("abc");
   Start();
-  button->SetFocus();
+  TLogStream::EnableEvent("TComboBoxSelectEvent", false);  // another family's record
   SetFocus(combo->EditHandle());
+  button->SetFocus();  // back to the form's first control, which had the focus
   EXPECT_EQ(Texts(Recorded()),
-            (TTexts{{"TSetFocusEvent", "Form1.Panel1.Button1"},
-                    {"TSetFocusEvent", "{Edit} \"abc\" [child of Form1.ComboBox1]"}}));
+            (TTexts{{"TSetFocusEvent", "{Edit} \"abc\" [child of Form1.ComboBox1]"},
+                    {"TSetFocusEvent", "Form1.Panel1.Button1"}}));
 }
 
 // Notifications the user cannot cause, handed to the hooks directly.

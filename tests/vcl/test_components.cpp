@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/vcl/actions.h"
 #include "platform/vcl/errors.h"
+#include "platform/vcl/menus.h"
 #include "tests/vcl/vcl_fixture.h"
 
 namespace {
@@ -60,8 +62,8 @@ TEST_F(VclTest, ReferencesAreClearedWhenTheReferencedComponentGoes) {
   TForm form(nullptr);
   auto* control = new TWinControl(&form);
   control->SetParent(&form);
-  auto* action = new TComponent(&form);
-  auto popup = std::make_unique<TComponent>(nullptr);
+  auto* action = new TAction(&form);
+  auto popup = std::make_unique<TPopupMenu>(nullptr);
   control->SetAction(action);
   control->SetPopupMenu(popup.get());
   delete action;
@@ -71,7 +73,7 @@ TEST_F(VclTest, ReferencesAreClearedWhenTheReferencedComponentGoes) {
 }
 
 TEST_F(VclTest, AReferencedComponentOutlivingTheControlDoesNotReachIt) {
-  auto menu = std::make_unique<TComponent>(nullptr);
+  auto menu = std::make_unique<TPopupMenu>(nullptr);
   {
     TForm form(nullptr);
     auto* control = new TWinControl(&form);

@@ -264,9 +264,15 @@ TEST_F(FormFileTest, DesigningFlagReachesOwnedComponents) {
   EXPECT_FALSE(root->FindComponent("Gadget1")->ComponentState().Contains(csDesigning));
 }
 
+TEST_F(FormFileTest, CharacterCodesAreDecimalOrHexadecimalWithAnyLeadingZeros) {
+  auto root = ReadOne("object F: TForm\n  Caption = #0065#$0042'c'\nend\n");
+  EXPECT_EQ(dynamic_cast<TControl&>(*root).Caption(), "ABc");
+}
+
 TEST_F(FormFileTest, MalformedTextsNameTheFileAndLine) {
+  static constexpr char kNul[] = "object F: TForm\n  \0\nend\n";
   struct Case {
-    const char* text;
+    std::string_view text;
     int line;
     const char* reason;
   };
@@ -288,12 +294,22 @@ TEST_F(FormFileTest, MalformedTextsNameTheFileAndLine) {
       {"object F: TForm\n  object W: TWidget\n    Items.Strings = (\n    'a'\n", 5, "')' expected"},
       {"object F: TForm\n  ActiveControl = Nobody\nend\n", 2, "Unknown component Nobody"},
       {"object F: TForm\n  object G: TGadget\n  end\n  ActiveControl = G\nend\n", 4,
-       "G is a TGadget, which property ActiveControl cannot take"},
+       "Property ActiveControl needs a TWinControl, and G is a TGadget"},
       {"object F: TForm\n  object A: TWidget\n  end\n  object a: TWidget\n  end\nend\n", 4,
        "A component named a already exists"},
       {"object F: TForm\n  object G: TGadget\n    object W: TWidget\n    end\n  end\nend\n", 3,
        "cannot contain the control W"},
       {"object F: TForm\n  Caption = #300\nend\n", 2, "Invalid character code #300"},
+      {"object F: TForm\n  Caption = 'a'#$\nend\n", 2, "Invalid character code #$"},
+      // Messages name the whole bad token, and show control characters as codes.
+      {"object F: TForm\n  Left = 12abc\nend\n", 2, "Invalid number 12abc"},
+      {"object F: TForm\n  Left = $1G.5\nend\n", 2, "Invalid number $1G.5"},
+      {"object F: TForm\n  Left = 1\x01\nend\n", 2, "Invalid character #1"},
+      {std::string_view(kNul, sizeof kNul - 1), 2, "Invalid character #0"},
+      {"object F: TForm\n  Visible = 'a'#9'b'\nend\n", 2,
+       "Invalid value 'a'#9'b' for property Visible"},
+      {"object F: TForm\n  Visible = (\nend\n", 2, "Invalid value '(' for property Visible"},
+      {"object F: TForm\n  Visible =", 2, "Invalid value end of text for property Visible"},
       {"", 1, "No object in the text"},
   };
   for (const Case& c : cases) {

@@ -101,3 +101,28 @@ TEST_F(FocusAndActivation, SetFocusToNoWindowAsksTheHooksAndKillsTheFocus) {
   ASSERT_EQ(CbtCalls(HCBT_SETFOCUS).size(), 1u);
   EXPECT_EQ(CbtCalls(HCBT_SETFOCUS)[0].wParam, 0u);
 }
+
+TEST_F(FocusAndActivation, TheActiveWindowGoingAwayActivatesTheNextOneBelowIt) {
+  const HWND bottom = TopLevel({0, 0, 100, 100});
+  const HWND middle = TopLevel({50, 0, 150, 100});
+  const HWND top = TopLevel({100, 0, 200, 100});
+  EXPECT_EQ(WindowFromPoint({75, 50}), middle);
+  SetActiveWindow(bottom);  // comes to the top of the stacking order: middle, top, bottom
+  EXPECT_EQ(WindowFromPoint({75, 50}), bottom);
+
+  ShowWindow(bottom, SW_MINIMIZE);
+  EXPECT_EQ(GetActiveWindow(), top);
+  EXPECT_EQ(GetFocus(), top);
+  ShowWindow(top, SW_HIDE);
+  EXPECT_EQ(GetActiveWindow(), middle);  // the minimised window cannot be active
+  DestroyWindow(middle);
+  EXPECT_EQ(GetActiveWindow(), 0u);  // nothing is left that can be
+
+  // With nothing below it, the topmost window above it takes over.
+  ShowWindow(top, SW_SHOWNORMAL);
+  const HWND shownLater = TopLevel({300, 0, 400, 100}, 0);
+  ShowWindow(shownLater, SW_SHOWNA);
+  ASSERT_EQ(GetActiveWindow(), top);
+  ShowWindow(top, SW_MINIMIZE);
+  EXPECT_EQ(GetActiveWindow(), shownLater);
+}

@@ -2,14 +2,18 @@
 
 #include "families/qv_utils.h"
 
+#include <optional>
+
 #include "platform/vcl/form.h"
 #include "platform/vcl/keyboard.h"
 #include "platform/vcl/stdctrls.h"
 
 namespace {
 
-// The control that `control` or one of its descendants answers for the key, or nullptr.
-TControl* FindAcceleratorControl(TControl& control, WORD key) {
+// The answer of `control` or of the first of its descendants that answers the key: the control
+// the key activates, nullptr for a group box without controls (it takes the key all the same, so
+// no later control is activated by it); nothing when none of them answers.
+std::optional<TControl*> FindAcceleratorControl(TControl& control, WORD key) {
   const bool mnemonic = IsAccel(key, control.Caption());
   auto* windowed = dynamic_cast<TWinControl*>(&control);
   const bool canFocus = windowed && windowed->CanFocus();
@@ -25,16 +29,16 @@ TControl* FindAcceleratorControl(TControl& control, WORD key) {
                       dynamic_cast<TRadioButton*>(&control);
   if (button && canFocus && mnemonic) return &control;
 
-  if (!windowed) return nullptr;
+  if (!windowed) return std::nullopt;
   for (int i = 0; i < windowed->ControlCount(); ++i) {
-    if (TControl* found = FindAcceleratorControl(*windowed->Controls(i), key)) return found;
+    if (auto found = FindAcceleratorControl(*windowed->Controls(i), key)) return found;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 }  // namespace
 
 TControl* GetAcceleratorControl(const TWinControl& control, WORD key) {
   TCustomForm* form = GetParentForm(&control);
-  return form ? FindAcceleratorControl(*form, key) : nullptr;
+  return form ? FindAcceleratorControl(*form, key).value_or(nullptr) : nullptr;
 }

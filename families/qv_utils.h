@@ -42,7 +42,8 @@ std::string GetWindowHit(const TWinControl& container, POINT point);
 
 // The control that typing `key` as a mnemonic activates on the control's form, searched depth
 // first from the form; nullptr when there is none or the control lies on no form. A label answers
-// with its FocusControl, a group box with its first child.
+// with its FocusControl, a group box with its first child (nullptr when it has none: the group box
+// still takes the key, so the search ends there).
 TControl* GetAcceleratorControl(const TWinControl& control, WORD key);
 
 // The button's name and the text of its check state (" (checked)" and so on; empty for a push

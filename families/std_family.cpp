@@ -71,6 +71,7 @@ void TStandardProxy::CallWndProcHook(int, WPARAM, LPARAM lParam) {
       PopupMenuHandle = static_cast<HMENU>(sent.wParam);
       break;
     case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:  // a key pressed with Alt: its shortcut is run as well
       ForwardedKeyDown(sent.hwnd, sent.wParam, sent.lParam);
       break;
     default:

@@ -9,6 +9,7 @@
 #include "log/log_stream.h"
 #include "platform/sysutils.h"
 #include "platform/vcl/forms.h"
+#include "platform/vcl/keyboard.h"
 #include "platform/vcl/stdctrls.h"
 
 namespace {
@@ -44,6 +45,7 @@ std::string ShortCutItemText(const TMenuItem& item) {
 
 void TStandardProxy::KeyboardHook(int, WPARAM wParam, LPARAM lParam) {
   if (IsModifierOrLockKey(wParam)) return;
+  FollowFocus();
   // The edit of a combo box stands for its combo box.
   std::string comboName;
   const HWND window = IsComboEdit(FocusWindow, comboName) ? GetParent(FocusWindow) : FocusWindow;
@@ -54,8 +56,19 @@ void TStandardProxy::KeyboardHook(int, WPARAM wParam, LPARAM lParam) {
   // Ctrl with a letter is a shortcut, never a mnemonic: no button is pressed by it.
   if (shift.Contains(ssCtrl) && !shift.Contains(ssAlt)) return;
   if (!altOnly && (FocusDlgCode & DLGC_WANTCHARS)) return;
-  auto* button = dynamic_cast<TButton*>(GetAcceleratorControl(*focused, static_cast<WORD>(wParam)));
-  if (button) WritePushButtonClick(*button);
+  const auto key = static_cast<WORD>(wParam);
+  auto* button = dynamic_cast<TButton*>(GetAcceleratorControl(*focused, key));
+  // A label or a group box that answers the key only gives the focus to a button; a button is
+  // pressed by the mnemonic of its own caption.
+  if (button && IsAccel(key, button->Caption())) WritePushButtonClick(*button);
+}
+
+void TStandardProxy::FollowFocus() {
+  const HWND focus = GetFocus();
+  if (focus == FocusWindow) return;
+  const auto dlgCode = static_cast<DWORD>(SendMessageA(focus, WM_GETDLGCODE, 0, 0));
+  FocusWindow = focus;
+  FocusDlgCode = dlgCode;
 }
 
 void TStandardProxy::ForwardedKeyDown(HWND hwnd, WPARAM key, LPARAM keyData) {

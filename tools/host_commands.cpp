@@ -158,9 +158,10 @@ TControl& THostCommands::ShownControlAt(const std::string& path) const {
   return control;
 }
 
-TCustomForm& THostCommands::FormAt(const std::string& path) const {
+TCustomForm& THostCommands::ShownFormAt(const std::string& path) const {
   auto* form = dynamic_cast<TCustomForm*>(&ComponentAt(path));
   if (!form) throw Exception(path + " is not a form");
+  if (!form->Visible()) throw Exception(path + " is not visible");
   return *form;
 }
 
@@ -218,7 +219,7 @@ void THostCommands::Key(const TScriptCommand& command) {
 }
 
 void THostCommands::Menu(const TScriptCommand& command) {
-  SimulateMenuChoice(FormAt(command.Args[0].Text), command.Args[1].Text);
+  SimulateMenuChoice(ShownFormAt(command.Args[0].Text), command.Args[1].Text);
 }
 
 void THostCommands::Popup(const TScriptCommand& command) {
@@ -246,11 +247,11 @@ void THostCommands::Scroll(const TScriptCommand& command) {
 void THostCommands::Move(const TScriptCommand& command) {
   const RECT rect{Number(command.Args[1]), Number(command.Args[2]), Number(command.Args[3]),
                   Number(command.Args[4])};
-  SimulateFrameMoveSize(FormAt(command.Args[0].Text).Handle(), rect);
+  SimulateFrameMoveSize(ShownFormAt(command.Args[0].Text).Handle(), rect);
 }
 
 void THostCommands::Frame(const TScriptCommand& command) {
-  const HWND window = FormAt(command.Args[0].Text).Handle();
+  const HWND window = ShownFormAt(command.Args[0].Text).Handle();
   if (command.Name == "activate") {
     SimulateFrameActivate(window);
   } else {

@@ -55,7 +55,8 @@ class THostCommands {
   TControl& ControlAt(const std::string& path) const;
   // A control the user can point at: it and its containers are visible.
   TControl& ShownControlAt(const std::string& path) const;
-  TCustomForm& FormAt(const std::string& path) const;
+  // A form the user can see, so that its frame and its menu bar can be used.
+  TCustomForm& ShownFormAt(const std::string& path) const;
   TKDTracebook& Tracebook() const;
   // The screen point of the command's X Y in the control's client area, or of its centre.
   POINT PointOf(const TScriptCommand& command) const;

@@ -82,6 +82,20 @@ TEST_F(StdMenus, ShortcutsOfMenusAndPopupMenusNameTheItem) {
                              {"TMenuEvent", "CopyItem: &Copy " + Id("CopyItem")}}));
 }
 
+// Alt makes the key a system key; its shortcut is run all the same, so it is recorded too.
+TEST_F(StdMenus, AnAltShortcutNamesTheItem) {
+  TMenuItem* close = Item(menu->Items()->Items(0), "CloseItem", "&Close");
+  close->SetShortCut(TextToShortCut("Alt+X"));
+  int clicks = 0;
+  close->OnClick = [&clicks](TObject*) { ++clicks; };
+  ShowAndStart();
+  edit->SetFocus();
+  Key('X', false, false, true);
+  Key('X', true, false, true);  // Shift+Alt+X is no shortcut here
+  EXPECT_EQ(Texts(), (TTexts{{"TMenuEvent", "CloseItem: &File | &Close " + Id(*close)}}));
+  EXPECT_EQ(clicks, 1);
+}
+
 TEST_F(StdMenus, ACommandOnTheMenuBarIsNamedFromTheBar) {
   TMenuItem* help = Item(menu->Items(), "HelpItem", "&Help");
   ShowAndStart();
@@ -126,6 +140,40 @@ TEST_F(StdMenus, AMnemonicPressesAButtonWithAltOrWhereCharactersAreNotWanted) {
   EXPECT_EQ(Texts(), (TTexts{{"TButtonEvent", "Form1.SaveBtn "},
                              {"TEditEvent", "Form1.Edit1 \"g\""},  // the focus left it
                              {"TButtonEvent", "Form1.SaveBtn "}}));
+}
+
+// A label's or a group box's mnemonic only gives the focus to the button it leads to.
+TEST_F(StdMenus, AMnemonicThatLeadsToAButtonPressesNothing) {
+  button->SetAction(nullptr);
+  auto* group = Make<TGroupBox>(form, "Group1", {10, 100, 200, 80}, "&Options");
+  auto* add = Make<TButton>(group, "AddBtn", {10, 20, 75, 25}, "Add");
+  auto* label = Make<TLabel>(form, "Label1", {220, 10, 50, 16}, "&Keep");
+  label->SetFocusControl(button);
+  ShowAndStart();
+  edit->SetFocus();
+  Key('O', false, false, true);
+  EXPECT_TRUE(add->Focused());
+  Key('K', false, false, true);
+  EXPECT_TRUE(button->Focused());
+  EXPECT_TRUE(Texts().empty());
+}
+
+// The focus moved to the edit while no log ran: the key goes to the edit, which wants it.
+TEST_F(StdMenus, AMnemonicIsJudgedByTheWindowThatHasTheFocusWhenTheKeyArrives) {
+  button->SetAction(nullptr);
+  button->SetCaption("&Go");
+  ShowAndStart();
+  button->SetFocus();
+  StopEventLog();
+  edit->SetFocus();
+  Start();
+  Key('G');
+  Key('G', false, false, true);
+  std::vector<std::string> classes;
+  for (const auto& record : Recorded()) classes.push_back(record->ClassName());
+  EXPECT_EQ(classes,
+            (std::vector<std::string>{"TStopSessionEvent", "TStartSessionEvent", "TButtonEvent"}));
+  EXPECT_EQ(edit->Text(), "g");
 }
 
 }  // namespace

@@ -127,6 +127,8 @@ TEST_F(Qvhost, ACommandThatCannotRunEndsTheSessionProperly) {
            {"set MainForm Colour 3\n", "session.script(1): Unknown property Colour of TForm"},
            {"set MainForm.Panel1 Visible False\nclick MainForm.Panel1\n",
             "session.script(2): MainForm.Panel1 is not visible"},
+           {"set MainForm Visible False\nrestore MainForm\n",
+            "session.script(2): MainForm is not visible"},
        }) {
     std::remove(LogFile().c_str());
     const TRun run = Run(kForm, script);

@@ -60,7 +60,8 @@ TEST_P(Scenario, LogsWhatTheUserDid) {
 
 INSTANTIATE_TEST_SUITE_P(Qvhost, Scenario,
                          ::testing::Values("frame", "buttons", "edits", "lists", "menus",
-                                           "scrolling", "session"),
+                                           "scrolling", "session", "keyboard", "twoforms", "native",
+                                           "restart"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

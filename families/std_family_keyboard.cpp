@@ -83,7 +83,7 @@ TMenuItem* TStandardProxy::FindShortCutItem(HWND hwnd, WPARAM key, LPARAM keyDat
   if (TControl* control = FindControl(hwnd)) {
     // A popup menu's item has no action record: its click is the item's own business.
     for (const TControl* c = control; c; c = c->Parent()) {
-      auto* popup = dynamic_cast<TPopupMenu*>(c->PopupMenu());
+      TPopupMenu* popup = c->PopupMenu();
       if (popup && (item = MatchShortCut(*popup, shortCut))) return item;
     }
     TCustomForm* form = GetParentForm(control);

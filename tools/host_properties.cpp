@@ -58,10 +58,9 @@ std::function<void()> PrepareAssignment(TComponent& component, const std::string
       return [&property, target, value] { property.GetStrings(*target)->SetText(value); };
     case TPropertyKind::Component: {
       TComponent* reference = SameText(value, "nil") ? nullptr : &lookup(value);
-      return [&property, target, reference, value] {
+      return [&property, target, reference] {
         if (!property.SetRef(*target, reference))
-          throw Exception(Format("%s is a %s, which property %s cannot take", value,
-                                 reference->ClassName(), property.Name));
+          throw Exception(ReferenceMismatch(property, *reference));
       };
     }
     default: {

@@ -65,6 +65,21 @@ bool IsInteger(const std::string& text, bool allowNegative) {
   return value >= INT32_MIN && value <= INT32_MAX;
 }
 
+// The text as an error message shows it: control and other non-ASCII bytes as \xNN.
+std::string Shown(std::string_view text) {
+  std::string shown;
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    shown += byte >= 0x20 && byte < 0x7F ? std::string(1, c) : Format("\\x%.2x", byte);
+  }
+  return shown;
+}
+
+// An argument as the script wrote it, for error messages.
+std::string Shown(const TScriptArg& arg) {
+  return arg.Quoted ? "\"" + Shown(arg.Text) + "\"" : Shown(arg.Text);
+}
+
 // Why `arg` cannot be an argument of kind `kind`, or nullopt when it can.
 std::optional<std::string> Mismatch(char kind, const TScriptArg& arg) {
   const bool word = !arg.Quoted;
@@ -73,24 +88,24 @@ std::optional<std::string> Mismatch(char kind, const TScriptArg& arg) {
       if (!word) return "a name expected, found a text";
       break;
     case 't':
-      if (word) return "a text in double quotes expected, found " + arg.Text;
+      if (word) return "a text in double quotes expected, found " + Shown(arg);
       break;
     case 'T':
-      if (word) return "a text in double quotes expected, found " + arg.Text;
+      if (word) return "a text in double quotes expected, found " + Shown(arg);
       for (char c : arg.Text)
-        if (!KeyForCharacter(c)) return "cannot type the character '" + std::string(1, c) + "'";
+        if (!KeyForCharacter(c)) return "cannot type the character '" + Shown(std::string_view(&c, 1)) + "'";
       break;
     case 'i':
     case 'n':
-      if (!word || !IsInteger(arg.Text, kind == 'i')) return "a number expected, found " + arg.Text;
+      if (!word || !IsInteger(arg.Text, kind == 'i')) return "a number expected, found " + Shown(arg);
       break;
     case 'k':
-      if (!word || !ParseKeyName(arg.Text)) return "unknown key " + arg.Text;
+      if (!word || !ParseKeyName(arg.Text)) return "unknown key " + Shown(arg);
       break;
     case 'e':
       for (std::string_view name : kExceptionClasses)
         if (word && name == arg.Text) return std::nullopt;
-      return "unknown exception class " + arg.Text;
+      return "unknown exception class " + Shown(arg);
   }
   return std::nullopt;
 }
@@ -163,7 +178,7 @@ std::vector<TScriptCommand> ParseScript(std::string_view text, const std::string
     const TCommandForm* form = nullptr;
     for (const TCommandForm& candidate : kForms)
       if (candidate.Name == words[0].Text) form = &candidate;
-    if (!form) throw EParserError(sourceName, lineNumber, "unknown command " + words[0].Text);
+    if (!form) throw EParserError(sourceName, lineNumber, "unknown command " + Shown(words[0]));
     TScriptCommand command{lineNumber, std::string(form->Name), {words.begin() + 1, words.end()}};
     CheckArguments(*form, command, sourceName);
     commands.push_back(std::move(command));

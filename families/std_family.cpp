@@ -138,6 +138,14 @@ void TStandardProxy::ComboBoxNotified(TComboBox& combo, WORD code) {
   // closes: no other notification reports that choice, and focus loss records nothing for it.
   if (code == CBN_CLOSEUP && combo.Handle() == std::exchange(BrowsedDropDownList, HWND{0})) {
     WriteComboBoxSelection(combo);
+    ChoiceAtCloseUp = {combo.Handle(), combo.ItemIndex()};
+    return;
+  }
+  // A mouse choice closes the list before it reports its selection, which the close-up has then
+  // recorded already.
+  const TComboChoice closedUp = std::exchange(ChoiceAtCloseUp, {});
+  if (code == CBN_SELCHANGE && closedUp.Window == combo.Handle() &&
+      closedUp.Index == combo.ItemIndex()) {
     return;
   }
   if (code != CBN_SELCHANGE && code != CBN_KILLFOCUS) return;

@@ -35,6 +35,12 @@ class TStandardProxy : public TLogEventProxy {
   // A drop-down list whose selection the keys changed while its list was open; its choice is
   // recorded when the list closes.
   HWND BrowsedDropDownList = 0;
+  // The choice recorded when such a list closed, until the next notification of a combo box.
+  struct TComboChoice {
+    HWND Window = 0;
+    int Index = -1;
+  };
+  TComboChoice ChoiceAtCloseUp;
 
  private:
   // Takes the window that has the focus now as the focus window when no hook saw it gain the focus

@@ -154,8 +154,15 @@ TEST_F(StdComboBoxes, AListOnlyChoiceByKeysInTheOpenListIsRecordedWhenTheListClo
   Key(VK_F1 + 3);
   Key(VK_UP);
   button->SetFocus();  // leaving closes the list
+  combo->SetFocus();
+  Key(VK_F1 + 3);
+  Key(VK_DOWN);
+  SimulateListChoice(*combo, 2);  // the mouse ends the browsing: one choice
+  Key(VK_UP);                     // and the closed list takes keys as choices again
   EXPECT_EQ(Texts(), (TTexts{{"TComboBoxSelectEvent", "Form1.Pick \"banana\" (1)"},
-                             {"TComboBoxSelectEvent", "Form1.Pick \"apple\" (0)"}}));
+                             {"TComboBoxSelectEvent", "Form1.Pick \"apple\" (0)"},
+                             {"TComboBoxSelectEvent", "Form1.Pick \"cherry\" (2)"},
+                             {"TComboBoxSelectEvent", "Form1.Pick \"banana\" (1)"}}));
 }
 
 TEST_F(StdComboBoxes, TheSimpleStyleRecordsAChoiceInItsList) {

@@ -57,11 +57,13 @@ const TComponentClass& TComboBox::StaticClass() {
       Published<&TComboBox::Style, &TComboBox::SetStyle>(
           "Style", {.ValueNames = kStyleNames, .Default = csDropDown}),
       Published<&TComboBox::Items>("Items"),
-      Published<&TComboBox::ItemIndex, &TComboBox::SetItemIndex>("ItemIndex", {.Default = -1}),
+      Published<&TComboBox::ItemIndex, &TComboBox::SetItemIndex>(
+          "ItemIndex", {.Default = -1, .AfterLists = true}),
       Published<&TControl::Text, &TControl::SetText>("Text", {.Stored = TextStored}),
       Published<&TComboBox::ItemHeight, &TComboBox::SetItemHeight>("ItemHeight", {.Default = 16}),
       Published<&TComboBox::DropDownCount, &TComboBox::SetDropDownCount>("DropDownCount",
                                                                          {.Default = 8}),
+      kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TComboBox",
@@ -73,6 +75,7 @@ const TComponentClass& TComboBox::StaticClass() {
 }
 
 TComboBox::TComboBox(TComponent* owner) : TStdControl(owner) {
+  SetTabStop(true);
   FItems.OnChange = [this] {
     if (FItemIndex >= FItems.Count()) FItemIndex = -1;
     SetListTop(FListTop);

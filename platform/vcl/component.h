@@ -66,6 +66,9 @@ class TComponent : public TObject {
   // Loading state, set and cleared by the form reader around reading this component.
   void BeginLoading() { FComponentState.Include(csLoading).Include(csReading); }
   void EndLoading() { FComponentState.Exclude(csLoading).Exclude(csReading); }
+  // Called by the form reader once the component's properties and the objects inside it are read,
+  // before references are resolved and before any component's Loaded.
+  virtual void ReadCompleted() {}
   // Called once every component of a form file has been read and its references resolved.
   virtual void Loaded() {}
 

@@ -34,8 +34,7 @@ const TComponentClass& TCustomGroupBox::StaticClass() {
 void TCustomGroupBox::WndProc(TMessage& message) {
   if (message.Msg == CM_DIALOGCHAR && IsAccel(static_cast<WORD>(message.WParam), Caption()) &&
       CanFocus()) {
-    if (const std::vector<TWinControl*> stops = TabStops(*this); !stops.empty())
-      stops.front()->SetFocus();
+    SelectFirst();
     message.Result = 1;
     return;
   }

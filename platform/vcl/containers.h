@@ -1,6 +1,7 @@
 #pragma once
-// Containers: panels and group boxes hold other controls. Typing a group box's mnemonic moves the
-// focus to the first of its controls that can take it.
+// Containers: panels and group boxes hold other controls; neither is a tab stop by default, but Tab
+// visits the controls inside them. Typing a group box's mnemonic moves the focus to its first tab
+// stop, or else to the first of its controls that can take the focus.
 
 #include "platform/vcl/std_control.h"
 

@@ -23,6 +23,7 @@ const TComponentClass& TCustomEdit::StaticClass() {
       Published<&TCustomEdit::PasswordChar, &TCustomEdit::SetPasswordChar>("PasswordChar",
                                                                            {.Default = 0}),
       Published<&TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly>("ReadOnly", {.Default = false}),
+      kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TCustomEdit",
@@ -49,8 +50,8 @@ void TCustomEdit::SetMaxLength(int value) {
 
 void TCustomEdit::CreateParams(TCreateParams& params) {
   TStdControl::CreateParams(params);
-  params.Style |= WS_TABSTOP | (MultiLine() ? ES_MULTILINE : 0) |
-                  (FPasswordChar ? ES_PASSWORD : 0) | (FReadOnly ? ES_READONLY : 0);
+  params.Style |= (MultiLine() ? ES_MULTILINE : 0) | (FPasswordChar ? ES_PASSWORD : 0) |
+                  (FReadOnly ? ES_READONLY : 0);
 }
 
 // Whether typing that adds `addedLength` characters is refused: nothing is typed into a read-only

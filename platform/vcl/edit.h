@@ -15,7 +15,7 @@ class TCustomEdit : public TStdControl {
   COMPONENT_CLASS(TCustomEdit)
 
  public:
-  using TStdControl::TStdControl;
+  explicit TCustomEdit(TComponent* owner) : TStdControl(owner) { SetTabStop(true); }
 
   char PasswordChar() const { return FPasswordChar; }
   void SetPasswordChar(char value);

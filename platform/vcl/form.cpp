@@ -3,11 +3,9 @@
 #include "platform/vcl/form.h"
 
 #include <utility>
-#include <vector>
 
 #include "platform/vcl/application.h"
 #include "platform/vcl/errors.h"
-#include "platform/vcl/key_forwarding.h"
 #include "platform/vcl/menus.h"
 #include "platform/vcl/screen.h"
 
@@ -150,11 +148,6 @@ bool TCustomForm::ControlFocused(TWinControl* control) {
   return std::exchange(FFocusedControl, control) != control && control != this;
 }
 
-TWinControl* TCustomForm::FirstTabStop() const {
-  const std::vector<TWinControl*> stops = TabStops(*this);
-  return stops.empty() ? nullptr : stops.front();
-}
-
 void TCustomForm::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
   if (operation != opRemove) return;
@@ -166,10 +159,10 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 void TCustomForm::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_ACTIVATE:
-      // An activated form gives the focus back to the control that had it, or to its first
-      // control in tab order, as when the user tabs into it.
+      // An activated form gives the focus back to the control that had it, or to its first tab
+      // stop, as when the user tabs into it.
       if (LOWORD(message.WParam) == WA_INACTIVE) break;
-      if (!FActiveControl) FActiveControl = FirstTabStop();
+      if (!FActiveControl) FActiveControl = FindNextControl(nullptr, true, true, false);
       if (FActiveControl && FActiveControl->CanFocus()) {
         ::SetFocus(FActiveControl->Handle());
         return;

@@ -17,7 +17,7 @@ class TCustomForm : public TWinControl {
   ~TCustomForm() override;
 
   // Makes the form visible and active, and gives the focus to its active control. A form that
-  // is activated without an active control gives the focus to its first control in tab order.
+  // is activated without an active control gives the focus to its first tab stop.
   void Show();
   // Hides the form; closing the application's main form ends the application.
   void Close();
@@ -54,8 +54,6 @@ class TCustomForm : public TWinControl {
   // control; answers whether it came from elsewhere rather than back to the control that had it
   // last.
   bool ControlFocused(TWinControl* control);
-  // The first control that Tab would visit, or nullptr.
-  TWinControl* FirstTabStop() const;
 
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;  // the control that had the focus last

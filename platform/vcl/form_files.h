@@ -11,9 +11,10 @@
 //
 // Reading creates each top-level object without an owner and every object inside it owned by that
 // top-level one, gives each the enclosing object as its parent component, sets its properties,
-// resolves references to components by name once the whole text is read, and then calls Loaded on
-// every component in the order they were created. A malformed text raises EParserError with the
-// source name, the line and what is wrong; nothing read is kept then.
+// calls ReadCompleted on it once the objects inside it are read too, resolves references to
+// components by name once the whole text is read, and then calls Loaded on every component in the
+// order they were created. A malformed text raises EParserError with the source name, the line and
+// what is wrong; nothing read is kept then.
 //
 // A host may adjust what was read before Loaded runs (a log file name given on its command line,
 // say): `beforeLoaded` is called for every component, in creation order, once the whole text is

@@ -22,6 +22,13 @@ struct TFixup {
   int Line;
 };
 
+struct TDeferredValue {
+  TComponent* Component;
+  const TPublishedProperty* Property;
+  int64_t Value;
+  int Line;
+};
+
 class TFormReader {
  public:
   TFormReader(std::string_view text, const std::string& sourceName) : FLexer(text, sourceName) {}
@@ -39,6 +46,7 @@ class TFormReader {
   void Expect(char symbol);
   void ResolveFixups();
   TComponent* FindReferenced(const TFixup& fixup) const;
+  void SetDeferredValues(size_t first);
   // Runs `action`, turning a failure of the component it acts on into an error at `line`.
   template <typename F>
   void AtLine(int line, F action);
@@ -47,6 +55,9 @@ class TFormReader {
   std::vector<std::unique_ptr<TComponent>> FRoots;
   std::vector<TComponent*> FCreated;
   std::vector<TFixup> FFixups;
+  // Values of properties set after the lists of their object (an object's entries follow those of
+  // the objects around it, and are taken off when it ends).
+  std::vector<TDeferredValue> FDeferred;
 };
 
 std::vector<std::unique_ptr<TComponent>> TFormReader::ReadAll(const TBeforeLoaded& beforeLoaded) {
@@ -107,6 +118,7 @@ void TFormReader::ReadObject(TComponent* root, TComponent* parent) {
   });
 
   TComponent& owner = root ? *root : *component;
+  const size_t firstDeferred = FDeferred.size();
   for (;;) {
     const TFormToken& token = FLexer.Current();
     if (token.Kind == TTokenKind::End)
@@ -117,6 +129,8 @@ void TFormReader::ReadObject(TComponent* root, TComponent* parent) {
     else
       ReadProperty(*component, owner);
   }
+  SetDeferredValues(firstDeferred);
+  AtLine(line, [&] { component->ReadCompleted(); });
   FLexer.Next();
 }
 
@@ -157,9 +171,21 @@ void TFormReader::ReadProperty(TComponent& component, TComponent& root) {
       break;
     default: {
       int64_t value = ReadOrdinal(property);
+      if (property.AfterLists) {
+        FDeferred.push_back({&component, &property, value, line});
+        break;
+      }
       AtLine(line, [&] { property.SetOrd(component, value); });
     }
   }
+}
+
+void TFormReader::SetDeferredValues(size_t first) {
+  for (size_t i = first; i < FDeferred.size(); ++i) {
+    const TDeferredValue& deferred = FDeferred[i];
+    AtLine(deferred.Line, [&] { deferred.Property->SetOrd(*deferred.Component, deferred.Value); });
+  }
+  FDeferred.resize(first);
 }
 
 int64_t TFormReader::ReadOrdinal(const TPublishedProperty& property) {

@@ -2,9 +2,6 @@
 
 #include "platform/vcl/key_forwarding.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "platform/vcl/actions.h"
 #include "platform/vcl/application.h"
 #include "platform/vcl/form.h"
@@ -54,27 +51,40 @@ LRESULT DialogKeyMask(WPARAM key) {
   }
 }
 
+// What a form does with a dialog key that none of its controls took: Tab (Shift+Tab) moves the
+// focus to the next (previous) tab stop of the form, and an arrow key to the next (Right, Down) or
+// previous control beside the active one, tab stop or not. With Alt, or Ctrl for Tab, the form
+// leaves the key alone.
+bool MoveFocusByKey(TCustomForm& form, WPARAM key) {
+  if (GetKeyState(VK_MENU) < 0) return false;
+  TWinControl* active = form.ActiveControl();
+  TWinControl* next = nullptr;
+  switch (key) {
+    case VK_TAB:
+      if (GetKeyState(VK_CONTROL) < 0) return false;
+      next = form.FindNextControl(active, GetKeyState(VK_SHIFT) >= 0, true, false);
+      break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      if (!active) return false;
+      next =
+          active->Parent()->FindNextControl(active, key == VK_RIGHT || key == VK_DOWN, false, true);
+      break;
+    default:
+      return false;
+  }
+  if (next) next->SetFocus();
+  return true;  // taken even when no control can have the focus
+}
+
 LRESULT ToForm(TWinControl& control, UINT msg, const TMessage& message) {
   TCustomForm* form = GetParentForm(&control);
   return form ? form->Perform(msg, message.WParam, message.LParam) : 0;
 }
 
 }  // namespace
-
-std::vector<TWinControl*> TabStops(const TWinControl& container) {
-  std::vector<TWinControl*> stops;
-  for (int i = 0; i < container.ControlCount(); ++i) {
-    auto* child = dynamic_cast<TWinControl*>(container.Controls(i));
-    if (!child) continue;
-    if (child->ControlCount() == 0 && child->CanFocus()) {
-      stops.push_back(child);
-    } else {
-      const std::vector<TWinControl*> inner = TabStops(*child);
-      stops.insert(stops.end(), inner.begin(), inner.end());
-    }
-  }
-  return stops;
-}
 
 bool ForwardKeyMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!IsForwardedKey(msg)) return false;
@@ -104,17 +114,9 @@ LRESULT HandleForwardedKey(TWinControl& control, const TMessage& message) {
 void HandleDialogMessage(TWinControl& control, TMessage& message) {
   for (int i = 0; i < control.ControlCount() && message.Result == 0; ++i)
     message.Result = control.Controls(i)->Perform(message.Msg, message.WParam, message.LParam);
-  if (message.Result != 0 || message.Msg != CM_DIALOGKEY || message.WParam != VK_TAB) return;
-  auto* form = dynamic_cast<TCustomForm*>(&control);
-  if (!form) return;
-  const std::vector<TWinControl*> stops = TabStops(*form);
-  if (stops.empty()) return;
-  const auto current = std::find(stops.begin(), stops.end(), form->ActiveControl());
-  const auto count = static_cast<std::ptrdiff_t>(stops.size());
-  std::ptrdiff_t index = current == stops.end() ? -1 : current - stops.begin();
-  index = GetKeyState(VK_SHIFT) < 0 ? (index <= 0 ? count - 1 : index - 1) : (index + 1) % count;
-  stops[static_cast<size_t>(index)]->SetFocus();
-  message.Result = 1;
+  if (message.Result != 0 || message.Msg != CM_DIALOGKEY) return;
+  if (auto* form = dynamic_cast<TCustomForm*>(&control))
+    message.Result = MoveFocusByKey(*form, message.WParam) ? 1 : 0;
 }
 
 bool FormIsShortCut(TCustomForm& form, TShortCut shortCut) {

@@ -4,8 +4,6 @@
 // shortcut, offers dialog keys (Tab, arrows, Enter, Esc) and mnemonic characters to the controls
 // of its form, and only a key nobody used reaches the control's own handling.
 
-#include <vector>
-
 #include "platform/vcl/keyboard.h"
 #include "platform/vcl/win_control.h"
 
@@ -21,11 +19,9 @@ constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;  // wParam: character, lParam: key d
 bool ForwardKeyMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 // The framework's handling of a CN_ key message at `control`: 1 when the key was used.
 LRESULT HandleForwardedKey(TWinControl& control, const TMessage& message);
-// The controls inside `container` that Tab visits, in the order of its tree: those without
-// children of their own that can take the focus.
-std::vector<TWinControl*> TabStops(const TWinControl& container);
 // Offers a dialog key or character to the children of `control` in turn until one takes it. A
-// Tab (Shift+Tab) that no child takes moves a form's focus to its next (previous) control.
+// Tab (Shift+Tab) that no child takes moves a form's focus to its next (previous) tab stop, an
+// arrow key to the control beside its active one.
 void HandleDialogMessage(TWinControl& control, TMessage& message);
 // Whether the form's main menu or one of its action lists has the shortcut; the item is clicked
 // or the action executed.

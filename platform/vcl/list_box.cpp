@@ -9,8 +9,10 @@
 const TComponentClass& TListBox::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
       Published<&TListBox::Items>("Items"),
-      Published<&TListBox::ItemIndex, &TListBox::SetItemIndex>("ItemIndex", {.Default = -1}),
+      Published<&TListBox::ItemIndex, &TListBox::SetItemIndex>("ItemIndex",
+                                                               {.Default = -1, .AfterLists = true}),
       Published<&TListBox::ItemHeight, &TListBox::SetItemHeight>("ItemHeight", {.Default = 16}),
+      kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TListBox",
@@ -22,6 +24,7 @@ const TComponentClass& TListBox::StaticClass() {
 }
 
 TListBox::TListBox(TComponent* owner) : TStdControl(owner) {
+  SetTabStop(true);
   FItems.OnChange = [this] {
     if (FItemIndex >= FItems.Count()) FItemIndex = -1;
     SetTopIndex(FTopIndex);

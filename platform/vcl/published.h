@@ -38,6 +38,9 @@ struct TPublishedProperty {
   // Ordinal kinds: a value equal to the default is not stored; without one, the value always is.
   std::optional<int64_t> Default = {};
   TStoredFunc Stored = nullptr;  // replaces the kind's usual rule when present
+  // A form file sets it once the object's other properties are read: an index into a list that
+  // the file may give after it.
+  bool AfterLists = false;
 
   // Integer, Boolean, Enumeration, Char and Set (as the set's bits).
   int64_t (*GetOrd)(const TComponent&) = nullptr;
@@ -71,6 +74,7 @@ struct TPropertyOptions {
   std::span<const std::string_view> ValueNames = {};
   std::optional<int64_t> Default = {};
   TStoredFunc Stored = nullptr;
+  bool AfterLists = false;
 };
 
 namespace published_detail {
@@ -116,7 +120,8 @@ constexpr TPublishedProperty Published(std::string_view name, TPropertyOptions o
   using C = typename published_detail::GetterTraits<decltype(Get)>::Class;
   using T = typename published_detail::GetterTraits<decltype(Get)>::Value;
   constexpr TPropertyKind kind = published_detail::KindOf<T>();
-  TPublishedProperty info{name, kind, options.ValueNames, options.Default, options.Stored};
+  TPublishedProperty info{
+      name, kind, options.ValueNames, options.Default, options.Stored, options.AfterLists};
   if constexpr (kind == TPropertyKind::String) {
     info.GetStr = [](const TComponent& c) -> std::string {
       return (static_cast<const C&>(c).*Get)();

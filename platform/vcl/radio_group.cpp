@@ -16,7 +16,8 @@ const TComponentClass& TRadioGroup::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
       Published<&TRadioGroup::Columns, &TRadioGroup::SetColumns>("Columns", {.Default = 1}),
       Published<&TRadioGroup::Items>("Items"),
-      Published<&TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex>("ItemIndex", {.Default = -1}),
+      Published<&TRadioGroup::ItemIndex, &TRadioGroup::SetItemIndex>(
+          "ItemIndex", {.Default = -1, .AfterLists = true}),
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TRadioGroup",

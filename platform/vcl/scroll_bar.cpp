@@ -21,6 +21,7 @@ const TComponentClass& TScrollBar::StaticClass() {
                                                                        {.Default = 1}),
       Published<&TScrollBar::LargeChange, &TScrollBar::SetLargeChange>("LargeChange",
                                                                        {.Default = 1}),
+      kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TScrollBar",

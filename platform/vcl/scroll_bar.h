@@ -12,7 +12,7 @@ class TScrollBar : public TStdControl {
   COMPONENT_CLASS(TScrollBar)
 
  public:
-  using TStdControl::TStdControl;
+  explicit TScrollBar(TComponent* owner) : TStdControl(owner) { SetTabStop(true); }
 
   TScrollBarKind Kind() const { return FKind; }
   void SetKind(TScrollBarKind value) { FKind = value; }

@@ -72,6 +72,7 @@ const TComponentClass& TButton::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
       Published<&TButton::Default, &TButton::SetDefault>("Default", {.Default = false}),
       Published<&TButton::Cancel, &TButton::SetCancel>("Cancel", {.Default = false}),
+      kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TButton",
@@ -116,6 +117,7 @@ const TComponentClass& TCheckBox::StaticClass() {
       Published<&TCheckBox::Checked, &TCheckBox::SetChecked>("Checked", {.Stored = NeverStored}),
       Published<&TCheckBox::State, &TCheckBox::SetState>(
           "State", {.ValueNames = kCheckBoxStateNames, .Default = cbUnchecked}),
+      kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TCheckBox",
@@ -188,6 +190,7 @@ const TComponentClass& TRadioButton::StaticClass() {
 
 void TRadioButton::SetChecked(bool value) {
   if (value == FChecked) return;
+  SetTabStop(value);  // Tab reaches a group of radio buttons at its checked one only
   if (HandleAllocated())
     SendMessageA(Handle(), BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
   else

@@ -4,7 +4,8 @@
 // clicks when the notification comes back; a check box or radio button first sets its own new
 // check state with BM_SETCHECK, then tells its parent. A mnemonic ("&OK" answers to Alt+O)
 // clicks, focuses or checks the button directly. The arrow keys move from a radio button to the
-// previous (Up, Left) or next (Down, Right) radio button beside it and click that one.
+// previous (Up, Left) or next (Down, Right) radio button beside it and click that one. Push
+// buttons and check boxes are tab stops; a radio button is one while it is checked.
 
 #include "platform/vcl/std_control.h"
 
@@ -33,7 +34,7 @@ class TButton : public TButtonControl {
   COMPONENT_CLASS(TButton)
 
  public:
-  using TButtonControl::TButtonControl;
+  explicit TButton(TComponent* owner) : TButtonControl(owner) { SetTabStop(true); }
 
   // Enter clicks the default button unless another button has the focus; Esc the cancel button.
   bool Default() const { return FDefault; }
@@ -62,7 +63,7 @@ class TCheckBox : public TButtonControl {
   COMPONENT_CLASS(TCheckBox)
 
  public:
-  using TButtonControl::TButtonControl;
+  explicit TCheckBox(TComponent* owner) : TButtonControl(owner) { SetTabStop(true); }
 
   TCheckBoxState State() const { return FState; }
   // Sends the new state to the window (BM_SETCHECK) and clicks, when it changes.
@@ -93,8 +94,8 @@ class TRadioButton : public TButtonControl {
   using TButtonControl::TButtonControl;
 
   bool Checked() const { return FChecked; }
-  // Sends the new state to the window (BM_SETCHECK); checking unchecks the radio buttons beside
-  // it and clicks.
+  // Sends the new state to the window (BM_SETCHECK) and makes the button a tab stop exactly when
+  // it is checked; checking unchecks the radio buttons beside it and clicks.
   void SetChecked(bool value);
 
   void WndProc(TMessage& message) override;

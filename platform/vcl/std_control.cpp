@@ -5,9 +5,14 @@
 #include "platform/vcl/actions.h"
 
 const TComponentClass& TStdControl::StaticClass() {
+  static constexpr TPublishedProperty kProperties[] = {
+      Published<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder", {.Default = -1}),
+      Published<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", {.Default = false}),
+  };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TStdControl",
       .Parent = &TWinControl::StaticClass(),
+      .OwnProperties = kProperties,
   });
   return cls;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // What the standard windowed controls share: a click event with a link to an action (whose
-// caption and enabled state the control shows), notifications to the parent window, and item
-// lists that tell their control when they change.
+// caption and enabled state the control shows), notifications to the parent window, the published
+// TabOrder and TabStop, and item lists that tell their control when they change.
 
 #include <functional>
 
@@ -30,6 +30,11 @@ class TStdControl : public TWinControl {
   // Takes over the linked action's caption and enabled state.
   virtual void ActionChanged(const TAction& action);
 };
+
+// TabStop as the classes publish it whose controls are tab stops unless told otherwise; their
+// constructors turn it on.
+inline constexpr TPublishedProperty kTabStopOnByDefault =
+    Published<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", {.Default = true});
 
 // A string list that calls OnChange after every change of its lines.
 class TItemStrings : public TStringList {

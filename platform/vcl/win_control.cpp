@@ -88,7 +88,7 @@ HWND TWinControl::Handle() {
 void TWinControl::CreateParams(TCreateParams& params) {
   params.Caption = FText;
   params.Style = (Parent() ? WS_CHILD : WS_OVERLAPPED) | (FVisible ? WS_VISIBLE : 0) |
-                 (FEnabled ? 0 : WS_DISABLED);
+                 (FEnabled ? 0 : WS_DISABLED) | (FTabStop ? WS_TABSTOP : 0);
   params.X = FLeft;
   params.Y = FTop;
   params.Width = FWidth;
@@ -196,10 +196,12 @@ TControl* TWinControl::Controls(int index) const {
 }
 
 void TWinControl::InsertControl(TControl* control) {
-  if (auto* windowed = dynamic_cast<TWinControl*>(control))
+  if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
     FWinControls.push_back(windowed);
-  else
+    FTabList.push_back(windowed);
+  } else {
     FControls.push_back(control);
+  }
   control->FParent = this;
 }
 
@@ -207,6 +209,7 @@ void TWinControl::RemoveControl(TControl* control) {
   if (TCustomForm* form = GetParentForm(this)) form->DefocusControl(control);
   std::erase(FControls, control);
   std::erase(FWinControls, control);
+  std::erase(FTabList, control);
   control->FParent = nullptr;
 }
 

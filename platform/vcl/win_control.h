@@ -63,6 +63,25 @@ class TWinControl : public TControl {
   // Raises EInvalidOperation when the control cannot take the focus.
   virtual void SetFocus();
 
+  // Whether Tab stops at the control (WS_TABSTOP on its window). Off unless the class turns it on.
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool value);
+  // The control's place among its parent's windowed children as Tab visits them; -1 without a
+  // parent. Setting it moves the control there, kept within the order's bounds. A value read from
+  // a form file waits until the parent has all its children (the parent's ReadCompleted).
+  int TabOrder() const;
+  void SetTabOrder(int value);
+  // The windowed controls inside this one in tab order, each followed by those inside it.
+  std::vector<TWinControl*> TabOrderList() const;
+  // The control after (or before) `current` in TabOrderList, round the end, that can take the
+  // focus and, as asked, is a tab stop and a child of this control; `current` itself when it is
+  // the only one; nullptr when there is none. Without `current` the search starts at the ends.
+  TWinControl* FindNextControl(const TWinControl* current, bool goForward, bool checkTabStop,
+                               bool checkParent) const;
+  // Makes the first tab stop inside this control (or else the first control that can take the
+  // focus) its form's active control.
+  void SelectFirst();
+
   void SetBounds(int left, int top, int width, int height) override;
   void SetEnabled(bool value) override;
   void SetVisible(bool value) override;
@@ -75,6 +94,8 @@ class TWinControl : public TControl {
   // characters to the children, shows popup menus, and passes everything to DefWindowProcA.
   void WndProc(TMessage& message) override;
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
+  // Puts the children at the tab orders their form file gave them.
+  void ReadCompleted() override;
 
  protected:
   virtual void CreateParams(TCreateParams& params);
@@ -101,10 +122,16 @@ class TWinControl : public TControl {
   bool ForwardMouseToChild(TMessage& message);
   bool ShowPopupAt(POINT screenPoint);
   void WindowDestroyed();
+  // Moves the control within its parent's tab order, `value` clamped to the order's bounds.
+  void UpdateTabOrder(int value);
+  void FixupTabList();
 
   HWND FHandle = 0;
   std::vector<TControl*> FControls;        // children without a window
   std::vector<TWinControl*> FWinControls;  // windowed children
+  std::vector<TWinControl*> FTabList;      // windowed children in tab order
+  bool FTabStop = false;
+  int FTabOrder = -1;  // the place a form file gave, taken once the parent is read
 };
 
 // The framework control whose window `handle` is (its 16-bit form too), or nullptr for windows

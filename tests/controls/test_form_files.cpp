@@ -141,6 +141,44 @@ TEST_F(FormFilesTest, WritingStoresWhatReadsBackIntoTheSame) {
   EXPECT_EQ(WriteComponentText(*again[0]), written);
 }
 
+TEST_F(FormFilesTest, AnItemIndexWrittenBeforeItsItemsChoosesAnItem) {
+  auto components = ReadComponentsText(R"(object Pick: TForm
+  object Fruit: TListBox
+    ItemIndex = 1
+    Items.Strings = (
+      'apple'
+      'pear')
+  end
+  object Town: TComboBox
+    Style = csDropDownList
+    ItemIndex = 2
+    Items.Strings = (
+      'Bath'
+      'Leeds'
+      'York')
+  end
+  object Size: TRadioGroup
+    ItemIndex = 0
+    Items.Strings = (
+      'Small'
+      'Large')
+    object Unrelated: TRadioGroup
+      ItemIndex = 5
+    end
+  end
+end
+)",
+                                       "pick.dfm");
+  TComponent& form = *components[0];
+  EXPECT_EQ(dynamic_cast<TListBox&>(*form.FindComponent("Fruit")).ItemIndex(), 1);
+  EXPECT_EQ(dynamic_cast<TComboBox&>(*form.FindComponent("Town")).ItemIndex(), 2);
+  auto& size = dynamic_cast<TRadioGroup&>(*form.FindComponent("Size"));
+  EXPECT_EQ(size.ItemIndex(), 0);
+  EXPECT_TRUE(size.Buttons(0)->Checked());
+  // An index past the items still chooses nothing.
+  EXPECT_EQ(dynamic_cast<TRadioGroup&>(*form.FindComponent("Unrelated")).ItemIndex(), -1);
+}
+
 TEST_F(FormFilesTest, AReferenceToAComponentOfAnotherClassIsRefused) {
   struct Case {
     const char* property;  // on OKBtn, a TButton

@@ -1,5 +1,5 @@
 // Where the focus goes when a form is shown or activated: its active control, or else its first
-// control in tab order, as when the user tabs into the form.
+// tab stop in tab order, as when the user tabs into the form.
 
 #include "tests/controls/controls_fixture.h"
 
@@ -32,6 +32,16 @@ TEST_F(FormFocusTest, AFormWithoutAnActiveControlFocusesItsFirstControlInTabOrde
   EXPECT_TRUE(inner->Focused());
 }
 
+TEST_F(FormFocusTest, TheFirstFocusPassesControlsThatAreNoTabStopsAndFollowsTheTabOrder) {
+  Make<TPanel>(second, "Empty", {10, 10, 100, 20});
+  Make<TRadioButton>(second, "Unchecked", {10, 40, 100, 20});
+  Make<TEdit>(second, "Edit1", {10, 70, 100, 21});
+  auto* later = Make<TButton>(second, "Later", {10, 100, 75, 25});
+  later->SetTabOrder(2);  // before the edit
+  second->Show();
+  EXPECT_TRUE(later->Focused());
+}
+
 TEST_F(FormFocusTest, AnActiveControlChosenBeforeTheFormShowsGetsTheFocus) {
   Make<TButton>(second, "First", {10, 10, 75, 25});
   auto* chosen = Make<TEdit>(second, "Chosen", {10, 50, 100, 21});
@@ -44,6 +54,8 @@ TEST_F(FormFocusTest, AnActiveControlChosenBeforeTheFormShowsGetsTheFocus) {
 TEST_F(FormFocusTest, AFormWithNothingToFocusKeepsTheFocusItself) {
   Make<TLabel>(second, "Caption1", {10, 10, 100, 15});
   Make<TButton>(second, "Hidden", {10, 40, 75, 25})->SetVisible(false);
+  Make<TPanel>(second, "Empty", {10, 70, 100, 20});
+  Make<TRadioButton>(second, "Unchecked", {10, 100, 100, 20});
   second->Show();
   EXPECT_EQ(GetFocus(), second->Handle());
   EXPECT_EQ(second->ActiveControl(), nullptr);

@@ -56,6 +56,7 @@ object MainForm: TForm
       Width = 100
       Height = 17
       Caption = '&Morning'
+      Checked = True
     end
     object Evening: TRadioButton
       Left = 10
@@ -71,6 +72,7 @@ object MainForm: TForm
     Width = 150
     Height = 100
     Caption = 'Priority'
+    ItemIndex = 0
     Items.Strings = (
       'Low'
       'Normal'

@@ -25,10 +25,7 @@ class StdFamilyForm : public FamilyFixture {
   template <typename T>
   T* Make(TWinControl* parent, const std::string& name, RECT bounds,
           const std::string& caption = "") {
-    auto* control = new T(form);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    T* control = PlaceControl<T>(form, parent, name, bounds);
     if (!caption.empty()) control->SetCaption(caption);
     return control;
   }

@@ -21,10 +21,7 @@ class ControlTexts : public FamilyFixture {
 
   template <typename T>
   T* Add(TWinControl* parent, const std::string& name, const std::string& caption = "") {
-    auto* control = new T(form);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(0, 0, 50, 20);
+    T* control = PlaceControl<T>(form, parent, name, {0, 0, 50, 20});
     control->SetCaption(caption);
     return control;
   }

@@ -27,11 +27,7 @@ class APIFamily : public FamilyFixture {
 
   template <typename T>
   T* Child(TWinControl* parent, const std::string& name, int left, int top, int width, int height) {
-    auto* control = new T(form);
-    control->SetName(name);
-    control->SetParent(parent);
-    control->SetBounds(left, top, width, height);
-    return control;
+    return PlaceControl<T>(form, parent, name, {left, top, width, height});
   }
 
   TForm* form = nullptr;

@@ -8,7 +8,19 @@
 #include "families/api_family.h"
 #include "families/qv_utils.h"
 #include "families/std_family.h"
+#include "platform/vcl/win_control.h"
 #include "tests/support/capture_fixture.h"
+
+// A control of class T made by `owner`, named, and placed on `parent`; `bounds` holds its left,
+// top, width and height.
+template <typename T>
+T* PlaceControl(TComponent* owner, TWinControl* parent, const std::string& name, RECT bounds) {
+  auto* control = new T(owner);
+  control->SetName(name);
+  control->SetParent(parent);
+  control->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+  return control;
+}
 
 class FamilyFixture : public CaptureFixture {
  protected:

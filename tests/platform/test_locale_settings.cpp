@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
+
 #include "platform/datetime.h"
+#include "platform/sysutils.h"
 
 TEST(TranslateStrftimeFormat, CommonLocaleFormats) {
   EXPECT_EQ(TranslateStrftimeFormat("%m/%d/%y"), "mm/dd/yy");
@@ -53,4 +57,28 @@ TEST(LocaleFormatSettings, MissingLocaleFallsBackToC) {
   const TFormatSettings s = LocaleFormatSettings("xx_NOWHERE.UTF-8");
   EXPECT_EQ(s.ShortDateFormat, "mm/dd/yy");
   EXPECT_EQ(s.LongMonthNames[0], "January");
+}
+
+// The user's conventions are picked up from the environment, as the locale variables name them.
+// Only where the machine has the locale: a fresh system may have none but C.
+class NamedLocale : public ::testing::Test {
+ protected:
+  static bool Installed(const char* name) {
+    locale_t locale = newlocale(LC_NUMERIC_MASK | LC_TIME_MASK, name, nullptr);
+    if (locale == nullptr) return false;
+    freelocale(locale);
+    return true;
+  }
+};
+
+TEST_F(NamedLocale, GermanConventionsComeFromTheEnvironment) {
+  if (!Installed("de_DE.UTF-8")) GTEST_SKIP() << "de_DE.UTF-8 is not installed";
+  ASSERT_EQ(setenv("LC_ALL", "de_DE.UTF-8", 1), 0);
+  const TFormatSettings s = LocaleFormatSettings("");
+  EXPECT_EQ(s.DecimalSeparator, ',');
+  EXPECT_EQ(s.ShortDateFormat, "dd.mm.yyyy");
+  EXPECT_EQ(s.DateSeparator, '.');
+  EXPECT_EQ(s.LongMonthNames[2], "März");
+  FormatSettings() = s;
+  EXPECT_EQ(FloatToStr(36526.5), "36526,5");
 }

@@ -1,27 +1,46 @@
 # The two everyday commands (see README.md):
-#   make demo   records a sample session and prints it
+#   make demo   records a sample session, prints it and shows it in the viewer
 #   make test   builds everything and runs every test
 # Both install what a fresh Debian 12 machine is missing with apt-get first.
+# CI also runs `make test-asan`: every test again, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
+ASAN_BUILD_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
 # Debian packages the build needs.
 PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
 
-.PHONY: all deps configure build test demo bench format clean
+# What the demo runs, and nothing else.
+DEMO_TARGETS := qvhost evtdump oxlane
+
+# A sanitizer finding ends the test that caused it, leaks included.
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_init_order=1 \
+  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps configure build test demo bench test-asan format clean
 
 all: build
 
+# Installs the missing packages as root, or through sudo; with neither, says what to run and stops.
 deps:
 	@missing=""; \
 	for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; done; \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing:$$missing"; \
-	  sudo=""; [ "$$(id -u)" -eq 0 ] || sudo=sudo; \
-	  $$sudo apt-get update -q && DEBIAN_FRONTEND=noninteractive $$sudo apt-get install -y -q --no-install-recommends $$missing; \
-	fi
+	[ -z "$$missing" ] && exit 0; \
+	install="apt-get install -y -q --no-install-recommends$$missing"; \
+	if [ "$$(id -u)" -eq 0 ]; then as_root=""; \
+	elif command -v sudo >/dev/null 2>&1; then as_root="sudo"; \
+	else \
+	  echo "These Debian packages are missing:$$missing"; \
+	  echo "Install them as root, then run make again:"; \
+	  echo "  apt-get update && DEBIAN_FRONTEND=noninteractive $$install"; \
+	  exit 1; \
+	fi; \
+	echo "Installing:$$missing"; \
+	$$as_root env DEBIAN_FRONTEND=noninteractive apt-get update -q && \
+	$$as_root env DEBIAN_FRONTEND=noninteractive $$install
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -32,12 +51,24 @@ build: configure
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-demo: build
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTRACEBOOK_SANITIZE=ON \
+	  -DTRACEBOOK_BUILD_BENCHMARKS=OFF
+	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
+	cd $(ASAN_BUILD_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
+
+# The viewer needs a display it can reach; without one the demo ends with the printed log.
+demo: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(DEMO_TARGETS)
 	rm -f $(BUILD_DIR)/demo.evt
 	$(BUILD_DIR)/tools/qvhost --log $(BUILD_DIR)/demo.evt examples/orders.dfm examples/orders.script
 	$(BUILD_DIR)/tools/evtdump --props $(BUILD_DIR)/demo.evt
-	@if [ -n "$$DISPLAY" ]; then $(BUILD_DIR)/viewer/gui/oxlane $(BUILD_DIR)/demo.evt; \
-	else echo "No display (DISPLAY is not set): not opening the log in oxlane."; fi
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "No display (DISPLAY is not set): not opening $(BUILD_DIR)/demo.evt in oxlane."; \
+	elif ! $(BUILD_DIR)/viewer/gui/oxlane $(BUILD_DIR)/demo.evt; then \
+	  echo "oxlane could not open a window on DISPLAY=$$DISPLAY: start an X server there or unset"; \
+	  echo "DISPLAY. The recorded log is $(BUILD_DIR)/demo.evt."; \
+	fi
 
 bench: build
 	$(BUILD_DIR)/bench/bench_log
@@ -47,4 +78,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)

@@ -15,9 +15,14 @@ void TLogStream::LogException(TObject* sender, const std::exception& exception) 
   } catch (...) {
     // The host's own handling of the exception must happen even when the log cannot take it.
   }
+  PassExceptionOn(sender, exception);
+}
+
+void PassExceptionOn(TObject* sender, const std::exception& exception) {
   if (SavedAppOnException()) {
     SavedAppOnException()(sender, exception);
   } else {
     Application().ShowException(exception);
   }
 }
+

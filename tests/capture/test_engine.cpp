@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <csignal>
 
@@ -12,6 +10,7 @@
 #include "log/log_strings.h"
 #include "log/tracebook_error.h"
 #include "tests/support/capture_fixture.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
@@ -107,22 +106,13 @@ TEST_F(Engine, TheFilterOutlivesStopAndStart) {
   GetRegisteredLogEvents(nullptr);
 }
 
-// Runs `body` in a child process and returns its exit code.
-int InChild(const std::function<int()>& body) {
-  const pid_t child = fork();
-  if (child == 0) _exit(body());
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
-}
-
 TEST_F(Engine, AStartThatFailsHalfWayLeavesNothingRunning) {
   const std::string name = LogFile();
   Start();
   StopEventLog();
   const size_t before = ReadTextFile(name).size();
   // The file opens, but the start-of-session record cannot be written past a file-size limit.
-  const int code = InChild([&] {
+  const int code = RunInChild([&] {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{static_cast<rlim_t>(before), static_cast<rlim_t>(before)};
     setrlimit(RLIMIT_FSIZE, &limit);
@@ -139,8 +129,20 @@ TEST_F(Engine, AStartThatFailsHalfWayLeavesNothingRunning) {
   EXPECT_EQ(ReadTextFile(name).size(), before);
 }
 
+TEST_F(Engine, ALogOpenedBehindTheEnginesBackIsRefused) {
+  Start();
+  TLogStream* log = LogStream();
+  EXPECT_EQ(ErrorId([&] { CreateLogStream(Dir.File("other.evt"), true); }),
+            log_strings::SLogAlreadyOpen);
+  EXPECT_EQ(LogStream(), log);
+  EXPECT_FALSE(FileExists(Dir.File("other.evt")));
+  StopEventLog();
+  EXPECT_EQ(ClassNames(ReadLogFile(LogFile())),
+            (std::vector<std::string>{"TStartSessionEvent", "TStopSessionEvent"}));
+}
+
 TEST_F(Engine, UnloadingTheLibraryStopsARunningLog) {
-  const int code = InChild([&] {
+  const int code = RunInChild([&] {
     Start();
     LogUserMessage("last words");
     std::exit(0);  // the library unloads with the log still running

@@ -128,6 +128,17 @@ bool TProxyList::GetEventImageIndex(const TLogEvent& record, int32_t& index) con
   return false;
 }
 
+void TProxyList::ContainFailure() {
+  // A proxy that fails must not take the host or the other proxies down with it; a record that
+  // could not be written is still reported.
+  try {
+    throw;
+  } catch (const std::exception& failure) {
+    if (FLogStream) FLogStream->ReportCaptureFailure(failure);
+  } catch (...) {
+  }
+}
+
 void TProxyList::DispatchHook(THookMethod method, int code, WPARAM wParam, LPARAM lParam) {
   for (size_t i = FProxies.size(); i-- > 0;) {
     TLogEventProxy& proxy = *FProxies[i];
@@ -135,7 +146,7 @@ void TProxyList::DispatchHook(THookMethod method, int code, WPARAM wParam, LPARA
     try {
       (proxy.*method)(code, wParam, lParam);
     } catch (...) {
-      // A proxy that fails must not take the host or the other proxies down with it.
+      ContainFailure();
     }
   }
 }
@@ -147,7 +158,7 @@ void TProxyList::WndProc(TMessage& message) {
     try {
       proxy.WndProc(message);
     } catch (...) {
-      // As for hook calls: contained here.
+      ContainFailure();
     }
   }
 }

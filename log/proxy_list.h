@@ -58,6 +58,9 @@ class TProxyList {
   void WndProc(TMessage& message);
 
  private:
+  // Inside a catch block: ends the failure that escaped a proxy.
+  void ContainFailure();
+
   std::vector<std::unique_ptr<TLogEventProxy>> FProxies;
   TLogStream* FLogStream;
   HWND FHandle = 0;

@@ -9,6 +9,7 @@
 #include "log/builtin_events.h"
 #include "log/log_strings.h"
 #include "log/tracebook_error.h"
+#include "platform/vcl/system.h"
 #include "tests/support/capture_fixture.h"
 #include "tests/support/child_process.h"
 
@@ -139,6 +140,70 @@ TEST_F(Engine, ALogOpenedBehindTheEnginesBackIsRefused) {
   StopEventLog();
   EXPECT_EQ(ClassNames(ReadLogFile(LogFile())),
             (std::vector<std::string>{"TStartSessionEvent", "TStopSessionEvent"}));
+}
+
+// A proxy that writes a record for every key pressed.
+class TKeyProxy : public TLogEventProxy {
+  LOG_EVENT_PROXY_CLASS(TKeyProxy)
+  explicit TKeyProxy(TLogStream* logStream) : TLogEventProxy(logStream) {
+    AddLogEventClass(TProbeEvent::StaticClass());
+  }
+  void KeyboardHook(int, WPARAM key, LPARAM) override {
+    LogStream->WriteEvent(std::make_unique<TProbeEvent>(std::string(1, static_cast<char>(key))));
+  }
+};
+const TLogEventProxyClass& TKeyProxy::StaticClass() {
+  static const TLogEventProxyClass cls{"TKeyProxy", &TLogEventProxy::StaticClass(),
+                                       &ConstructProxy<TKeyProxy>};
+  return cls;
+}
+
+std::vector<std::string> gReported;
+void ReportToConsole(const std::exception& e, uintptr_t) {
+  gReported.push_back(ExceptionClassName(e));
+}
+
+// Key presses as the keyboard hook hands them on. (A forked child reaches no hook: the platform
+// remembers the thread id of its parent.)
+void PressKeys(std::string_view keys) {
+  for (char key : keys) LogStream()->KeyboardHookProxy(HC_ACTION, static_cast<WPARAM>(key), 0);
+}
+
+TEST_F(Engine, ACaptureWriteThatFailsIsReportedOnceAndLeavesTheLogWhole) {
+  TLogStream::RegisterProxyClass(TKeyProxy::StaticClass());
+  for (const bool console : {false, true}) {
+    const std::string name = Dir.File(console ? "console.evt" : "windowed.evt");
+    // In a child: the file-size limit and the host's exception handling stay there.
+    const int code = RunInChild([&] {
+      std::signal(SIGXFSZ, SIG_IGN);
+      SetIsConsole(console);
+      SetExceptProc(&ReportToConsole);
+      Application().SetOnException(
+          [](TObject*, const std::exception& e) { gReported.push_back(ExceptionClassName(e)); });
+      StartEventLog(name, "Host");
+      PressKeys("1");
+      const auto end = static_cast<rlim_t>(FileStream()->Size());
+      rlimit limit{end + 3, RLIM_INFINITY};  // no record fits any more
+      setrlimit(RLIMIT_FSIZE, &limit);
+      PressKeys("234");
+      if (FileStream()->Size() != static_cast<int64_t>(end)) return 2;
+      limit.rlim_cur = RLIM_INFINITY;
+      setrlimit(RLIMIT_FSIZE, &limit);
+      PressKeys("5");
+      StopEventLog();
+      StartEventLog(name, "Host");  // the next session appends to a log that reads
+      StopEventLog();
+      return gReported == std::vector<std::string>{"EWriteError"} ? 0 : 3;
+    });
+    EXPECT_EQ(code, 0) << (console ? "console" : "windowed");
+    std::vector<std::string> texts;
+    for (const auto& record : ReadLogFile(name)) {
+      texts.push_back(record->ClassName() == "TProbeEvent" ? record->AsString()
+                                                           : record->ClassName());
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"TStartSessionEvent", "1", "5", "TStopSessionEvent",
+                                               "TStartSessionEvent", "TStopSessionEvent"}));
+  }
 }
 
 TEST_F(Engine, UnloadingTheLibraryStopsARunningLog) {

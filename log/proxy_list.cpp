@@ -140,7 +140,9 @@ void TProxyList::ContainFailure() {
 }
 
 void TProxyList::DispatchHook(THookMethod method, int code, WPARAM wParam, LPARAM lParam) {
-  for (size_t i = FProxies.size(); i-- > 0;) {
+  // A proxy may stop the log while it is called: the proxies after it then have nothing to
+  // write to and are not called.
+  for (size_t i = FProxies.size(); i-- > 0 && FLogStream;) {
     TLogEventProxy& proxy = *FProxies[i];
     if (!proxy.Enabled()) continue;
     try {

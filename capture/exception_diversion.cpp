@@ -39,9 +39,14 @@ void DivertExceptions() {
     return;
   }
   SavedAppOnException() = Application().OnException();
-  TLogStream* log = LogStream();
-  Application().SetOnException(
-      [log](TObject* sender, const std::exception& e) { log->LogException(sender, e); });
+  // The log is looked up when an exception comes: it may have been closed since.
+  Application().SetOnException([](TObject* sender, const std::exception& e) {
+    if (TLogStream* log = LogStream()) {
+      log->LogException(sender, e);
+    } else {
+      PassExceptionOn(sender, e);
+    }
+  });
 }
 
 void RestoreExceptions() {

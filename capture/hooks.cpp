@@ -16,6 +16,8 @@ HHOOK gHooks[kHookKinds] = {};
 
 template <THookKind Kind, void (TLogStream::*Forward)(int, WPARAM, LPARAM)>
 LRESULT HookProc(int code, WPARAM wParam, LPARAM lParam) {
+  // Taken first: a proxy that stops the log removes the hooks, and the chain must still go on.
+  const HHOOK own = gHooks[Kind];
   if (code >= 0) {
     try {
       if (TLogStream* log = LogStream()) (log->*Forward)(code, wParam, lParam);
@@ -23,7 +25,7 @@ LRESULT HookProc(int code, WPARAM wParam, LPARAM lParam) {
       // Nothing the recorder does may stop the host's input or the rest of the chain.
     }
   }
-  return CallNextHookEx(gHooks[Kind], code, wParam, lParam);
+  return CallNextHookEx(own, code, wParam, lParam);
 }
 
 struct THookInstall {

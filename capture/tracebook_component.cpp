@@ -31,11 +31,16 @@ TKDTracebook::TKDTracebook(TComponent* owner) : TComponent(owner) {
 }
 
 TKDTracebook::~TKDTracebook() {
+  // A destructor has nobody to report a failure to. A failing OnStopLog handler ends Stop before
+  // the log is stopped, and a component that goes away must not leave it running; a log that
+  // cannot be written any more is closed by the engine all the same.
   try {
     Stop();
   } catch (...) {
-    // A log that cannot be written any more is closed by the engine all the same; a destructor
-    // has nobody to report that to.
+  }
+  try {
+    StopEventLog();
+  } catch (...) {
   }
 }
 

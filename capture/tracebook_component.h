@@ -17,7 +17,7 @@ class TKDTracebook : public TComponent {
  public:
   // A new component logs every registered record class.
   explicit TKDTracebook(TComponent* owner);
-  // Stops a running log, whichever component or call started it.
+  // Stops a running log, whichever component or call started it, also when OnStopLog fails.
   ~TKDTracebook() override;
 
   const std::string& ApplicationID() const { return FApplicationID; }

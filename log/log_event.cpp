@@ -41,6 +41,14 @@ TLogEventClass::TLogEventClass(const TDefinition& definition)
   }
 }
 
+const TLogEventClass& KeepLogEventClass(std::unique_ptr<TLogEventClass> cls) {
+  // Never destroyed. Held here, not by the module that defined the class: a package may be
+  // unloaded before the process ends.
+  static auto* classes = new std::vector<std::unique_ptr<TLogEventClass>>;
+  classes->push_back(std::move(cls));
+  return *classes->back();
+}
+
 bool TLogEventClass::InheritsFrom(const TLogEventClass& ancestor) const {
   for (const TLogEventClass* cls = this; cls; cls = cls->FParent) {
     if (cls == &ancestor) return true;

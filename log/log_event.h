@@ -131,10 +131,13 @@ std::unique_ptr<TLogEvent> ConstructFromStream(TLogStream& stream) {
   return record;
 }
 
-// Creates the class object of record class T once; it lives as long as the process, so that it
-// outlasts every record and every registry entry that refers to it.
+// Keeps a class object for as long as the process lives, so that it outlasts every record and
+// every registry entry that refers to it, also when it was defined by a package that is unloaded.
+const TLogEventClass& KeepLogEventClass(std::unique_ptr<TLogEventClass> cls);
+
+// Creates the class object of record class T once.
 template <typename T>
 const TLogEventClass& DefineLogEventClass(TLogEventClass::TDefinition definition) {
   definition.CreateFromStream = &ConstructFromStream<T>;
-  return *new TLogEventClass(definition);
+  return KeepLogEventClass(std::make_unique<TLogEventClass>(definition));
 }

@@ -16,8 +16,7 @@ namespace {
 TFileStream* gFileStream = nullptr;
 TLogStream* gLogStream = nullptr;
 
-// Open modes of the log file.
-constexpr uint16_t kModeNewLog = fmCreate;
+// Open modes of an existing log file; a new one is shared with nobody.
 constexpr uint16_t kModeAppend = fmOpenReadWrite | fmShareDenyWrite;
 constexpr uint16_t kModeRead = fmOpenRead | fmShareDenyNone;
 
@@ -33,9 +32,12 @@ void VerifySignature(TFileStream& file) {
 std::unique_ptr<TFileStream> OpenLogFile(const std::string& fileName, bool writing) {
   if (!FileExists(fileName)) {
     if (!writing) throw ETracebookError(log_strings::SLogDoesNotExist);
-    auto file = std::make_unique<TFileStream>(fileName, kModeNewLog);
-    file->WriteBuffer(kLogSignature, sizeof kLogSignature);
-    return file;
+    // A new log appears under its name with its signature in place, so that nobody finds it empty
+    // and a failed creation leaves nothing. When another host created it first, its log is opened
+    // as an existing one (and refused while that host holds it).
+    const std::string_view signature(reinterpret_cast<const char*>(kLogSignature),
+                                     sizeof kLogSignature);
+    if (auto file = TFileStream::CreateNew(fileName, signature)) return file;
   }
   auto file = std::make_unique<TFileStream>(fileName, writing ? kModeAppend : kModeRead);
   VerifySignature(*file);
@@ -46,7 +48,8 @@ std::unique_ptr<TFileStream> OpenLogFile(const std::string& fileName, bool writi
 }  // namespace
 
 void CreateLogStream(const std::string& fileName, bool writing) {
-  CloseLogStream();
+  // Closing the open log here would pull it from under the engine, which still counts it started.
+  if (gLogStream) throw ETracebookError(log_strings::SLogAlreadyOpen);
   std::unique_ptr<TFileStream> file = OpenLogFile(fileName, writing);
   auto log = std::make_unique<TLogStream>(*file);
   gFileStream = file.release();

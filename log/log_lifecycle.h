@@ -8,10 +8,12 @@
 #include "platform/classes.h"
 #include "platform/vcl/application.h"
 
-// Opens the log and makes it current, closing a log that is still open first. Writing creates a
-// missing file with its signature and appends to an existing log; reading requires the log to
-// exist. A file that is not a log raises ETracebookError; an existing log that cannot be opened
-// (locked, access denied) raises the file stream's error and is left as it was.
+// Opens the log and makes it current. Writing creates a missing file with its signature (shared
+// with nobody until it is closed) and appends to an existing log; reading requires the log to
+// exist. A log that is open already raises ETracebookError "Tracebook is already open" and stays
+// as it is; so does a file that is not a log. An existing log that cannot be opened (locked,
+// access denied) raises the file stream's error and is left as it was; a log that cannot be
+// created leaves no file.
 void CreateLogStream(const std::string& fileName, bool writing);
 // Closes the current log; harmless when none is open.
 void CloseLogStream();
@@ -25,6 +27,9 @@ std::string& QVDateTimeFormat();
 // The windowed host's exception handler that was in place before logging started (empty when
 // there was none); LogException passes exceptions on to it.
 TExceptionEventHandler& SavedAppOnException();
+// What LogException does once the record is written: the saved handler, or the standard display
+// when there is none.
+void PassExceptionOn(TObject* sender, const std::exception& exception);
 
 // The record model's part of library load and unload.
 void InitializeRecordModel();

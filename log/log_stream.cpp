@@ -42,6 +42,11 @@ int32_t TLogStream::Read(void* buffer, int32_t count) {
 }
 
 int32_t TLogStream::Write(const void* buffer, int32_t count) {
+  if (FWriteDepth > 0) {  // raw bytes a record writes into its body belong to that record
+    if (count <= 0) return 0;
+    PutBytes(buffer, static_cast<size_t>(count));
+    return count;
+  }
   DropReadAhead();
   return FStream.Write(buffer, count);
 }
@@ -244,16 +249,49 @@ void TLogStream::WriteEvent(std::unique_ptr<TLogEvent> record) {
   ++FWriteDepth;
   try {
     AssembleRecord(*record);
-    FStream.WriteBuffer(FRecordBytes.data(), static_cast<int32_t>(FRecordBytes.size()));
-  } catch (...) {
     --FWriteDepth;
+    WriteAssembled();
+  } catch (...) {
+    FWriteDepth = 0;
     RestorePool(poolCount);
     FRecordBytes.clear();
+    FLastWriteFailed = true;
     throw;
   }
-  --FWriteDepth;
   FPoolBeforeReset.reset();
   FRecordBytes.clear();
+  FLastWriteFailed = false;
+}
+
+void TLogStream::WriteAssembled() {
+  const auto total = static_cast<int32_t>(FRecordBytes.size());
+  int32_t written = 0;
+  try {
+    // A write that moves only part (a full disk, a file-size limit) is continued, so that the
+    // failure comes with its reason.
+    while (written < total) {
+      const int32_t moved = FStream.Write(FRecordBytes.data() + written, total - written);
+      if (moved <= 0) throw EWriteError("Stream write error");
+      written += moved;
+    }
+  } catch (...) {
+    CutOff(written);
+    throw;
+  }
+}
+
+void TLogStream::CutOff(int32_t written) {
+  // The bytes of a record that did not land whole must go again, or the next record, and every
+  // session appended later, would follow them.
+  if (written == 0) return;
+  try {
+    const int64_t start = FStream.Seek(-written, TSeekOrigin::soCurrent);
+    // Only what the record added at the end is cut: bytes it wrote over (the log never does)
+    // would not come back by cutting.
+    if (FStream.Size() == start + written) FStream.SetSize(start);
+  } catch (...) {
+    // The write's own failure is the one to raise.
+  }
 }
 
 void TLogStream::AssembleRecord(const TLogEvent& record) {

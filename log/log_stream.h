@@ -90,8 +90,15 @@ class TLogStream : public TStream {
 
   // ---- records ----
   // Writes the record (unless its class is switched off) with the pool records it needs, in one
-  // write to the wrapped stream; on failure nothing is written and the pool is as it was.
+  // write to the wrapped stream. On failure the stream and the pool are as they were (a write
+  // that landed in part is cut off again) and the failure is raised.
   void WriteEvent(std::unique_ptr<TLogEvent> record);
+  // Records that capture writes on its own have nobody waiting for an answer. The dispatch of
+  // hook calls and hidden-window messages hands here whatever escaped a proxy: when it is the
+  // failure of a record write, the first one of this log goes to the host's exception handling
+  // (the application's exception event, or a console program's exception procedure). Later
+  // failures of this log are dropped, so that a full disk is reported once, not once per record.
+  void ReportCaptureFailure(const std::exception& failure);
   // The next record that is not a pool record, or nullptr at the end of the log. A record cut off
   // by the end of the file raises ETracebookError.
   std::unique_ptr<TLogEvent> ReadEvent();
@@ -139,6 +146,9 @@ class TLogStream : public TStream {
   int64_t RemainingBytes();
 
   void AssembleRecord(const TLogEvent& record);
+  // Writes the assembled record; on failure takes off again what landed of it.
+  void WriteAssembled();
+  void CutOff(int32_t written);
   void AppendPoolRecord(const TLogEvent& record);
   void StartPoolGeneration();
   void RestorePool(size_t count);
@@ -159,6 +169,8 @@ class TLogStream : public TStream {
   std::vector<uint8_t> FRecordBytes;
   int FWriteDepth = 0;
   std::unique_ptr<std::vector<std::string>> FPoolBeforeReset;
+  bool FLastWriteFailed = false;
+  bool FCaptureFailureReported = false;
 
   // Reading: bytes read ahead from the wrapped stream.
   std::vector<uint8_t> FReadBuffer;

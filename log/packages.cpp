@@ -15,7 +15,16 @@ std::vector<HMODULE>& PackageList() {
   return *packages;
 }
 
-std::string ConfigurationFile() { return ExtractFilePath(Application().ExeName()) + "TrcBook.ini"; }
+std::string ProgramFolder() { return ExtractFilePath(Application().ExeName()); }
+
+std::string ConfigurationFile() { return ProgramFolder() + "TrcBook.ini"; }
+
+// A bare file name is looked for beside the program first, then where the loader looks.
+std::string PackageFile(const std::string& name) {
+  if (name.find('/') != std::string::npos) return name;
+  const std::string beside = ProgramFolder() + name;
+  return FileExists(beside) ? beside : name;
+}
 
 }  // namespace
 
@@ -27,8 +36,11 @@ void LoadPackages() {
     const std::string& line = lines.Get(i);
     const size_t separator = line.find('=');
     if (separator == std::string::npos) continue;
+    // An empty name would load the program itself.
+    const std::string name = Trim(std::string_view(line).substr(separator + 1));
+    if (name.empty()) continue;
     try {
-      PackageList().push_back(LoadPackage(line.substr(separator + 1)));
+      PackageList().push_back(LoadPackage(PackageFile(name)));
     } catch (...) {
       // A package that does not load is skipped; the others still load.
     }

@@ -6,8 +6,10 @@
 
 #include "platform/win32/win32_types.h"
 
-// Loads every package the section names, in file order. Never fails: lines without "=" and
-// packages that do not load are skipped. Loading twice loads (and records) them again.
+// Loads every package the section names, in file order: the value after the first "=", without
+// the blanks around it; a bare file name is found beside the program first. Never fails: lines
+// without "=" or without a value, and packages that do not load, are skipped. Loading twice
+// loads (and records) them again.
 void LoadPackages();
 // The packages loaded so far, in loading order.
 const std::vector<HMODULE>& LoadedPackages();

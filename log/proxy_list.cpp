@@ -128,14 +128,27 @@ bool TProxyList::GetEventImageIndex(const TLogEvent& record, int32_t& index) con
   return false;
 }
 
+void TProxyList::ContainFailure() {
+  // A proxy that fails must not take the host or the other proxies down with it; a record that
+  // could not be written is still reported.
+  try {
+    throw;
+  } catch (const std::exception& failure) {
+    if (FLogStream) FLogStream->ReportCaptureFailure(failure);
+  } catch (...) {
+  }
+}
+
 void TProxyList::DispatchHook(THookMethod method, int code, WPARAM wParam, LPARAM lParam) {
-  for (size_t i = FProxies.size(); i-- > 0;) {
+  // A proxy may stop the log while it is called: the proxies after it then have nothing to
+  // write to and are not called.
+  for (size_t i = FProxies.size(); i-- > 0 && FLogStream;) {
     TLogEventProxy& proxy = *FProxies[i];
     if (!proxy.Enabled()) continue;
     try {
       (proxy.*method)(code, wParam, lParam);
     } catch (...) {
-      // A proxy that fails must not take the host or the other proxies down with it.
+      ContainFailure();
     }
   }
 }
@@ -147,7 +160,7 @@ void TProxyList::WndProc(TMessage& message) {
     try {
       proxy.WndProc(message);
     } catch (...) {
-      // As for hook calls: contained here.
+      ContainFailure();
     }
   }
 }

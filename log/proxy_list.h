@@ -50,14 +50,17 @@ class TProxyList {
   void AddEventImages(TCustomImageList& images);
   bool GetEventImageIndex(const TLogEvent& record, int32_t& index) const;
 
-  // Hands a hook call to every enabled proxy, last registered first. A failure of one proxy is
-  // contained there: the others still see the call and the host goes on.
+  // Hands a hook call to every enabled proxy, last registered first, while the log is open. A
+  // failure of one proxy is contained there: the others still see the call and the host goes on.
   using THookMethod = void (TLogEventProxy::*)(int code, WPARAM wParam, LPARAM lParam);
   void DispatchHook(THookMethod method, int code, WPARAM wParam, LPARAM lParam);
   // The hidden window's procedure: the message goes to every enabled proxy.
   void WndProc(TMessage& message);
 
  private:
+  // Inside a catch block: ends the failure that escaped a proxy.
+  void ContainFailure();
+
   std::vector<std::unique_ptr<TLogEventProxy>> FProxies;
   TLogStream* FLogStream;
   HWND FHandle = 0;

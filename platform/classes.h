@@ -3,6 +3,7 @@
 // streams (abstract, memory and file streams with the framework's open and sharing modes).
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,7 +71,7 @@ class TStrings {
   std::string CommaText() const;
   void SetCommaText(std::string_view text);
 
-  void LoadFromFile(const std::string& fileName);  // raises EFOpenError
+  void LoadFromFile(const std::string& fileName);      // raises EFOpenError
   void SaveToFile(const std::string& fileName) const;  // raises EFCreateError
 
   bool CaseSensitive() const { return FCaseSensitive; }
@@ -199,10 +200,18 @@ class TFileStream : public THandleStream {
  public:
   TFileStream(const std::string& fileName, uint16_t mode);
   ~TFileStream() override;
+  // Creates `fileName` holding `contents`, open for reading and writing and shared with nobody (as
+  // fmCreate), positioned after the contents. The file appears under its name complete, so that
+  // nobody ever finds it empty, and a failure leaves no file behind. Returns nullptr when a file
+  // of that name exists (it is left alone); raises EFCreateError for any other failure.
+  static std::unique_ptr<TFileStream> CreateNew(const std::string& fileName,
+                                                std::string_view contents);
   TFileStream(const TFileStream&) = delete;
   TFileStream& operator=(const TFileStream&) = delete;
   const std::string& FileName() const { return FFileName; }
 
  private:
+  TFileStream(int handle, std::string fileName);  // takes over an open descriptor
+
   std::string FFileName;
 };

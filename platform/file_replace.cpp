@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "platform/file_write.h"
 #include "platform/sysutils.h"
 
 namespace {
@@ -18,17 +19,6 @@ namespace {
 std::string TemporaryName(const std::string& fileName) {
   static std::atomic<unsigned> counter{0};
   return fileName + ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(counter++);
-}
-
-// Returns 0 or the errno of the first failure.
-int WriteAll(int fd, std::string_view contents) {
-  while (!contents.empty()) {
-    const ssize_t n = ::write(fd, contents.data(), contents.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    contents.remove_prefix(static_cast<size_t>(n));
-  }
-  return 0;
 }
 
 // Writes the temporary file in full with the permissions of the file it will replace; on failure

@@ -127,6 +127,32 @@ TEST_F(Dispatch, AFailingProxyHarmsNeitherTheHostNorTheOthers) {
   UnhookWindowsHookEx(next);
 }
 
+// A proxy that stops the log when a key is pressed.
+class TStoppingProxy : public TLogEventProxy {
+  LOG_EVENT_PROXY_CLASS(TStoppingProxy)
+  explicit TStoppingProxy(TLogStream* logStream) : TLogEventProxy(logStream) {
+    AddLogEventClass(TProbeEvent::StaticClass());
+  }
+  void KeyboardHook(int, WPARAM, LPARAM) override { StopEventLog(); }
+};
+const TLogEventProxyClass& TStoppingProxy::StaticClass() {
+  static const TLogEventProxyClass cls{"TStoppingProxy", &TLogEventProxy::StaticClass(),
+                                       &ConstructProxy<TStoppingProxy>};
+  return cls;
+}
+
+TEST_F(Dispatch, StoppingTheLogInsideAHookCallLetsTheChainGoOn) {
+  gBlockingAnswer = 7;
+  const HHOOK next = SetWindowsHookExA(WH_KEYBOARD, &BlockingHook, 0, GetCurrentThreadId());
+  TLogStream::RegisterProxyClass(TRecordingProxy<0>::StaticClass());
+  TLogStream::RegisterProxyClass(TStoppingProxy::StaticClass());
+  Start();
+  EXPECT_EQ(CallHookChain(WH_KEYBOARD, HC_ACTION, 'A', 0), 7);  // the next hook still ran
+  EXPECT_FALSE(IsLogStarted());
+  EXPECT_TRUE(Journal().empty());  // with the log gone, no proxy after the stopping one is called
+  UnhookWindowsHookEx(next);
+}
+
 // A proxy that, on a call-window-procedure hook for WM_USER, sends WM_USER + 1 to the same window,
 // causing a nested hook call, and writes a record at each level.
 class TNestingProxy : public TLogEventProxy {

@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <csignal>
 
 #include "log/builtin_events.h"
 #include "log/log_strings.h"
 #include "log/tracebook_error.h"
+#include "platform/vcl/system.h"
 #include "tests/support/capture_fixture.h"
+#include "tests/support/child_process.h"
 
 namespace {
 
@@ -107,22 +107,13 @@ TEST_F(Engine, TheFilterOutlivesStopAndStart) {
   GetRegisteredLogEvents(nullptr);
 }
 
-// Runs `body` in a child process and returns its exit code.
-int InChild(const std::function<int()>& body) {
-  const pid_t child = fork();
-  if (child == 0) _exit(body());
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
-}
-
 TEST_F(Engine, AStartThatFailsHalfWayLeavesNothingRunning) {
   const std::string name = LogFile();
   Start();
   StopEventLog();
   const size_t before = ReadTextFile(name).size();
   // The file opens, but the start-of-session record cannot be written past a file-size limit.
-  const int code = InChild([&] {
+  const int code = RunInChild([&] {
     std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{static_cast<rlim_t>(before), static_cast<rlim_t>(before)};
     setrlimit(RLIMIT_FSIZE, &limit);
@@ -139,8 +130,84 @@ TEST_F(Engine, AStartThatFailsHalfWayLeavesNothingRunning) {
   EXPECT_EQ(ReadTextFile(name).size(), before);
 }
 
+TEST_F(Engine, ALogOpenedBehindTheEnginesBackIsRefused) {
+  Start();
+  TLogStream* log = LogStream();
+  EXPECT_EQ(ErrorId([&] { CreateLogStream(Dir.File("other.evt"), true); }),
+            log_strings::SLogAlreadyOpen);
+  EXPECT_EQ(LogStream(), log);
+  EXPECT_FALSE(FileExists(Dir.File("other.evt")));
+  StopEventLog();
+  EXPECT_EQ(ClassNames(ReadLogFile(LogFile())),
+            (std::vector<std::string>{"TStartSessionEvent", "TStopSessionEvent"}));
+}
+
+// A proxy that writes a record for every key pressed.
+class TKeyProxy : public TLogEventProxy {
+  LOG_EVENT_PROXY_CLASS(TKeyProxy)
+  explicit TKeyProxy(TLogStream* logStream) : TLogEventProxy(logStream) {
+    AddLogEventClass(TProbeEvent::StaticClass());
+  }
+  void KeyboardHook(int, WPARAM key, LPARAM) override {
+    LogStream->WriteEvent(std::make_unique<TProbeEvent>(std::string(1, static_cast<char>(key))));
+  }
+};
+const TLogEventProxyClass& TKeyProxy::StaticClass() {
+  static const TLogEventProxyClass cls{"TKeyProxy", &TLogEventProxy::StaticClass(),
+                                       &ConstructProxy<TKeyProxy>};
+  return cls;
+}
+
+std::vector<std::string> gReported;
+void ReportToConsole(const std::exception& e, uintptr_t) {
+  gReported.push_back(ExceptionClassName(e));
+}
+
+// Key presses as the keyboard hook hands them on. (A forked child reaches no hook: the platform
+// remembers the thread id of its parent.)
+void PressKeys(std::string_view keys) {
+  for (char key : keys) LogStream()->KeyboardHookProxy(HC_ACTION, static_cast<WPARAM>(key), 0);
+}
+
+TEST_F(Engine, ACaptureWriteThatFailsIsReportedOnceAndLeavesTheLogWhole) {
+  TLogStream::RegisterProxyClass(TKeyProxy::StaticClass());
+  for (const bool console : {false, true}) {
+    const std::string name = Dir.File(console ? "console.evt" : "windowed.evt");
+    // In a child: the file-size limit and the host's exception handling stay there.
+    const int code = RunInChild([&] {
+      std::signal(SIGXFSZ, SIG_IGN);
+      SetIsConsole(console);
+      SetExceptProc(&ReportToConsole);
+      Application().SetOnException(
+          [](TObject*, const std::exception& e) { gReported.push_back(ExceptionClassName(e)); });
+      StartEventLog(name, "Host");
+      PressKeys("1");
+      const auto end = static_cast<rlim_t>(FileStream()->Size());
+      rlimit limit{end + 3, RLIM_INFINITY};  // no record fits any more
+      setrlimit(RLIMIT_FSIZE, &limit);
+      PressKeys("234");
+      if (FileStream()->Size() != static_cast<int64_t>(end)) return 2;
+      limit.rlim_cur = RLIM_INFINITY;
+      setrlimit(RLIMIT_FSIZE, &limit);
+      PressKeys("5");
+      StopEventLog();
+      StartEventLog(name, "Host");  // the next session appends to a log that reads
+      StopEventLog();
+      return gReported == std::vector<std::string>{"EWriteError"} ? 0 : 3;
+    });
+    EXPECT_EQ(code, 0) << (console ? "console" : "windowed");
+    std::vector<std::string> texts;
+    for (const auto& record : ReadLogFile(name)) {
+      texts.push_back(record->ClassName() == "TProbeEvent" ? record->AsString()
+                                                           : record->ClassName());
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"TStartSessionEvent", "1", "5", "TStopSessionEvent",
+                                               "TStartSessionEvent", "TStopSessionEvent"}));
+  }
+}
+
 TEST_F(Engine, UnloadingTheLibraryStopsARunningLog) {
-  const int code = InChild([&] {
+  const int code = RunInChild([&] {
     Start();
     LogUserMessage("last words");
     std::exit(0);  // the library unloads with the log still running

@@ -72,6 +72,16 @@ TEST_F(ExceptionDiversion, TheHostsOwnHandlerIsCalledInsteadOfTheDisplay) {
   EXPECT_EQ(handled, "after");
 }
 
+TEST_F(ExceptionDiversion, TheHandlerLooksTheLogUpWhenAnExceptionComes) {
+  std::string handled;
+  Application().SetOnException([&](TObject*, const std::exception& e) { handled = e.what(); });
+  Start();
+  CloseLogStream();  // behind the engine's back
+  Application().HandleException(nullptr, Exception("no log"));
+  EXPECT_EQ(handled, "no log");
+  StopEventLog();
+}
+
 std::vector<std::string> gConsoleHandled;
 void SavedConsoleProc(const std::exception& e, uintptr_t) { gConsoleHandled.push_back(e.what()); }
 

@@ -11,6 +11,7 @@ class Packages : public CaptureFixture {};
 TEST_F(Packages, OnlyTheLoadablePackageIsLoadedAndItsRecordsAreKnown) {
   EXPECT_EQ(TLogStream::FindClassByName("TWindowCloseEvent"), nullptr);
   LoadPackages();
+  // Found beside the program by its bare name, without the blanks around it in the line.
   ASSERT_EQ(LoadedPackages().size(), 1u);
   ASSERT_NE(TLogStream::FindClassByName("TWindowCloseEvent"), nullptr);
 

@@ -132,6 +132,17 @@ TEST_F(Component, MarkersNeedARunningLogAndDestroyingTheComponentStopsIt) {
                                 "TSeparatorEvent", "TLeaveSectionEvent", "TStopSessionEvent"}));
 }
 
+TEST_F(Component, DestroyingTheComponentStopsTheLogAlsoWhenOnStopLogFails) {
+  TKDTracebook& tracebook = NewComponent();
+  tracebook.SetOnStopLog([](TObject*) { throw Exception("handler failed"); });
+  tracebook.Start();
+  EXPECT_THROW(tracebook.Stop(), Exception);  // a direct Stop reports the handler's failure
+  owned.clear();
+  EXPECT_FALSE(IsLogStarted());
+  EXPECT_EQ(ClassNames(ReadLogFile(LogFile())),
+            (std::vector<std::string>{"TStartSessionEvent", "TStopSessionEvent"}));
+}
+
 TEST_F(Component, TheEventsSeeTheLogOpen) {
   TKDTracebook& tracebook = NewComponent();
   tracebook.LogEvents()->SetText("TProbeEvent=0\n");

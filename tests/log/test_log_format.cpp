@@ -234,6 +234,104 @@ TEST_F(LogFormat, ARecordThatFailsLeavesNothingBehind) {
   EXPECT_EQ(records[1]->AsString(), "only in a failed record");
 }
 
+// A stream that takes only so many more bytes, as a full disk or a file-size limit does: a write
+// beyond them lands in part.
+class TNearlyFullStream : public TMemoryStream {
+ public:
+  int32_t Write(const void* buffer, int32_t count) override {
+    const size_t taken = std::min(static_cast<size_t>(std::max(count, 0)), Room);
+    Room -= taken;
+    return TMemoryStream::Write(buffer, static_cast<int32_t>(taken));
+  }
+  size_t Room = SIZE_MAX;
+};
+
+TEST_F(LogFormat, AWriteThatLandsInPartIsCutOffAgain) {
+  TLogStream::RegisterProxyClass(TTestProxy::StaticClass());
+  TNearlyFullStream file;
+  TLogStream log(file);
+  log.WriteEvent(std::make_unique<TStartSessionEvent>("App"));
+  const Bytes before = file.Bytes();
+  const int poolBefore = log.PoolCount();
+  file.Room = 5;
+  EXPECT_THROW(log.WriteEvent(std::make_unique<TClickEvent>("Form.Button", "OK", 1)), EWriteError);
+  EXPECT_EQ(file.Bytes(), before);
+  EXPECT_EQ(file.Position(), static_cast<int64_t>(before.size()));
+  EXPECT_EQ(log.PoolCount(), poolBefore);
+
+  // With room again, the next record follows the last whole one and everything reads.
+  file.Room = SIZE_MAX;
+  log.WriteEvent(std::make_unique<TClickEvent>("Form.Button", "OK", 2));
+  file.SetPosition(0);
+  TLogStream reader(file);
+  ASSERT_NE(reader.ReadEvent(), nullptr);  // the session's start
+  auto click = reader.ReadEvent();
+  ASSERT_NE(click, nullptr);
+  EXPECT_EQ(static_cast<TClickEvent&>(*click).X, 2);
+  EXPECT_EQ(reader.ReadEvent(), nullptr);
+}
+
+// A record of an additional package that keeps data of its own behind its property block.
+class TRawTailEvent : public TLogEvent {
+  LOG_EVENT_CLASS(TRawTailEvent, TLogEvent)
+  TRawTailEvent() = default;
+  static constexpr std::string_view kTail = "raw tail";
+  std::string Tail;
+  void Write(TLogStream& stream) const override {
+    TLogEvent::Write(stream);
+    stream.WriteBuffer(kTail.data(), 4);
+    stream.Write(kTail.data() + 4, static_cast<int32_t>(kTail.size() - 4));
+  }
+  void Read(TLogStream& stream) override {
+    TLogEvent::Read(stream);
+    Tail.resize(kTail.size());
+    stream.ReadBuffer(Tail.data(), static_cast<int32_t>(Tail.size()));
+  }
+  static const TLogEventClass& Define() {
+    static const TLogEventClass& cls = DefineLogEventClass<TRawTailEvent>({
+        .Name = "TRawTailEvent",
+        .Parent = &TLogEvent::StaticClass(),
+    });
+    return cls;
+  }
+};
+const TLogEventClass& TRawTailEvent::StaticClass() { return Define(); }
+
+class TRawTailProxy : public TLogEventProxy {
+  LOG_EVENT_PROXY_CLASS(TRawTailProxy)
+  explicit TRawTailProxy(TLogStream* logStream) : TLogEventProxy(logStream) {
+    AddLogEventClass(TRawTailEvent::StaticClass());
+  }
+};
+const TLogEventProxyClass& TRawTailProxy::StaticClass() {
+  static const TLogEventProxyClass cls{"TRawTailProxy", &TLogEventProxy::StaticClass(),
+                                       &ConstructProxy<TRawTailProxy>};
+  return cls;
+}
+
+TEST_F(LogFormat, RawBytesOfARecordsBodyJoinThatRecord) {
+  TLogStream::RegisterProxyClass(TRawTailProxy::StaticClass());
+  {
+    TLogStream log(Memory);
+    log.WriteEvent(std::make_unique<TStartSessionEvent>("App"));
+    log.WriteEvent(std::make_unique<TRawTailEvent>());
+    const Bytes tail(TRawTailEvent::kTail.begin(), TRawTailEvent::kTail.end());
+    EXPECT_TRUE(std::equal(tail.rbegin(), tail.rend(), Memory.Bytes().rbegin()));
+    log.WriteEvent(std::make_unique<TUserMessageEvent>("after"));
+  }
+  auto records = ReadAll();
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(dynamic_cast<TRawTailEvent&>(*records[1]).Tail, "raw tail");
+  EXPECT_EQ(records[2]->AsString(), "after");
+
+  // A reader without the package skips the tail.
+  TLogStream::UnregisterProxyClass(TRawTailProxy::StaticClass());
+  records = ReadAll();
+  ASSERT_EQ(records.size(), 3u);
+  EXPECT_EQ(records[1]->AsString(), "TRawTailEvent");
+  EXPECT_EQ(records[2]->AsString(), "after");
+}
+
 TEST_F(LogFormat, OversizedStringsAreCut) {
   {
     TLogStream log(Memory);

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <memory>
 
 #include "platform/classes.h"
@@ -154,4 +155,28 @@ TEST(FileStreamSharing, AnotherProcessCannotOpenANewLog) {
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   EXPECT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0) << "the child could read a log still being created";
+}
+
+TEST(FileStreamSharing, ANewFileAppearsWholeAndOnlyOnce) {
+  ScratchDir dir;
+  const std::string name = dir.File("log.evt");
+  {
+    std::unique_ptr<TFileStream> created = TFileStream::CreateNew(name, "signature");
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(created->Position(), 9);
+    EXPECT_EQ(ReadTextFile(name), "signature");
+    EXPECT_FALSE(CanOpen(name, kView));  // shared with nobody while it is open
+    EXPECT_EQ(TFileStream::CreateNew(name, "other"), nullptr);
+  }
+  EXPECT_EQ(ReadTextFile(name), "signature");
+  EXPECT_TRUE(CanOpen(name, kAppend));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+
+  try {
+    TFileStream::CreateNew(dir.File("no/folder.evt"), "x");
+    FAIL() << "created a file in a missing folder";
+  } catch (const EFCreateError& e) {
+    EXPECT_EQ(std::string(e.what()), "Cannot create file \"" + dir.File("no/folder.evt") +
+                                         "\". No such file or directory");
+  }
 }

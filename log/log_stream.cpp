@@ -264,20 +264,14 @@ void TLogStream::WriteEvent(std::unique_ptr<TLogEvent> record) {
 }
 
 void TLogStream::WriteAssembled() {
+  // One write: the record lands whole, or what landed of it (a full disk, a file-size limit) is
+  // taken off again. Writing the rest instead could start beyond a file-size limit, where the
+  // system ends a program that does not ignore SIGXFSZ, with the record torn.
   const auto total = static_cast<int32_t>(FRecordBytes.size());
-  int32_t written = 0;
-  try {
-    // A write that moves only part (a full disk, a file-size limit) is continued, so that the
-    // failure comes with its reason.
-    while (written < total) {
-      const int32_t moved = FStream.Write(FRecordBytes.data() + written, total - written);
-      if (moved <= 0) throw EWriteError("Stream write error");
-      written += moved;
-    }
-  } catch (...) {
-    CutOff(written);
-    throw;
-  }
+  const int32_t written = FStream.Write(FRecordBytes.data(), total);
+  if (written == total) return;
+  CutOff(written);
+  throw EWriteError("Stream write error");
 }
 
 void TLogStream::CutOff(int32_t written) {

@@ -134,16 +134,14 @@ int32_t THandleStream::Read(void* buffer, int32_t count) {
 }
 
 int32_t THandleStream::Write(const void* buffer, int32_t count) {
-  int32_t done = 0;
-  while (done < count) {
-    const ssize_t n = ::write(FHandle, static_cast<const uint8_t*>(buffer) + done,
-                              static_cast<size_t>(count - done));
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && done == 0) throw EWriteError("Stream write error. " + SystemReason(errno));
-    if (n <= 0) break;
-    done += static_cast<int32_t>(n);
+  // One write, as the system's file write is one call: a write that lands only in part (a full
+  // disk, a file-size limit) answers how much landed. Writing the rest would start beyond a
+  // file-size limit, where the system ends the program (SIGXFSZ) unless it ignores that.
+  for (;;) {
+    const ssize_t n = ::write(FHandle, buffer, static_cast<size_t>(std::max(count, 0)));
+    if (n >= 0) return static_cast<int32_t>(n);
+    if (errno != EINTR) throw EWriteError("Stream write error. " + SystemReason(errno));
   }
-  return done;
 }
 
 int64_t THandleStream::Seek(int64_t offset, TSeekOrigin origin) {

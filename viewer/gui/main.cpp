@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <csignal>
 
 #include "log/packages.h"
 #include "viewer/core/settings.h"
@@ -11,6 +12,9 @@
 #include "viewer/gui/user_dialogs.h"
 
 int main(int argc, char* argv[]) {
+  // A file-size limit makes a write fail instead of ending the program, so that saving the
+  // settings reports it like a full disk.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   // The name only: a display name would be appended to every window title by the platform.
   QApplication::setApplicationName(QStringLiteral("Oxlane"));

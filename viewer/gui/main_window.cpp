@@ -184,7 +184,7 @@ void TEventForm::OpenFileDialog() {
 void TEventForm::ShowOptions() {
   TOptionsDialog dialog(FSettings, FDialogs, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  FSettings.Save();
+  SaveSettings();
   const TWaitCursor hourglass;
   FView->RebuildView(true);
 }
@@ -198,8 +198,18 @@ void TEventForm::closeEvent(QCloseEvent* event) {
   setAcceptDrops(false);
   SavePlacement();
   FView->StoreLastLog();
-  FSettings.Save();
+  SaveSettings();
   event->accept();
+}
+
+void TEventForm::SaveSettings() {
+  // A settings file that cannot be written (a read-only folder, a full disk) costs the settings
+  // of this run, nothing else.
+  try {
+    FSettings.Save();
+  } catch (const std::exception& error) {
+    FDialogs.Error(this, SettingsNotSavedMessage(error.what()));
+  }
 }
 
 void TEventForm::dragEnterEvent(QDragEnterEvent* event) {

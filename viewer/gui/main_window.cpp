@@ -62,7 +62,12 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
   });
 }
 
-TEventForm::~TEventForm() = default;
+TEventForm::~TEventForm() {
+  // The list and its model use the view core, a member that goes before the window's children:
+  // they go first.
+  delete FList;
+  delete FModel;
+}
 
 namespace {
 

@@ -192,6 +192,39 @@ TEST_F(Loading, TheCaptionFollowsTheCurrentFileThroughEveryLoad) {
   Viewer().SetObserver(nullptr);
 }
 
+struct ResetObserver : TEventViewObserver {
+  void RowsAboutToBeRemoved(int, int) override { Calls.push_back("remove"); }
+  void RowsAboutToBeInserted(int, int) override { Calls.push_back("insert"); }
+  void ViewAboutToBeReset() override { Calls.push_back("reset"); }
+  void ViewReset() override { Calls.push_back("reset done"); }
+  void RowsChanged(int) override { Calls.push_back("changed"); }
+  void SelectionChanged() override { Calls.push_back("selection"); }
+  std::vector<std::string> Calls;
+};
+
+TEST_F(Loading, ALoadThatCollapsesGroupsIsAnnouncedAsOneReset) {
+  const std::vector<std::string> oneReset{"reset", "reset done", "selection"};
+  WriteTwoSessions();
+  Viewer().Load(LogFile);
+  Viewer().Collapse(2);
+  Viewer().StoreLastLog();
+  AppendSession("d");
+  ResetObserver observer;
+  Viewer().SetObserver(&observer);
+  Viewer().Load(LogFile);  // a reload: the section and two sessions collapse
+  EXPECT_EQ(observer.Calls, oneReset);
+  EXPECT_EQ(Rows().size(), 8u);
+
+  Settings.Save();
+  RestartViewer();
+  Viewer().SetObserver(&observer);
+  observer.Calls.clear();
+  Viewer().Load(LogFile);  // the section restored from the settings
+  EXPECT_EQ(observer.Calls, oneReset);
+  EXPECT_EQ(Viewer().Records()[2].State, esCollapsed);
+  Viewer().SetObserver(nullptr);
+}
+
 TEST_F(Loading, ClosingWithoutALogForgetsTheLastLog) {
   Viewer().StoreLastLog();
   EXPECT_EQ(Settings.LastLog.Filename, "");

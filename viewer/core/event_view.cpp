@@ -26,9 +26,29 @@ const TViewFilter& TEventView::Filter() const {
   return FFilterWindow != nullptr ? *FFilterWindow : FFallback;
 }
 
-TEventViewObserver& TEventView::Observer() const {
+namespace {
+TEventViewObserver& Silent() {
   static TEventViewObserver silent;
-  return FObserver != nullptr ? *FObserver : silent;
+  return silent;
+}
+}  // namespace
+
+TEventViewObserver& TEventView::Observer() const {
+  return FObserver != nullptr ? *FObserver : Silent();
+}
+
+TEventViewObserver& TEventView::RowObserver() const {
+  return FBatchDepth > 0 ? Silent() : Observer();
+}
+
+TEventView::TBatch::TBatch(TEventView& view) : FView(view) {
+  if (FView.FBatchDepth++ == 0) FView.Observer().ViewAboutToBeReset();
+}
+
+TEventView::TBatch::~TBatch() {
+  if (--FView.FBatchDepth > 0) return;
+  FView.Observer().ViewReset();
+  FView.Observer().SelectionChanged();
 }
 
 bool TEventView::CurrentFileChanged() const {
@@ -68,12 +88,12 @@ TRowLook TEventView::RowLook(int row) const {
 void TEventView::Select(int row) {
   FSelected = FView.IsRow(row) ? row : -1;
   FFocused = FSelected;
-  Observer().SelectionChanged();
+  RowObserver().SelectionChanged();
 }
 
 void TEventView::Deselect() {
   FSelected = -1;
-  Observer().SelectionChanged();
+  RowObserver().SelectionChanged();
 }
 
 int TEventView::FindSameClass(int step) const {

@@ -19,7 +19,8 @@
 #include "viewer/core/view_filter.h"
 #include "viewer/core/view_list.h"
 
-// Notifications about the visible rows, in the order a list model needs them.
+// Notifications about the visible rows, in the order a list model needs them. A change of many
+// rows at once (a load, a rebuild) comes as one reset, without notifications of single rows.
 class TEventViewObserver {
  public:
   virtual ~TEventViewObserver() = default;
@@ -75,7 +76,7 @@ class TEventView {
   // Reads the log whole and shows it. Loading the current file again (a reload) keeps collapsed
   // groups and the selection and collapses every session but the last; loading the settings' last
   // log as the first file restores its collapsed groups. Either only when the first record's tick
-  // count shows it is the same log.
+  // count shows it is the same log. The observer sees the whole load as one reset.
   TLoadResult Load(const std::string& fileName);
   const std::string& CurrentFile() const { return FCurrentFile; }
   // Zero while not watched (no file, or a damaged one).
@@ -137,8 +138,9 @@ class TEventView {
     TDateTime To;
   };
   struct TRestore;
+  class TBatch;
 
-  void ClearAll();
+  void ClearAll();  // within a batch
   void SetCurrentFile(std::string name);
   void CollapseEarlierSessions();
   void Restore(const TRestore& restore);
@@ -146,6 +148,8 @@ class TEventView {
   std::string TimeText(int32_t recordIndex) const;
   void CheckRow(int row) const;
   TEventViewObserver& Observer() const;
+  // The observer for changes of rows and selection: silent within a batch, which ends in a reset.
+  TEventViewObserver& RowObserver() const;
 
   TOXOptions& FSettings;
   TEventList FRecords;
@@ -158,4 +162,18 @@ class TEventView {
   TEventViewObserver* FObserver = nullptr;
   int FSelected = -1;
   int FFocused = -1;
+  int FBatchDepth = 0;
+};
+
+// Within a batch the rows and the selection change silently; the outermost batch is one reset of
+// the view, and the selection is announced when it ends.
+class TEventView::TBatch {
+ public:
+  explicit TBatch(TEventView& view);
+  ~TBatch();
+  TBatch(const TBatch&) = delete;
+  TBatch& operator=(const TBatch&) = delete;
+
+ private:
+  TEventView& FView;
 };

@@ -21,14 +21,11 @@ struct TEventView::TRestore {
 };
 
 void TEventView::ClearAll() {
-  Observer().ViewAboutToBeReset();
-  FView.Clear();
   FSessions.Clear();
   FRecords.clear();
+  FView.Clear();
   FSelected = -1;
   FFocused = -1;
-  Observer().ViewReset();
-  Observer().SelectionChanged();
 }
 
 void TEventView::SetCurrentFile(std::string name) {
@@ -42,6 +39,10 @@ TLoadResult TEventView::Load(const std::string& fileName) {
   TLoadResult result;
   result.FileExists = !name.empty() && FileExists(name);
   FFileStamp = {};
+  // The rows and the selection are settled before the observer hears of them: restoring
+  // thousands of collapsed groups one by one through a list model would cost each the rows
+  // behind it.
+  const TBatch batch(*this);
 
   TRestore restore;
   if (!FCurrentFile.empty() && SameText(name, FCurrentFile)) {

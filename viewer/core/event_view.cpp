@@ -58,8 +58,7 @@ bool TEventView::CurrentFileChanged() const {
 }
 
 TDateTime TEventView::TimeOf(int32_t recordIndex) const {
-  const TLogEvent& record = *FRecords[static_cast<size_t>(recordIndex)].Event;
-  return FSessions.TimeOf(recordIndex, static_cast<uint32_t>(record.TickCount()));
+  return FSessions.TimeOf(recordIndex, FRecords[static_cast<size_t>(recordIndex)]);
 }
 
 std::string TEventView::TimeText(int32_t recordIndex) const {

@@ -37,11 +37,9 @@ bool TVisibilityWalk::PassesFilter(int32_t index) {
   while (FSession + 1 < FSessions.Count() && FSessions[FSession + 1].FirstEntry <= index) {
     ++FSession;
   }
-  const TLogEvent& record = *FRecords[static_cast<size_t>(index)].Event;
-  if (!IsClassShown(record)) return false;
-  const TDateTime time =
-      FSession < 0 ? 0
-                   : SessionTime(FSessions[FSession], static_cast<uint32_t>(record.TickCount()));
+  const TEventEntry& entry = FRecords[static_cast<size_t>(index)];
+  if (!IsClassShown(*entry.Event)) return false;
+  const TDateTime time = FSession < 0 ? 0 : RowTime(FSessions[FSession], entry);
   return FFrom < time && time < FTo;
 }
 

@@ -43,10 +43,12 @@ enum class TGroupEdit { ceChanged, ceIgnored, ceBeep };
 
 enum class TLoadOutcome {
   loLoaded,
-  loMissing,  // no such file: the window is empty
-  loNotALog,  // the file is not a log: the window is empty; Message says so
-  loDamaged,  // reading failed part way: the records before the damage are shown, the file is
-              // not watched; Message says what went wrong
+  loMissing,       // no such file: the window is empty
+  loNotALog,       // the file is not a log: the window is empty; Message says so
+  loBeingWritten,  // another program writes the file and lets nobody read it yet: the window is
+                   // empty; Message says so
+  loDamaged,       // reading failed part way: the records before the damage are shown, the file
+                   // is not watched; Message says what went wrong
 };
 
 struct TLoadResult {

@@ -63,17 +63,21 @@ TLoadResult TEventView::Load(const std::string& fileName) {
     return result;
   }
   SetCurrentFile(name);
+  // Taken before reading, so that whatever is written while the file is read counts as a change.
+  const TFileStamp stamp = TFileStamp::Take(name);
   const TReadResult read = ReadLogFile(name, FRecords, FSessions);
-  if (read.Outcome == TReadOutcome::roNotALog) {
+  if (read.Outcome == TReadOutcome::roNotALog || read.Outcome == TReadOutcome::roBeingWritten) {
     SetCurrentFile(std::string());
-    return {TLoadOutcome::loNotALog, read.Message, true};
+    return {read.Outcome == TReadOutcome::roNotALog ? TLoadOutcome::loNotALog
+                                                    : TLoadOutcome::loBeingWritten,
+            read.Message, true};
   }
   RebuildView(false);
   if (read.Outcome == TReadOutcome::roDamaged) {
     // The records before the damage are shown; with no stamp the file is not watched.
     return {TLoadOutcome::loDamaged, read.Message, true};
   }
-  FFileStamp = TFileStamp::Take(name);
+  FFileStamp = stamp;
   if (!FRecords.empty() && restore.Identity == FRecords.front().Event->TickCount()) {
     Restore(restore);
   }

@@ -130,9 +130,7 @@ void TEventForm::Load(const std::string& fileName) {
   FActions.ViewRefresh->setEnabled(result.FileExists);
   ShowCounts();
   SelectionChanged();
-  if (result.Outcome == TLoadOutcome::loNotALog || result.Outcome == TLoadOutcome::loDamaged) {
-    FDialogs.Error(this, result.Message);
-  }
+  if (!result.Message.empty()) FDialogs.Error(this, result.Message);
 }
 
 void TEventForm::CheckFileChanged() {

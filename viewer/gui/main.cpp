@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <csignal>
 
-#include "log/packages.h"
 #include "viewer/core/settings.h"
+#include "viewer/core/startup.h"
 #include "viewer/gui/main_window.h"
 #include "viewer/gui/user_dialogs.h"
 
@@ -20,13 +20,10 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Oxlane"));
   TUserDialogs dialogs;
 
-  // The settings are read before the additional packages load, so classes that only a package
-  // registers start without a display entry.
   const QString program = QDir(QApplication::applicationDirPath()).filePath("Oxlane");
   TOXOptions settings(TOXOptions::FileNameFor(program.toStdString()));
   settings.OnError = [&dialogs](const std::string& text) { dialogs.Error(nullptr, text); };
-  settings.Load();
-  LoadPackages();
+  LoadPackagesAndSettings(settings);
 
   TEventForm window(settings, dialogs);
   window.show();

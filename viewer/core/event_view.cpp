@@ -75,8 +75,20 @@ void TEventView::CheckRow(int row) const {
 TRowTexts TEventView::RowTexts(int row) const {
   CheckRow(row);
   const TEventEntry& entry = FView.Entry(row);
-  return {TimeText(FView[row]), entry.Event->GetEventName(), entry.Event->AsString(), entry.Level,
-          RowImage(entry)};
+  return {ColumnText(row, 0), ColumnText(row, 1), ColumnText(row, 2), entry.Level, RowImage(entry)};
+}
+
+std::string TEventView::ColumnText(int row, int column) const {
+  CheckRow(row);
+  const TLogEvent& record = *FView.Entry(row).Event;
+  switch (column) {
+    case 0:
+      return TimeText(FView[row]);
+    case 1:
+      return record.GetEventName();
+    default:
+      return record.AsString();
+  }
 }
 
 TRowLook TEventView::RowLook(int row) const {

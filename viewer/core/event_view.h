@@ -105,6 +105,8 @@ class TEventView {
   TDateTime TimeOf(int32_t recordIndex) const;
   // Raises Exception(kVirtualModeCorruptedText) for a row that does not exist.
   TRowTexts RowTexts(int row) const;
+  // One text of RowTexts: column 0 the time, 1 the event name, 2 the data.
+  std::string ColumnText(int row, int column) const;
   TRowLook RowLook(int row) const;
 
   // ---- selection (one row; -1 for none) ----
@@ -114,6 +116,9 @@ class TEventView {
   void Select(int row);
   // Clears the selection; the focused row keeps the focus.
   void Deselect();
+  // Selects the first or the last row (none when there are no rows).
+  void SelectFirst() { Select(RowCount() > 0 ? 0 : -1); }
+  void SelectLast() { Select(RowCount() - 1); }
   // The next row below (step 1) or above (step -1) the selected one whose record is of exactly
   // the selected record's class; -1 when there is none.
   int FindSameClass(int step) const;

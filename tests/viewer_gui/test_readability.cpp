@@ -50,6 +50,15 @@ TEST_F(Readability, TheLastColumnFillsTheWindow) {
   EXPECT_EQ(header.sectionPosition(2) + header.sectionSize(2), List().viewport()->width());
 }
 
+TEST_F(Readability, TheLastColumnFitsATextWiderThanTheWindow) {
+  LogWriter(LogFile).At(1000).Start().Message(std::string(300, 'x') + " end").Stop();
+  Window().Load(LogFile);
+  Show();
+  List().resizeColumnToContents(2);
+  EXPECT_GT(List().columnWidth(2), List().viewport()->width());  // stretching does not cut it
+  EXPECT_EQ(ToolTipOf(1, 2), QString());
+}
+
 TEST_F(Readability, ADoubleClickOnADividerFitsEveryRowWithItsIndentation) {
   // Far below the first screen (further than Qt looks by default), a row nested three sections
   // deep.

@@ -1,5 +1,6 @@
-// Opening a log of a million records in the viewer's main window up to its first paint, on Qt's
-// offscreen platform. Reports the process's peak memory after the loads.
+// A log of a million records in the viewer's main window, on Qt's offscreen platform: opening it
+// up to its first paint (reporting the process's peak memory after the loads), and fitting a
+// column to every row, as a double click on the column's divider does.
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +13,7 @@
 
 #include "bench/bench_logs.h"
 #include "viewer/core/settings.h"
+#include "viewer/gui/event_list_view.h"
 #include "viewer/gui/main_window.h"
 #include "viewer/gui/user_dialogs.h"
 
@@ -38,6 +40,25 @@ void BM_OpenAndPaintMillionRecordLog(benchmark::State& state) {
   unlink(path.c_str());
 }
 BENCHMARK(BM_OpenAndPaintMillionRecordLog)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_FitColumnsToMillionRows(benchmark::State& state) {
+  const std::string path = WriteSectionedLog(kRecords, [](int i) {
+    return std::make_unique<TUserMessageEvent>("message " + std::to_string(i));
+  });
+  TOXOptions settings(path + ".ini");
+  settings.Load();
+  TUserDialogs dialogs;
+  TEventForm window(settings, dialogs);
+  window.resize(1000, 700);
+  window.Load(path);
+  window.show();
+  for (auto _ : state) {
+    for (int column = 0; column < 3; ++column) window.List().resizeColumnToContents(column);
+  }
+  state.counters["rows"] = window.View().RowCount();
+  unlink(path.c_str());
+}
+BENCHMARK(BM_FitColumnsToMillionRows)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 }  // namespace
 

@@ -215,3 +215,7 @@ class TFileStream : public THandleStream {
 
   std::string FFileName;
 };
+
+// Whether some open of the file, in this process or another, has write access to it. Asking takes
+// no share of the file, so it never stands in the way of another open.
+bool FileOpenedForWriting(const std::string& fileName);

@@ -2,8 +2,6 @@
 
 #include "platform/inifiles.h"
 
-#include <algorithm>
-
 #include "platform/ini_text.h"
 
 namespace {
@@ -17,22 +15,6 @@ TIniText LoadForReading(const std::string& fileName) {
   }
 }
 
-// A line break in a name or value would split the line and plant lines of its own in the file.
-void CheckSingleLine(std::string_view text) {
-  if (text.find_first_of("\r\n") != std::string_view::npos)
-    throw EConvertError("INI file entries cannot contain line breaks");
-}
-
-// Reads an integer, or nothing when the text is not one.
-bool ParseInteger(std::string_view text, int32_t& value) {
-  try {
-    value = StrToInt(text);
-    return true;
-  } catch (const EConvertError&) {
-    return false;
-  }
-}
-
 }  // namespace
 
 TIniFile::TIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
@@ -42,33 +24,30 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
   const TIniText text = LoadForReading(FFileName);
   const int line = text.FindKey(text.FindSection(section), key);
   if (line < 0) return std::string(fallback);
-  const std::string& entry = text.Lines[static_cast<size_t>(line)];
-  return Trim(std::string_view(entry).substr(entry.find('=') + 1));
+  return TIniText::ValueOf(text.Lines[static_cast<size_t>(line)]);
 }
 
 int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
                               int32_t fallback) const {
   int32_t value = 0;
-  return ParseInteger(ReadString(section, key, ""), value) ? value : fallback;
+  return TIniText::ParseInteger(ReadString(section, key, ""), value) ? value : fallback;
 }
 
 bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
   int32_t value = 0;
-  return ParseInteger(ReadString(section, key, ""), value) ? value != 0 : fallback;
+  return TIniText::ParseInteger(ReadString(section, key, ""), value) ? value != 0 : fallback;
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-  CheckSingleLine(section);
-  CheckSingleLine(key);
-  CheckSingleLine(value);
+  TIniText::CheckSingleLine(section);
+  TIniText::CheckSingleLine(key);
+  TIniText::CheckSingleLine(value);
   TIniText text = TIniText::Load(FFileName);
   const TIniText::TRange range = text.FindSection(section);
   const int line = text.FindKey(range, key);
   if (line >= 0) {
-    // Keep the key as spelled, its "=" and the spaces after it; replace only the value.
     std::string& entry = text.Lines[static_cast<size_t>(line)];
-    const size_t valueStart = entry.find_first_not_of(" \t", entry.find('=') + 1);
-    entry = entry.substr(0, std::min(valueStart, entry.size())) + std::string(value);
+    entry = TIniText::WithValue(entry, value);
   } else if (range.Header >= 0) {
     const int position = text.AppendPosition(range);
     text.Lines.insert(text.Lines.begin() + position, std::string(key) + "=" + std::string(value));

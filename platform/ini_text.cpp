@@ -2,6 +2,8 @@
 
 #include "platform/ini_text.h"
 
+#include <algorithm>
+
 #include "platform/classes.h"
 #include "platform/file_replace.h"
 
@@ -52,6 +54,29 @@ bool TIniText::IsKeyLine(std::string_view line, std::string& key) {
     return false;
   key = Trim(line.substr(0, eq));
   return true;
+}
+
+std::string TIniText::ValueOf(std::string_view line) {
+  return Trim(line.substr(line.find('=') + 1));
+}
+
+std::string TIniText::WithValue(std::string_view line, std::string_view value) {
+  const size_t valueStart = line.find_first_not_of(" \t", line.find('=') + 1);
+  return std::string(line.substr(0, std::min(valueStart, line.size()))) + std::string(value);
+}
+
+bool TIniText::ParseInteger(std::string_view text, int32_t& value) {
+  try {
+    value = StrToInt(text);
+    return true;
+  } catch (const EConvertError&) {
+    return false;
+  }
+}
+
+void TIniText::CheckSingleLine(std::string_view text) {
+  if (text.find_first_of("\r\n") != std::string_view::npos)
+    throw EConvertError("INI file entries cannot contain line breaks");
 }
 
 TIniText::TRange TIniText::FindSection(std::string_view section) const {

@@ -2,6 +2,7 @@
 // The lines of an INI file as they stand, with the lookups of sections and keys that TIniFile
 // reads and edits through. Lines are kept verbatim so that a rewrite changes only what it edits.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +31,15 @@ class TIniText {
   static bool IsSectionHeader(std::string_view line, std::string& name);
   static bool IsKeyLine(std::string_view line, std::string& key);
   static bool IsBlankOrComment(std::string_view line);
+  // The value of a key line: what follows its first "=", without surrounding blanks.
+  static std::string ValueOf(std::string_view line);
+  // The key line with a new value: the key as spelled, its "=" and the blanks after it stay.
+  static std::string WithValue(std::string_view line, std::string_view value);
+  // A whole number (decimal, or hexadecimal after "$" or "0x"); false when the text is none.
+  static bool ParseInteger(std::string_view text, int32_t& value);
+  // A line break in a name or value would split its line and plant lines of its own in the file:
+  // raises EConvertError for one.
+  static void CheckSingleLine(std::string_view text);
 
  private:
   std::string FLineBreak = "\n";

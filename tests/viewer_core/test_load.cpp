@@ -2,7 +2,10 @@
 
 #include <filesystem>
 
+#include "log/tracebook_error.h"
+#include "platform/classes.h"
 #include "tests/viewer_core/viewer_fixture.h"
+#include "viewer/core/log_loader.h"
 
 namespace {
 
@@ -72,6 +75,53 @@ TEST_F(Loading, ADamagedLogShowsWhatCameBeforeTheDamageAndIsNotWatched) {
   // The session table is closed, so the last session has an end for the status text.
   Viewer().Select(8);
   EXPECT_EQ(Viewer().SessionPositionText().substr(0, 28), "Event 2 of 2 in session 2 st");
+}
+
+TEST_F(Loading, ANewLogHeldByItsWriterIsReportedAsBeingWritten) {
+  const TFileStream writer(LogFile, fmCreate);  // a host's first session, still running
+  const TLoadResult result = Viewer().Load(LogFile);
+  EXPECT_EQ(result.Outcome, TLoadOutcome::loBeingWritten);
+  EXPECT_EQ(result.Message, BeingWrittenMessage(LogFile));
+  EXPECT_EQ(result.Message.find("not an event log"), std::string::npos);
+  EXPECT_EQ(Viewer().CurrentFile(), "");
+  EXPECT_EQ(Viewer().RowCount(), 0);
+  EXPECT_EQ(LogStream(), nullptr);
+}
+
+TEST_F(Loading, ARecordHalfWrittenByARunningHostIsShownByTheNextReload) {
+  LogWriter(LogFile).At(1000).Start().Message("a").Message("being written");
+  const std::string whole = ReadTextFile(LogFile);
+  // A reader caught the last record's write half done: its last bytes are not there yet.
+  WriteTextFile(LogFile, whole.substr(0, whole.size() - 3));
+  TFileStream host(LogFile, fmOpenReadWrite | fmShareDenyWrite);  // the host appending
+
+  const TLoadResult result = Viewer().Load(LogFile);
+  EXPECT_EQ(result.Outcome, TLoadOutcome::loLoaded);
+  EXPECT_EQ(result.Message, "");
+  EXPECT_EQ(Rows(), (::Rows{"0:start", "1:a"}));
+  EXPECT_FALSE(Viewer().FileStamp().IsZero());  // still watched
+
+  host.Seek(0, TSeekOrigin::soEnd);
+  host.WriteBuffer(whole.data() + whole.size() - 3, 3);
+  EXPECT_TRUE(Viewer().CurrentFileChanged());
+  Viewer().Load(LogFile);
+  EXPECT_EQ(Rows(), (::Rows{"0:start", "1:a", "1:being written"}));
+}
+
+TEST_F(Loading, DamageFollowedByMoreRecordsIsDamageWhileAHostWrites) {
+  LogWriter(LogFile).At(1000).Start().Message("a").Stop();
+  // A begin token naming a class by a pool index that was never added.
+  WriteTextFile(LogFile, ReadTextFile(LogFile) + std::string("\x00\x51\x56\xFE\x7F\x7F", 6));
+  LogWriter(LogFile).At(2000).Start().Message("b");
+  const TFileStream host(LogFile, fmOpenReadWrite | fmShareDenyWrite);
+
+  const TLoadResult result = Viewer().Load(LogFile);
+  EXPECT_EQ(result.Outcome, TLoadOutcome::loDamaged);
+  EXPECT_EQ(result.Message, DamagedMessage(ETracebookError(19003).what(), 3));
+  EXPECT_NE(result.Message.find("The 3 records read before the damage are shown."),
+            std::string::npos);
+  EXPECT_EQ(Rows(), (::Rows{"0:start", "1:a", "0:stop", "-1:---"}));
+  EXPECT_TRUE(Viewer().FileStamp().IsZero());
 }
 
 TEST_F(Loading, AWatchedFileReportsAChange) {
@@ -189,6 +239,39 @@ TEST_F(Loading, TheCaptionFollowsTheCurrentFileThroughEveryLoad) {
   Viewer().Load(Dir.File("gone.evt"));
   EXPECT_EQ(observer.Captions.back(), "Oxlane");
   EXPECT_EQ(observer.Captions.size(), 5u);
+  Viewer().SetObserver(nullptr);
+}
+
+struct ResetObserver : TEventViewObserver {
+  void RowsAboutToBeRemoved(int, int) override { Calls.push_back("remove"); }
+  void RowsAboutToBeInserted(int, int) override { Calls.push_back("insert"); }
+  void ViewAboutToBeReset() override { Calls.push_back("reset"); }
+  void ViewReset() override { Calls.push_back("reset done"); }
+  void RowsChanged(int) override { Calls.push_back("changed"); }
+  void SelectionChanged() override { Calls.push_back("selection"); }
+  std::vector<std::string> Calls;
+};
+
+TEST_F(Loading, ALoadThatCollapsesGroupsIsAnnouncedAsOneReset) {
+  const std::vector<std::string> oneReset{"reset", "reset done", "selection"};
+  WriteTwoSessions();
+  Viewer().Load(LogFile);
+  Viewer().Collapse(2);
+  Viewer().StoreLastLog();
+  AppendSession("d");
+  ResetObserver observer;
+  Viewer().SetObserver(&observer);
+  Viewer().Load(LogFile);  // a reload: the section and two sessions collapse
+  EXPECT_EQ(observer.Calls, oneReset);
+  EXPECT_EQ(Rows().size(), 8u);
+
+  Settings.Save();
+  RestartViewer();
+  Viewer().SetObserver(&observer);
+  observer.Calls.clear();
+  Viewer().Load(LogFile);  // the section restored from the settings
+  EXPECT_EQ(observer.Calls, oneReset);
+  EXPECT_EQ(Viewer().Records()[2].State, esCollapsed);
   Viewer().SetObserver(nullptr);
 }
 

@@ -1,10 +1,17 @@
 // The settings file: defaults, round trip, malformed values, reset and column widths.
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
 
 #include "log/builtin_events.h"
 #include "log/log_lifecycle.h"
 #include "tests/support/scratch_dir.h"
+#include "tests/viewer_core/child_process.h"
 #include "viewer/core/settings.h"
 
 namespace {
@@ -109,14 +116,128 @@ TEST_F(SettingsFile, MalformedValuesFallBackToTheirDefaults) {
   EXPECT_EQ(widths, (std::vector<int32_t>{100, 100, -2, 50}));  // below -2 keeps the width
 }
 
-TEST_F(SettingsFile, ColumnWidthsAreWrittenPerListView) {
+TEST_F(SettingsFile, ColumnWidthsAreWrittenPerListViewWithTheNextSave) {
   Settings.WriteColumnWidths("EventInspectorFormPropList", {80, 120});
   std::vector<int32_t> widths{1, 2, 3};
   Settings.ReadColumnWidths("EventInspectorFormPropList", widths);
   EXPECT_EQ(widths, (std::vector<int32_t>{80, 120, 3}));
+  EXPECT_FALSE(FileExists(FileName));
+  Settings.Save();
   EXPECT_NE(
       ReadTextFile(FileName).find("[EventInspectorFormPropList]\nColWidth0=80\nColWidth1=120"),
       std::string::npos);
+}
+
+TEST_F(SettingsFile, TextsThatWouldNotReadBackAreNotStored) {
+  Settings.Load();
+  Settings.ViewerFont = {"Two\nLines", 9};
+  Settings.PrinterFont = {" Padded ", 10};
+  Settings.LastLog = {"/logs/two\nlines.evt", 1000};
+  Settings.SetCollapse({2, 5});
+  Settings.Save();
+
+  const std::string text = ReadTextFile(FileName);
+  EXPECT_EQ(text.find("Lines"), std::string::npos);
+  EXPECT_EQ(text.find("lines.evt"), std::string::npos);
+  TOXOptions loaded(FileName);
+  loaded.Load();
+  EXPECT_EQ(loaded.ViewerFont, (TFontSettings{"MS Sans Serif", 9}));
+  EXPECT_EQ(loaded.PrinterFont, (TFontSettings{"MS Sans Serif", 10}));
+  // The last log is stored as none, so nothing is restored into another log.
+  EXPECT_EQ(loaded.LastLog.Filename, "");
+  EXPECT_EQ(loaded.LastLog.TickCount, -1);
+  EXPECT_TRUE(loaded.Collapse().empty());
+  EXPECT_EQ(loaded.Events(), Settings.Events());  // the rest is all there
+
+  Settings.LastLog = {"/logs/app.evt", 1000};
+  Settings.Save();
+  loaded.Load();
+  EXPECT_EQ(loaded.LastLog.Filename, "/logs/app.evt");
+  EXPECT_EQ(loaded.Collapse(), (std::vector<int32_t>{2, 5}));
+}
+
+class UnwritableSettings : public SettingsFile {
+ protected:
+  // A settings file as an earlier run left it.
+  void SetUp() override {
+    Settings.Load();
+    Settings.ViewerFont = {"Courier New", 10};
+    Settings.Save();
+    FOldText = ReadTextFile(FileName);
+  }
+  // Changes the settings and saves them in a child process prepared by `prepare`; true when the
+  // save raised a file error.
+  bool SaveFails(const std::function<bool()>& prepare) {
+    return RunInChild([&] {
+             if (!prepare()) return 2;
+             TOXOptions settings(FileName);
+             settings.Load();
+             settings.ViewerFont = {"Arial", 12};
+             settings.LastLog = {Dir.File("app.evt"), 1000};
+             try {
+               settings.Save();
+             } catch (const EStreamError&) {
+               return 0;
+             }
+             return 1;
+           }) == 0;
+  }
+  void ExpectOldFileWhole() {
+    EXPECT_EQ(ReadTextFile(FileName), FOldText);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(Dir.Path())) {
+      names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"Oxlane.ini"});  // no temporary file left behind
+  }
+
+ private:
+  std::string FOldText;
+};
+
+TEST_F(UnwritableSettings, AReadOnlyFolderKeepsTheOldFile) {
+  ASSERT_EQ(::chmod(Dir.Path().c_str(), 0555), 0);
+  EXPECT_TRUE(SaveFails(DropSuperUser));
+  ::chmod(Dir.Path().c_str(), 0700);
+  ExpectOldFileWhole();
+}
+
+TEST_F(UnwritableSettings, AFailingWriteKeepsTheOldFile) {
+  EXPECT_TRUE(SaveFails([] {
+    // A file-size limit below the settings' size: the write fails half way, as on a full disk.
+    const rlimit limit{200, 200};
+    return std::signal(SIGXFSZ, SIG_IGN) != SIG_ERR && ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+  }));
+  ExpectOldFileWhole();
+}
+
+TEST_F(SettingsFile, AFolderInPlaceOfTheFileGivesDefaultsAndASaveError) {
+  std::filesystem::create_directory(FileName);
+  Settings.Load();
+  EXPECT_EQ(Settings.ViewerFont, (TFontSettings{"MS Sans Serif", 8}));
+  EXPECT_THROW(Settings.Save(), EFCreateError);
+  EXPECT_TRUE(std::filesystem::is_directory(FileName));
+}
+
+TEST_F(SettingsFile, AnUnreadableFileIsNotReplaced) {
+  WriteTextFile(FileName, "[Viewer]\nFontSize=10\n");
+  ASSERT_EQ(::chmod(FileName.c_str(), 0200), 0);
+  ASSERT_EQ(::chmod(Dir.Path().c_str(), 0777), 0);
+  EXPECT_EQ(RunInChild([&] {
+              if (!DropSuperUser()) return 2;
+              TOXOptions settings(FileName);
+              settings.Load();
+              if (settings.ViewerFont.Size != 8) return 3;  // read as defaults
+              try {
+                settings.Save();
+              } catch (const EFOpenError&) {
+                return 0;
+              }
+              return 1;
+            }),
+            0);
+  ::chmod(FileName.c_str(), 0600);
+  EXPECT_EQ(ReadTextFile(FileName), "[Viewer]\nFontSize=10\n");
 }
 
 TEST_F(SettingsFile, ResetRestoresTheDisplayEntriesFormatAndPrinterFontOnly) {

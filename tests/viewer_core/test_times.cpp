@@ -28,6 +28,15 @@ TEST_F(Times, AnInsertedSeparatorLiesAtTheMomentTheTickCounterStarted) {
   EXPECT_NEAR(Viewer().TimeOf(2), kWrittenAt - Ms(60000), 1e-9);
 }
 
+TEST_F(Times, AnInsertedSeparatorNeverLiesAfterItsSessionsStart) {
+  // The recording machine had been up for about 35 days: its tick count lies beyond the signed
+  // range, and a signed difference would put the separator 15 days into the future.
+  LogWriter(LogFile).At(3'000'000'000u).Start().Stop();
+  Viewer().Load(LogFile);
+  EXPECT_NEAR(Viewer().TimeOf(2), kWrittenAt - 3e9 / 86400000.0, 1e-9);
+  EXPECT_EQ(Rows(), (::Rows{"0:start", "0:stop", "-1:---"}));  // inside the last 60 days
+}
+
 TEST_F(Times, TheTimeTextUsesTheSettingsFormat) {
   LogWriter(LogFile).At(1000).Start().At(3500).Message("a").Stop();
   Viewer();

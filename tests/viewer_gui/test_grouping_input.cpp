@@ -1,10 +1,11 @@
 // Collapsing and expanding groups with the keyboard and the mouse.
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QTest>
 
 #include "gui_fixture.h"
-#include "viewer/gui/event_delegate.h"
 
 namespace {
 
@@ -18,10 +19,8 @@ class GroupingInput : public GuiFixture {
   }
   TEventListView& List() { return Window().List(); }
   void ClickImage(int row) {
-    const QModelIndex index = Window().Model().index(row, 0);
-    const int indent = index.data(TEventModel::IndentRole).toInt();
-    const QRect image = TEventDelegate::ImageArea(List().visualRect(index), indent);
-    QTest::mouseClick(List().viewport(), Qt::LeftButton, Qt::NoModifier, image.center());
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, Qt::NoModifier,
+                      List().ImageArea(row).center());
   }
 };
 
@@ -79,6 +78,76 @@ TEST_F(GroupingInput, AClickBesideTheRowsClearsTheSelectionAndKeepsTheFocus) {
   EXPECT_EQ(Window().View().Focused(), 1);
   EXPECT_TRUE(Window().StatusText(1).startsWith("Event 2 of 8"));
   EXPECT_FALSE(Window().Actions().ViewNextEvent->isEnabled());
+}
+
+TEST_F(GroupingInput, LeftAndRightCollapseAndExpandAGroupRow) {
+  Open();
+  Window().View().Select(2);  // enter section "a"
+  QTest::keyClick(&List(), Qt::Key_Left);
+  EXPECT_EQ(RowCount(), 6);
+  QTest::keyClick(&List(), Qt::Key_Left);  // already collapsed
+  EXPECT_EQ(RowCount(), 6);
+  QTest::keyClick(&List(), Qt::Key_Right);
+  EXPECT_EQ(RowCount(), 8);
+  Window().View().Select(1);  // a plain row
+  QTest::keyClick(&List(), Qt::Key_Left);
+  QTest::keyClick(&List(), Qt::Key_Right);
+  EXPECT_EQ(RowCount(), 8);
+  EXPECT_EQ(Window().View().Selected(), 1);
+  EXPECT_EQ(Dialogs.Beeps, 0);
+}
+
+TEST_F(GroupingInput, HomeAndEndGoToTheFirstAndTheLastRow) {
+  Open();
+  Window().View().Select(3);
+  QTest::keyClick(&List(), Qt::Key_End);
+  EXPECT_EQ(Window().View().Selected(), 7);
+  EXPECT_EQ(List().currentIndex().row(), 7);
+  QTest::keyClick(&List(), Qt::Key_Home);
+  EXPECT_EQ(Window().View().Selected(), 0);
+  EXPECT_EQ(Window().View().Focused(), 0);
+}
+
+TEST_F(GroupingInput, TakingTheFocusSelectsNothing) {
+  Open();
+  QApplication::setActiveWindow(&Window());
+  List().setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  ASSERT_TRUE(List().hasFocus());
+  EXPECT_EQ(Window().View().Selected(), -1);
+  EXPECT_EQ(Window().View().Focused(), -1);
+  EXPECT_FALSE(List().selectionModel()->hasSelection());
+  QTest::keyClick(&List(), Qt::Key_Down);  // the keys still start at the top
+  EXPECT_EQ(Window().View().Selected(), 0);
+}
+
+TEST_F(GroupingInput, CtrlCCopiesNothingWhileCopyDataIsUnavailable) {
+  Open();
+  Window().View().Select(1);
+  QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+  QTest::keyClick(&List(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+}
+
+TEST_F(GroupingInput, TheClickAreaIsWhereTheImageIsPainted) {
+  Open();
+  const QImage shot = List().viewport()->grab().toImage();
+  const QRect area = List().ImageArea(0);
+  // The painted image: every pixel of the row's first cell left of its text that differs from
+  // the background.
+  const QRect cell = List().visualRect(Window().Model().index(0, 0));
+  const QColor background = shot.pixelColor(cell.left(), cell.top());
+  QRect painted;
+  for (int x = cell.left(); x <= area.right() + 4; ++x) {
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+      if (shot.pixelColor(x, y) != background) painted |= QRect(x, y, 1, 1);
+    }
+  }
+  ASSERT_FALSE(painted.isNull());
+  EXPECT_TRUE(area.contains(painted))
+      << painted.x() << "," << painted.width() << " in " << area.x() << "," << area.width();
+  QTest::mouseClick(List().viewport(), Qt::LeftButton, Qt::NoModifier, painted.bottomRight());
+  EXPECT_EQ(RowCount(), 2);
 }
 
 TEST_F(GroupingInput, TypingDoesNotSearchTheRows) {

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <filesystem>
 
 #include "gui_fixture.h"
 #include "viewer/gui/options_dialog.h"
@@ -77,6 +78,16 @@ TEST_F(WindowState, ClosingSavesPlacementColumnsAndTheLastLogWhichTheNextStartRe
   EXPECT_EQ(Window().geometry(), QRect(100, 120, 640, 480));
   EXPECT_EQ(Window().List().columnWidth(2), 250);
   EXPECT_EQ(RowCount(), 6);  // the section is collapsed again
+}
+
+TEST_F(WindowState, ASettingsFileThatCannotBeWrittenIsReportedAndTheWindowCloses) {
+  WriteSessionLog();
+  Window().Load(LogFile);
+  std::filesystem::create_directory(Dir.File("Oxlane.ini"));  // where the file should go
+  CloseWindow();
+  ASSERT_EQ(Dialogs.Errors.size(), 1u);
+  EXPECT_EQ(Dialogs.Errors[0].rfind(SettingsNotSavedMessage(""), 0), 0u);
+  EXPECT_NE(Dialogs.Errors[0].find("Oxlane.ini"), std::string::npos);
 }
 
 }  // namespace

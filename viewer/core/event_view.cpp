@@ -26,9 +26,29 @@ const TViewFilter& TEventView::Filter() const {
   return FFilterWindow != nullptr ? *FFilterWindow : FFallback;
 }
 
-TEventViewObserver& TEventView::Observer() const {
+namespace {
+TEventViewObserver& Silent() {
   static TEventViewObserver silent;
-  return FObserver != nullptr ? *FObserver : silent;
+  return silent;
+}
+}  // namespace
+
+TEventViewObserver& TEventView::Observer() const {
+  return FObserver != nullptr ? *FObserver : Silent();
+}
+
+TEventViewObserver& TEventView::RowObserver() const {
+  return FBatchDepth > 0 ? Silent() : Observer();
+}
+
+TEventView::TBatch::TBatch(TEventView& view) : FView(view) {
+  if (FView.FBatchDepth++ == 0) FView.Observer().ViewAboutToBeReset();
+}
+
+TEventView::TBatch::~TBatch() {
+  if (--FView.FBatchDepth > 0) return;
+  FView.Observer().ViewReset();
+  FView.Observer().SelectionChanged();
 }
 
 bool TEventView::CurrentFileChanged() const {
@@ -38,8 +58,7 @@ bool TEventView::CurrentFileChanged() const {
 }
 
 TDateTime TEventView::TimeOf(int32_t recordIndex) const {
-  const TLogEvent& record = *FRecords[static_cast<size_t>(recordIndex)].Event;
-  return FSessions.TimeOf(recordIndex, static_cast<uint32_t>(record.TickCount()));
+  return FSessions.TimeOf(recordIndex, FRecords[static_cast<size_t>(recordIndex)]);
 }
 
 std::string TEventView::TimeText(int32_t recordIndex) const {
@@ -56,8 +75,20 @@ void TEventView::CheckRow(int row) const {
 TRowTexts TEventView::RowTexts(int row) const {
   CheckRow(row);
   const TEventEntry& entry = FView.Entry(row);
-  return {TimeText(FView[row]), entry.Event->GetEventName(), entry.Event->AsString(), entry.Level,
-          RowImage(entry)};
+  return {ColumnText(row, 0), ColumnText(row, 1), ColumnText(row, 2), entry.Level, RowImage(entry)};
+}
+
+std::string TEventView::ColumnText(int row, int column) const {
+  CheckRow(row);
+  const TLogEvent& record = *FView.Entry(row).Event;
+  switch (column) {
+    case 0:
+      return TimeText(FView[row]);
+    case 1:
+      return record.GetEventName();
+    default:
+      return record.AsString();
+  }
 }
 
 TRowLook TEventView::RowLook(int row) const {
@@ -68,12 +99,12 @@ TRowLook TEventView::RowLook(int row) const {
 void TEventView::Select(int row) {
   FSelected = FView.IsRow(row) ? row : -1;
   FFocused = FSelected;
-  Observer().SelectionChanged();
+  RowObserver().SelectionChanged();
 }
 
 void TEventView::Deselect() {
   FSelected = -1;
-  Observer().SelectionChanged();
+  RowObserver().SelectionChanged();
 }
 
 int TEventView::FindSameClass(int step) const {

@@ -19,7 +19,8 @@
 #include "viewer/core/view_filter.h"
 #include "viewer/core/view_list.h"
 
-// Notifications about the visible rows, in the order a list model needs them.
+// Notifications about the visible rows, in the order a list model needs them. A change of many
+// rows at once (a load, a rebuild) comes as one reset, without notifications of single rows.
 class TEventViewObserver {
  public:
   virtual ~TEventViewObserver() = default;
@@ -42,10 +43,12 @@ enum class TGroupEdit { ceChanged, ceIgnored, ceBeep };
 
 enum class TLoadOutcome {
   loLoaded,
-  loMissing,  // no such file: the window is empty
-  loNotALog,  // the file is not a log: the window is empty; Message says so
-  loDamaged,  // reading failed part way: the records before the damage are shown, the file is
-              // not watched; Message says what went wrong
+  loMissing,       // no such file: the window is empty
+  loNotALog,       // the file is not a log: the window is empty; Message says so
+  loBeingWritten,  // another program writes the file and lets nobody read it yet: the window is
+                   // empty; Message says so
+  loDamaged,       // reading failed part way: the records before the damage are shown, the file
+                   // is not watched; Message says what went wrong
 };
 
 struct TLoadResult {
@@ -75,7 +78,7 @@ class TEventView {
   // Reads the log whole and shows it. Loading the current file again (a reload) keeps collapsed
   // groups and the selection and collapses every session but the last; loading the settings' last
   // log as the first file restores its collapsed groups. Either only when the first record's tick
-  // count shows it is the same log.
+  // count shows it is the same log. The observer sees the whole load as one reset.
   TLoadResult Load(const std::string& fileName);
   const std::string& CurrentFile() const { return FCurrentFile; }
   // Zero while not watched (no file, or a damaged one).
@@ -102,6 +105,8 @@ class TEventView {
   TDateTime TimeOf(int32_t recordIndex) const;
   // Raises Exception(kVirtualModeCorruptedText) for a row that does not exist.
   TRowTexts RowTexts(int row) const;
+  // One text of RowTexts: column 0 the time, 1 the event name, 2 the data.
+  std::string ColumnText(int row, int column) const;
   TRowLook RowLook(int row) const;
 
   // ---- selection (one row; -1 for none) ----
@@ -111,6 +116,9 @@ class TEventView {
   void Select(int row);
   // Clears the selection; the focused row keeps the focus.
   void Deselect();
+  // Selects the first or the last row (none when there are no rows).
+  void SelectFirst() { Select(RowCount() > 0 ? 0 : -1); }
+  void SelectLast() { Select(RowCount() - 1); }
   // The next row below (step 1) or above (step -1) the selected one whose record is of exactly
   // the selected record's class; -1 when there is none.
   int FindSameClass(int step) const;
@@ -137,8 +145,9 @@ class TEventView {
     TDateTime To;
   };
   struct TRestore;
+  class TBatch;
 
-  void ClearAll();
+  void ClearAll();  // within a batch
   void SetCurrentFile(std::string name);
   void CollapseEarlierSessions();
   void Restore(const TRestore& restore);
@@ -146,6 +155,8 @@ class TEventView {
   std::string TimeText(int32_t recordIndex) const;
   void CheckRow(int row) const;
   TEventViewObserver& Observer() const;
+  // The observer for changes of rows and selection: silent within a batch, which ends in a reset.
+  TEventViewObserver& RowObserver() const;
 
   TOXOptions& FSettings;
   TEventList FRecords;
@@ -158,4 +169,18 @@ class TEventView {
   TEventViewObserver* FObserver = nullptr;
   int FSelected = -1;
   int FFocused = -1;
+  int FBatchDepth = 0;
+};
+
+// Within a batch the rows and the selection change silently; the outermost batch is one reset of
+// the view, and the selection is announced when it ends.
+class TEventView::TBatch {
+ public:
+  explicit TBatch(TEventView& view);
+  ~TBatch();
+  TBatch(const TBatch&) = delete;
+  TBatch& operator=(const TBatch&) = delete;
+
+ private:
+  TEventView& FView;
 };

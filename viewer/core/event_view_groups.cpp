@@ -13,7 +13,8 @@ TGroupEdit TEventView::Collapse(int row) {
   const auto levelAt = [this](int r) { return FView.Entry(r).Level; };
   int first = row;
   int last = row;
-  if (row > 0 && levelAt(row - 1) > level) {
+  // A session's start row always opens its group, whatever a crashed session left above it.
+  if (row > 0 && levelAt(row - 1) > level && !IsStartSession(*FView.Entry(row).Event)) {
     // The row ends a group: its first row is the nearest row above at the same level.
     first = row - 1;
     while (first >= 0 && levelAt(first) > level) --first;
@@ -22,16 +23,17 @@ TGroupEdit TEventView::Collapse(int row) {
     }
   } else {
     if (row + 1 >= RowCount() || levelAt(row + 1) <= level) return TGroupEdit::ceBeep;
-    const std::optional<int> end = FindGroupEnd(levelAt, row, RowCount(), level);
+    const auto entryAt = [this](int r) -> const TEventEntry& { return FView.Entry(r); };
+    const std::optional<int> end = FindGroupEnd(entryAt, row, RowCount(), level);
     if (!end) return TGroupEdit::ceBeep;
     last = *end;
   }
   FView.Entry(first).State = esCollapsed;
-  Observer().RowsAboutToBeRemoved(first + 1, last);
+  RowObserver().RowsAboutToBeRemoved(first + 1, last);
   FView.Remove(first + 1, last);
-  Observer().RowsRemoved();
+  RowObserver().RowsRemoved();
   Select(first);
-  Observer().RowsChanged(first);
+  RowObserver().RowsChanged(first);
   return TGroupEdit::ceChanged;
 }
 
@@ -40,9 +42,11 @@ TGroupEdit TEventView::Expand(int row) {
   const int32_t first = FView[row];
   const int32_t level = FView.Entry(row).Level;
   const int count = static_cast<int>(FRecords.size());
-  const auto levelAt = [this](int index) { return FRecords[static_cast<size_t>(index)].Level; };
-  if (first + 1 >= count || levelAt(first + 1) < level) return TGroupEdit::ceBeep;
-  const std::optional<int> end = FindGroupEnd(levelAt, first, count, level);
+  const auto entryAt = [this](int index) -> const TEventEntry& {
+    return FRecords[static_cast<size_t>(index)];
+  };
+  if (first + 1 >= count || entryAt(first + 1).Level < level) return TGroupEdit::ceBeep;
+  const std::optional<int> end = FindGroupEnd(entryAt, first, count, level);
   if (!end) return TGroupEdit::ceBeep;
 
   FView.Entry(row).State = esExpanded;
@@ -52,12 +56,12 @@ TGroupEdit TEventView::Expand(int row) {
     if (walk.Shown(index)) shown.push_back(index);
   }
   if (!shown.empty()) {
-    Observer().RowsAboutToBeInserted(row + 1, row + static_cast<int>(shown.size()));
-    FView.Insert(row + 1, shown);
-    Observer().RowsInserted();
+    RowObserver().RowsAboutToBeInserted(row + 1, row + static_cast<int>(shown.size()));
+    FView.Insert(shown);
+    RowObserver().RowsInserted();
   }
   Select(row);
-  Observer().RowsChanged(row);
+  RowObserver().RowsChanged(row);
   return TGroupEdit::ceChanged;
 }
 
@@ -69,7 +73,7 @@ TGroupEdit TEventView::Toggle(int row) {
 void TEventView::RebuildView(bool keepSelection) {
   const int32_t selected = keepSelection && FView.IsRow(FSelected) ? FView[FSelected] : -1;
   const int32_t focused = keepSelection && FView.IsRow(FFocused) ? FView[FFocused] : -1;
-  Observer().ViewAboutToBeReset();
+  const TBatch batch(*this);
   FView.Clear();
   TVisibilityWalk walk(FRecords, FSessions, Filter(), 0);
   for (int32_t index = 0; index < static_cast<int32_t>(FRecords.size()); ++index) {
@@ -77,6 +81,4 @@ void TEventView::RebuildView(bool keepSelection) {
   }
   FSelected = selected >= 0 ? FView.PositionOf(selected) : -1;
   FFocused = focused >= 0 ? FView.PositionOf(focused) : -1;
-  Observer().ViewReset();
-  Observer().SelectionChanged();
 }

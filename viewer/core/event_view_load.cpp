@@ -21,14 +21,11 @@ struct TEventView::TRestore {
 };
 
 void TEventView::ClearAll() {
-  Observer().ViewAboutToBeReset();
-  FView.Clear();
   FSessions.Clear();
   FRecords.clear();
+  FView.Clear();
   FSelected = -1;
   FFocused = -1;
-  Observer().ViewReset();
-  Observer().SelectionChanged();
 }
 
 void TEventView::SetCurrentFile(std::string name) {
@@ -42,6 +39,10 @@ TLoadResult TEventView::Load(const std::string& fileName) {
   TLoadResult result;
   result.FileExists = !name.empty() && FileExists(name);
   FFileStamp = {};
+  // The rows and the selection are settled before the observer hears of them: restoring
+  // thousands of collapsed groups one by one through a list model would cost each the rows
+  // behind it.
+  const TBatch batch(*this);
 
   TRestore restore;
   if (!FCurrentFile.empty() && SameText(name, FCurrentFile)) {
@@ -62,17 +63,21 @@ TLoadResult TEventView::Load(const std::string& fileName) {
     return result;
   }
   SetCurrentFile(name);
+  // Taken before reading, so that whatever is written while the file is read counts as a change.
+  const TFileStamp stamp = TFileStamp::Take(name);
   const TReadResult read = ReadLogFile(name, FRecords, FSessions);
-  if (read.Outcome == TReadOutcome::roNotALog) {
+  if (read.Outcome == TReadOutcome::roNotALog || read.Outcome == TReadOutcome::roBeingWritten) {
     SetCurrentFile(std::string());
-    return {TLoadOutcome::loNotALog, read.Message, true};
+    return {read.Outcome == TReadOutcome::roNotALog ? TLoadOutcome::loNotALog
+                                                    : TLoadOutcome::loBeingWritten,
+            read.Message, true};
   }
   RebuildView(false);
   if (read.Outcome == TReadOutcome::roDamaged) {
     // The records before the damage are shown; with no stamp the file is not watched.
     return {TLoadOutcome::loDamaged, read.Message, true};
   }
-  FFileStamp = TFileStamp::Take(name);
+  FFileStamp = stamp;
   if (!FRecords.empty() && restore.Identity == FRecords.front().Event->TickCount()) {
     Restore(restore);
   }

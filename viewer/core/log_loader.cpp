@@ -4,6 +4,9 @@
 
 #include "log/builtin_events.h"
 #include "log/log_lifecycle.h"
+#include "log/log_stream.h"
+#include "platform/classes.h"
+#include "platform/sysutils.h"
 
 namespace {
 
@@ -13,7 +16,11 @@ class TGroupingReader {
   TGroupingReader(TEventList& records, TSessionTable& sessions)
       : FRecords(records), FSessions(sessions) {}
 
+  // Records of the file appended so far (inserted separators aside).
+  int RecordsRead() const { return FRecordsRead; }
+
   void Append(std::unique_ptr<TLogEvent> record) {
+    ++FRecordsRead;
     const bool startSession = IsStartSession(*record);
     const bool stopSession = IsStopSession(*record);
     if (record->InheritsFrom(TLeaveSectionEvent::StaticClass()) && FLevel > 1) --FLevel;
@@ -40,7 +47,18 @@ class TGroupingReader {
   TEventList& FRecords;
   TSessionTable& FSessions;
   int32_t FLevel = 0;
+  int FRecordsRead = 0;
 };
+
+// Whether no further record begins after the point where reading stopped.
+bool NothingFollows(TLogStream& log) {
+  try {
+    log.SkipToNextBeginToken();
+    return log.Seek(0, TSeekOrigin::soCurrent) >= log.Size();
+  } catch (const std::exception&) {
+    return false;
+  }
+}
 
 }  // namespace
 
@@ -48,20 +66,38 @@ std::string NotALogMessage(const std::string& fileName) {
   return "Could not read \"" + fileName + "\".\rMost likely it is not an event log file.";
 }
 
+std::string BeingWrittenMessage(const std::string& fileName) {
+  return "Could not read \"" + fileName +
+         "\".\rAnother program is writing it right now; open it again once that program has "
+         "closed it.";
+}
+
+std::string DamagedMessage(const std::string& reason, int recordsRead) {
+  return reason + "\r" +
+         Format("The %d %s read before the damage %s shown.", recordsRead,
+                recordsRead == 1 ? "record" : "records", recordsRead == 1 ? "is" : "are");
+}
+
 TReadResult ReadLogFile(const std::string& fileName, TEventList& records, TSessionTable& sessions) {
   try {
     CreateLogStream(fileName, false);
   } catch (const std::exception&) {
+    // A new log is kept from readers while its first session runs.
+    if (FileOpenedForWriting(fileName)) {
+      return {TReadOutcome::roBeingWritten, BeingWrittenMessage(fileName)};
+    }
     return {TReadOutcome::roNotALog, NotALogMessage(fileName)};
   }
   TReadResult result;
+  TGroupingReader reader(records, sessions);
   try {
-    TGroupingReader reader(records, sessions);
     while (std::unique_ptr<TLogEvent> record = LogStream()->ReadEvent()) {
       reader.Append(std::move(record));
     }
   } catch (const std::exception& error) {
-    result = {TReadOutcome::roDamaged, error.what()};
+    if (!NothingFollows(*LogStream()) || !FileOpenedForWriting(fileName)) {
+      result = {TReadOutcome::roDamaged, DamagedMessage(error.what(), reader.RecordsRead())};
+    }
   }
   // The sentinel closes the table after damage too, so that every session has an end.
   sessions.AddSentinel(static_cast<int32_t>(records.size()));

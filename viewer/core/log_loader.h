@@ -8,9 +8,10 @@
 #include "viewer/core/sessions.h"
 
 enum class TReadOutcome {
-  roRead,     // every record was read
-  roNotALog,  // the file could not be opened as a log; nothing was read
-  roDamaged,  // reading failed part way; the records before the damage were kept
+  roRead,          // every record was read, or all but one that is still being written
+  roNotALog,       // the file could not be opened as a log; nothing was read
+  roBeingWritten,  // another program writes the file and lets nobody read it yet
+  roDamaged,       // reading failed part way; the records before the damage were kept
 };
 
 struct TReadResult {
@@ -19,7 +20,15 @@ struct TReadResult {
 };
 
 // Fills the empty `records` and `sessions` from the log; the log is closed again in every case.
+// A record cut off with no record after it, in a file that another open is writing, is a record
+// being written (a writer appends each record in one write, and a reader may see it half done):
+// reading ends before it without damage, and a reload shows it whole. Anything else that stops
+// the reading is damage.
 TReadResult ReadLogFile(const std::string& fileName, TEventList& records, TSessionTable& sessions);
 
 // The message for a file that cannot be opened as a log.
 std::string NotALogMessage(const std::string& fileName);
+// The message for a file that cannot be opened because another program is writing it.
+std::string BeingWrittenMessage(const std::string& fileName);
+// The message for damage that stopped the reading after `recordsRead` records.
+std::string DamagedMessage(const std::string& reason, int recordsRead);

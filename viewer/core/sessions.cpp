@@ -13,6 +13,13 @@ TDateTime SessionTime(const TSessionInfo& session, uint32_t tickCount) {
   return session.BeginTime + elapsed / kMillisecondsPerDay;
 }
 
+TDateTime RowTime(const TSessionInfo& session, const TEventEntry& entry) {
+  if (entry.Level == kInsertedSeparatorLevel) {
+    return session.BeginTime - session.StartTick / kMillisecondsPerDay;
+  }
+  return SessionTime(session, static_cast<uint32_t>(entry.Event->TickCount()));
+}
+
 int TSessionTable::SessionOf(int32_t recordIndex) const {
   const auto sessionsEnd = FItems.begin() + Count();
   const auto after =
@@ -21,7 +28,7 @@ int TSessionTable::SessionOf(int32_t recordIndex) const {
   return static_cast<int>(after - FItems.begin()) - 1;
 }
 
-TDateTime TSessionTable::TimeOf(int32_t recordIndex, uint32_t tickCount) const {
+TDateTime TSessionTable::TimeOf(int32_t recordIndex, const TEventEntry& entry) const {
   const int session = SessionOf(recordIndex);
-  return session < 0 ? 0 : SessionTime((*this)[session], tickCount);
+  return session < 0 ? 0 : RowTime((*this)[session], entry);
 }

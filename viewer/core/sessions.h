@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/datetime.h"
+#include "viewer/core/event_list.h"
 
 struct TSessionInfo {
   int32_t FirstEntry = 0;  // record-list index of the start-of-session row
@@ -27,9 +28,8 @@ class TSessionTable {
 
   // The session that holds the record, or -1 for a record before the first session.
   int SessionOf(int32_t recordIndex) const;
-  // The record's time: its session's begin time plus the ticks since the session started; 0
-  // before the first session.
-  TDateTime TimeOf(int32_t recordIndex, uint32_t tickCount) const;
+  // The row's time (RowTime in its session); 0 before the first session.
+  TDateTime TimeOf(int32_t recordIndex, const TEventEntry& entry) const;
 
  private:
   std::vector<TSessionInfo> FItems;
@@ -38,3 +38,8 @@ class TSessionTable {
 // A time within a session. The tick difference is taken as a signed 32-bit value, so that a tick
 // counter that wrapped in between still gives the right time.
 TDateTime SessionTime(const TSessionInfo& session, uint32_t tickCount);
+// The time of a row of the session: SessionTime of its record, except for the separator inserted
+// after the session. Its tick count is 0, so it lies the session's start tick (unsigned: a
+// machine up for more than 24.8 days has a start tick beyond the signed range) before the
+// session's begin time, roughly when the recording machine started, and never after the session.
+TDateTime RowTime(const TSessionInfo& session, const TEventEntry& entry);

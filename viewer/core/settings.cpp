@@ -27,6 +27,14 @@ std::string ColumnKey(size_t column) { return "ColWidth" + IntToStr(static_cast<
 
 }  // namespace
 
+bool IsStorableText(std::string_view text) {
+  return text.find_first_of("\r\n") == std::string_view::npos && Trim(text) == text;
+}
+
+std::string SettingsNotSavedMessage(const std::string& reason) {
+  return "The settings could not be saved.\r" + reason;
+}
+
 TOXOptions::TOXOptions(std::string fileName) : FIni(std::move(fileName)) {}
 
 std::string TOXOptions::FileNameFor(std::string_view programName) {
@@ -71,7 +79,13 @@ void TOXOptions::RebuildEntries() {
   }
 }
 
+void TOXOptions::WriteText(std::string_view section, std::string_view key,
+                           const std::string& text) {
+  if (IsStorableText(text)) FIni.WriteString(section, key, text);
+}
+
 void TOXOptions::Load() {
+  FIni.Reload();
   TWindowSettings* windows[] = {&MainWin, &Inspector, &Filter};
   for (size_t i = 0; i < std::size(windows); ++i) *windows[i] = ReadWindow(kWindowSections[i]);
   ViewerFont = {FIni.ReadString("Viewer", "FontName", kDefaultFontName),
@@ -98,21 +112,25 @@ void TOXOptions::Load() {
 void TOXOptions::Save() {
   const TWindowSettings* windows[] = {&MainWin, &Inspector, &Filter};
   for (size_t i = 0; i < std::size(windows); ++i) WriteWindow(kWindowSections[i], *windows[i]);
-  FIni.WriteString("Viewer", "FontName", ViewerFont.Name);
+  WriteText("Viewer", "FontName", ViewerFont.Name);
   FIni.WriteInteger("Viewer", "FontSize", ViewerFont.Size);
-  FIni.WriteString("Printer", "FontName", PrinterFont.Name);
+  WriteText("Printer", "FontName", PrinterFont.Name);
   FIni.WriteInteger("Printer", "FontSize", PrinterFont.Size);
   FIni.WriteBool("Printer", "InColor", InColor);
-  FIni.WriteString("Viewer", "DateTimeFormat", FDateTimeFormat);
+  WriteText("Viewer", "DateTimeFormat", FDateTimeFormat);
   for (const TEventData& entry : FEvents) {
+    if (!IsStorableText(entry.Name)) continue;
     FIni.WriteBool(entry.Name, "Enabled", entry.Enabled);
     FIni.WriteInteger(entry.Name, "Color", static_cast<int32_t>(entry.Color));
     FIni.WriteBool(entry.Name, "Bold", entry.Bold);
     FIni.WriteBool(entry.Name, "Italic", entry.Italic);
   }
-  FIni.WriteString("LastLog", "Filename", LastLog.Filename);
-  FIni.WriteInteger("LastLog", "TickCount", LastLog.TickCount);
-  FIni.WriteString("LastLog", "Collapse", FormatCollapseSetting(FCollapse));
+  // A last log whose name cannot be stored is stored as none, with nothing to restore.
+  const bool lastLogStorable = IsStorableText(LastLog.Filename);
+  FIni.WriteString("LastLog", "Filename", lastLogStorable ? LastLog.Filename : "");
+  FIni.WriteInteger("LastLog", "TickCount", lastLogStorable ? LastLog.TickCount : -1);
+  FIni.WriteString("LastLog", "Collapse", lastLogStorable ? FormatCollapseSetting(FCollapse) : "");
+  FIni.UpdateFile();
 }
 
 void TOXOptions::ResetDefaults() {

@@ -1,7 +1,7 @@
 #pragma once
 // The viewer's settings: what it remembers between runs (window placements, fonts, the date-time
 // format, a display entry per record class, column widths, the last log and its collapsed rows),
-// held in memory and kept in an INI file beside the program.
+// held in memory and kept in an INI file beside the program, which only Save writes.
 
 #include <cstdint>
 #include <functional>
@@ -11,7 +11,7 @@
 
 #include "log/log_event.h"
 #include "platform/graphics.h"
-#include "platform/inifiles.h"
+#include "platform/mem_ini_file.h"
 
 // Placement of one window. A rectangle with Right <= Left or Bottom <= Top is empty.
 struct TWindowSettings {
@@ -55,9 +55,14 @@ inline constexpr int32_t kDefaultPrinterFontSize = 11;
 inline constexpr const char* kInvalidDateTimeFormatText =
     "Invalid date/time format specified in settings.  Using default format.";
 
+// Whether a text reads back from the settings file exactly as it was written.
+bool IsStorableText(std::string_view text);
+// The message for a Save that failed with `reason`.
+std::string SettingsNotSavedMessage(const std::string& reason);
+
 class TOXOptions {
  public:
-  // The settings kept in `fileName`; nothing is read until Load.
+  // The settings kept in `fileName`, at their defaults until Load.
   explicit TOXOptions(std::string fileName);
   // The settings file of a program: its own name with the extension ".ini".
   static std::string FileNameFor(std::string_view programName);
@@ -66,7 +71,10 @@ class TOXOptions {
   // Reads everything; a missing section or key, or a value that is not of its type, gives the
   // default. The display entries are rebuilt from the registered record classes.
   void Load();
-  // Writes everything.
+  // Writes everything in one replace of the file. A text that would not read back as it is (a
+  // line break, blanks around it) is not stored: the file keeps what it had, and a last log of
+  // such a name is stored as none. On failure the file stays as it was and the error (a platform
+  // Exception) is raised.
   void Save();
   // Every record class shown in its library look, the library's date-time format and the default
   // printer font; the rest stays. Nothing is written.
@@ -91,7 +99,8 @@ class TOXOptions {
   void SetCollapse(std::vector<int32_t> indexes) { FCollapse = std::move(indexes); }
 
   // Column widths of a list view, in the section named by its form's and its own name
-  // ("EventFormEventListView"). A missing or unusable value keeps the width passed in.
+  // ("EventFormEventListView"). A missing or unusable value keeps the width passed in. Written
+  // widths reach the file with the next Save.
   void ReadColumnWidths(std::string_view section, std::vector<int32_t>& widths) const;
   void WriteColumnWidths(std::string_view section, const std::vector<int32_t>& widths);
 
@@ -111,8 +120,9 @@ class TOXOptions {
   void RebuildEntries();
   TWindowSettings ReadWindow(std::string_view section) const;
   void WriteWindow(std::string_view section, const TWindowSettings& window);
+  void WriteText(std::string_view section, std::string_view key, const std::string& text);
 
-  TIniFile FIni;
+  TMemIniFile FIni;
   std::vector<TEventData> FEvents;
   std::string FDateTimeFormat;
   std::vector<int32_t> FCollapse;

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "viewer/core/group_bounds.h"
+
 TVisibilityWalk::TVisibilityWalk(const TEventList& records, const TSessionTable& sessions,
                                  const TViewFilter& filter, int32_t firstIndex)
     : FRecords(records),
@@ -16,12 +18,12 @@ TVisibilityWalk::TVisibilityWalk(const TEventList& records, const TSessionTable&
 bool TVisibilityWalk::Shown(int32_t index) {
   const TEventEntry& entry = FRecords[static_cast<size_t>(index)];
   if (FSkipping) {
-    // Inside a collapsed group: a row at the group's level is its end marker and stays hidden with
-    // it. A shallower row (a group left open, ended by the end of its session) lies outside the
-    // group and is judged on its own.
-    if (entry.Level > FSkipLevel) return false;
+    // Inside a collapsed group its rows are hidden, its end marker too. A row after the group (one
+    // that ends it early) is judged on its own.
+    const TGroupBoundary boundary = BoundaryOf(entry, FSkipLevel);
+    if (boundary == TGroupBoundary::gbInside) return false;
     FSkipping = false;
-    if (entry.Level == FSkipLevel) return false;
+    if (boundary == TGroupBoundary::gbEndMarker) return false;
   }
   if (!PassesFilter(index)) return false;
   if (entry.State == esCollapsed) {
@@ -35,11 +37,9 @@ bool TVisibilityWalk::PassesFilter(int32_t index) {
   while (FSession + 1 < FSessions.Count() && FSessions[FSession + 1].FirstEntry <= index) {
     ++FSession;
   }
-  const TLogEvent& record = *FRecords[static_cast<size_t>(index)].Event;
-  if (!IsClassShown(record)) return false;
-  const TDateTime time =
-      FSession < 0 ? 0
-                   : SessionTime(FSessions[FSession], static_cast<uint32_t>(record.TickCount()));
+  const TEventEntry& entry = FRecords[static_cast<size_t>(index)];
+  if (!IsClassShown(*entry.Event)) return false;
+  const TDateTime time = FSession < 0 ? 0 : RowTime(FSessions[FSession], entry);
   return FFrom < time && time < FTo;
 }
 

@@ -1,19 +1,74 @@
-// Editing the visible rows in place and finding the row of a record.
+// Finding rows and records in the visible rows, and showing and hiding records.
 
 #include "viewer/core/view_list.h"
 
-#include <algorithm>
+#include <bit>
+
+void TViewList::Clear() {
+  FShown.assign(FRecords.size(), 0);
+  FTree.assign(FRecords.size() + 1, 0);
+  FCount = 0;
+}
+
+void TViewList::AddCount(int32_t recordIndex, int32_t delta) {
+  for (size_t node = static_cast<size_t>(recordIndex) + 1; node < FTree.size();
+       node += node & (~node + 1)) {
+    FTree[node] += delta;
+  }
+}
+
+int TViewList::CountBefore(int32_t recordIndex) const {
+  int count = 0;
+  for (size_t node = static_cast<size_t>(recordIndex); node > 0; node &= node - 1) {
+    count += FTree[node];
+  }
+  return count;
+}
+
+int32_t TViewList::operator[](int position) const {
+  // Descends the tree to the last node whose prefix still holds at most `position` rows; the
+  // record after it is the row.
+  size_t node = 0;
+  int remaining = position;
+  for (size_t step = std::bit_floor(FTree.size() - 1); step > 0; step >>= 1) {
+    if (node + step < FTree.size() && FTree[node + step] <= remaining) {
+      node += step;
+      remaining -= FTree[node];
+    }
+  }
+  return static_cast<int32_t>(node);
+}
 
 int TViewList::PositionOf(int32_t recordIndex) const {
-  const auto found = std::lower_bound(FRows.begin(), FRows.end(), recordIndex);
-  return found != FRows.end() && *found == recordIndex ? static_cast<int>(found - FRows.begin())
-                                                       : -1;
+  if (recordIndex < 0 || static_cast<size_t>(recordIndex) >= FShown.size() ||
+      !FShown[static_cast<size_t>(recordIndex)]) {
+    return -1;
+  }
+  return CountBefore(recordIndex);
+}
+
+void TViewList::Show(int32_t recordIndex) {
+  FShown[static_cast<size_t>(recordIndex)] = 1;
+  AddCount(recordIndex, 1);
+  ++FCount;
+}
+
+void TViewList::Hide(int32_t recordIndex) {
+  FShown[static_cast<size_t>(recordIndex)] = 0;
+  AddCount(recordIndex, -1);
+  --FCount;
 }
 
 void TViewList::Remove(int first, int last) {
-  FRows.erase(FRows.begin() + first, FRows.begin() + last + 1);
+  int32_t index = (*this)[first];
+  for (int row = first;; ++row) {
+    Hide(index);
+    if (row == last) return;
+    while (!FShown[static_cast<size_t>(++index)]) {
+    }
+  }
 }
 
-void TViewList::Insert(int position, std::span<const int32_t> recordIndexes) {
-  FRows.insert(FRows.begin() + position, recordIndexes.begin(), recordIndexes.end());
+void TViewList::Insert(std::span<const int32_t> recordIndexes) {
+  for (const int32_t index : recordIndexes) Show(index);
 }

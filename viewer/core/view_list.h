@@ -1,6 +1,10 @@
 #pragma once
 // The view list: the rows currently visible, as indexes into the record list, always in
 // record-list order. It refers to the record list and does not own it.
+//
+// The rows are kept as a visibility flag per record with a Fenwick tree of their counts, so that
+// a row's record, a record's row, and showing or hiding a record each cost O(log n): collapsing
+// thousands of groups one after another costs the rows they hide, not the rows behind them.
 
 #include <cstdint>
 #include <span>
@@ -12,10 +16,10 @@ class TViewList {
  public:
   explicit TViewList(TEventList& records) : FRecords(records) {}
 
-  int Count() const { return static_cast<int>(FRows.size()); }
+  int Count() const { return FCount; }
   bool IsRow(int position) const { return position >= 0 && position < Count(); }
   // The record-list index shown at a position.
-  int32_t operator[](int position) const { return FRows[static_cast<size_t>(position)]; }
+  int32_t operator[](int position) const;
   const TEventEntry& Entry(int position) const {
     return FRecords[static_cast<size_t>((*this)[position])];
   }
@@ -23,13 +27,24 @@ class TViewList {
   // The position that shows the record, or -1 when it is not visible.
   int PositionOf(int32_t recordIndex) const;
 
-  void Clear() { FRows.clear(); }
-  void Append(int32_t recordIndex) { FRows.push_back(recordIndex); }
+  // No rows, over the record list as it is now.
+  void Clear();
+  // Shows a record, which must not be visible yet.
+  void Append(int32_t recordIndex) { Show(recordIndex); }
   // Removes the rows first .. last, both included.
   void Remove(int first, int last);
-  void Insert(int position, std::span<const int32_t> recordIndexes);
+  // Shows the records, which must not be visible yet.
+  void Insert(std::span<const int32_t> recordIndexes);
 
  private:
+  void Show(int32_t recordIndex);
+  void Hide(int32_t recordIndex);
+  void AddCount(int32_t recordIndex, int32_t delta);
+  // The number of visible records before `recordIndex`.
+  int CountBefore(int32_t recordIndex) const;
+
   TEventList& FRecords;
-  std::vector<int32_t> FRows;
+  std::vector<uint8_t> FShown;    // per record index
+  std::vector<int32_t> FTree{0};  // Fenwick tree over FShown, 1-based
+  int FCount = 0;
 };

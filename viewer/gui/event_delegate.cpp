@@ -2,21 +2,31 @@
 
 #include "viewer/gui/event_delegate.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include "viewer/core/row_look.h"
 #include "viewer/gui/event_model.h"
 #include "viewer/gui/qt_colors.h"
 #include "viewer/gui/record_images.h"
 
+namespace {
+
+int IndentOf(const QModelIndex& index) {
+  return index.column() == 0 ? index.data(TEventModel::IndentRole).toInt() * kImageSize : 0;
+}
+
+const QStyle* StyleOf(const QStyleOptionViewItem& option) {
+  return option.widget != nullptr ? option.widget->style() : QApplication::style();
+}
+
+}  // namespace
+
 TEventDelegate::TEventDelegate(QObject* parent)
     : QStyledItemDelegate(parent), FImages(LoadRecordImages()) {}
-
-QRect TEventDelegate::ImageArea(const QRect& firstCell, int indent) {
-  return QRect(firstCell.left() + indent * kImageSize, firstCell.top(), kImageSize,
-               firstCell.height());
-}
 
 void TEventDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const {
   QStyledItemDelegate::initStyleOption(option, index);
@@ -24,6 +34,7 @@ void TEventDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelI
   option->palette.setColor(QPalette::Text, ToQColor(color));
   option->font.setBold(index.data(TEventModel::BoldRole).toBool());
   option->font.setItalic(index.data(TEventModel::ItalicRole).toBool());
+  option->fontMetrics = QFontMetrics(option->font);
   if (index.column() != 0) return;
   const int image = index.data(TEventModel::ImageRole).toInt();
   option->features |= QStyleOptionViewItem::HasDecoration;
@@ -33,6 +44,40 @@ void TEventDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelI
                      : QIcon();
 }
 
+QStyleOptionViewItem TEventDelegate::Indented(const QStyleOptionViewItem& option,
+                                              const QModelIndex& index) const {
+  QStyleOptionViewItem indented(option);
+  indented.rect.setLeft(option.rect.left() + IndentOf(index));
+  return indented;
+}
+
+QRect TEventDelegate::ImageArea(const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+  // The style places the image as it paints it: after the indentation and the item's margin.
+  QStyleOptionViewItem indented = Indented(option, index);
+  initStyleOption(&indented, index);
+  return StyleOf(option)->subElementRect(QStyle::SE_ItemViewItemDecoration, &indented,
+                                         option.widget);
+}
+
+QSize TEventDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  return QStyledItemDelegate::sizeHint(option, index) + QSize(IndentOf(index), 0);
+}
+
+bool TEventDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                               const QStyleOptionViewItem& option, const QModelIndex& index) {
+  if (event->type() != QEvent::ToolTip || !index.isValid()) {
+    return QStyledItemDelegate::helpEvent(event, view, option, index);
+  }
+  if (sizeHint(option, index).width() > option.rect.width()) {
+    QToolTip::showText(event->globalPos(), index.data(Qt::DisplayRole).toString(), view->viewport(),
+                       option.rect);
+  } else {
+    QToolTip::hideText();
+  }
+  return true;
+}
+
 void TEventDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
   const auto kind = static_cast<TRowKind>(index.data(TEventModel::KindRole).toInt());
@@ -40,29 +85,20 @@ void TEventDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
     PaintSeparator(painter, option, index, kind == TRowKind::rkInsertedSeparator);
     return;
   }
-  if (index.column() != 0) {
-    QStyledItemDelegate::paint(painter, option, index);
-    return;
-  }
   // The indent is left blank but selected with the row.
-  const int indent = index.data(TEventModel::IndentRole).toInt();
-  QStyleOptionViewItem shifted(option);
-  shifted.rect.setLeft(ImageArea(option.rect, indent).left());
-  if (option.state & QStyle::State_Selected) {
+  const QStyleOptionViewItem indented = Indented(option, index);
+  if ((option.state & QStyle::State_Selected) && indented.rect.left() > option.rect.left()) {
     painter->fillRect(QRect(option.rect.left(), option.rect.top(),
-                            shifted.rect.left() - option.rect.left(), option.rect.height()),
+                            indented.rect.left() - option.rect.left(), option.rect.height()),
                       option.palette.brush(QPalette::Highlight));
   }
-  QStyledItemDelegate::paint(painter, shifted, index);
+  QStyledItemDelegate::paint(painter, indented, index);
 }
 
 void TEventDelegate::PaintSeparator(QPainter* painter, const QStyleOptionViewItem& option,
                                     const QModelIndex& index, bool doubled) const {
   QRect area = option.rect;
-  if (index.column() == 0) {
-    const int indent = index.data(TEventModel::IndentRole).toInt();
-    area.setLeft(ImageArea(option.rect, indent).right() + 1 + 2);
-  }
+  if (index.column() == 0) area.setLeft(ImageArea(option, index).right() + 1 + 2);
   painter->save();
   const bool selected = (option.state & QStyle::State_Selected) != 0;
   painter->fillRect(area, ToQColor(selected ? clHighlight : clWindow));
@@ -79,6 +115,6 @@ void TEventDelegate::PaintSeparator(QPainter* painter, const QStyleOptionViewIte
     QStyleOptionFocusRect focus;
     focus.QStyleOption::operator=(option);
     focus.rect = area;
-    QApplication::style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter);
+    StyleOf(option)->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, painter, option.widget);
   }
 }

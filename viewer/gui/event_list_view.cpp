@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "viewer/gui/column_fit.h"
 #include "viewer/gui/event_delegate.h"
 #include "viewer/gui/event_model.h"
 #include "viewer/gui/user_dialogs.h"
@@ -15,9 +16,13 @@ const int kDefaultWidths[] = {100, 100, 300};
 }
 
 TEventListView::TEventListView(TEventModel& model, TUserDialogs& dialogs, QWidget* parent)
-    : QTableView(parent), FModel(model), FView(model.View()), FDialogs(dialogs) {
+    : QTableView(parent),
+      FModel(model),
+      FView(model.View()),
+      FDialogs(dialogs),
+      FDelegate(new TEventDelegate(this)) {
   setModel(&FModel);
-  setItemDelegate(new TEventDelegate(this));
+  setItemDelegate(FDelegate);
   setShowGrid(false);
   setWordWrap(false);
   setSelectionBehavior(SelectRows);
@@ -26,10 +31,11 @@ TEventListView::TEventListView(TEventModel& model, TUserDialogs& dialogs, QWidge
   setTabKeyNavigation(false);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 2, kImageSize + 2));
+  FitRowHeight();
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  horizontalHeader()->setStretchLastSection(true);
   for (int column = 0; column < 3; ++column) setColumnWidth(column, kDefaultWidths[column]);
 
   connect(&FModel, &TEventModel::SelectionMoved, this, &TEventListView::ShowViewSelection);
@@ -50,6 +56,45 @@ void TEventListView::SetColumnWidths(const std::vector<int32_t>& widths) {
     // A width below zero would hide the column for good; such a value keeps the current width.
     if (widths[column] >= 0) setColumnWidth(static_cast<int>(column), widths[column]);
   }
+}
+
+QRect TEventListView::ImageArea(int row) const {
+  const QModelIndex index = FModel.index(row, 0);
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  option.rect = visualRect(index);
+  return FDelegate->ImageArea(option, index);
+}
+
+int TEventListView::sizeHintForColumn(int column) const {
+  if (FView.RowCount() == 0) return QTableView::sizeHintForColumn(column);
+  QStyleOptionViewItem option;
+  initViewItemOption(&option);
+  // What the style adds around a text (margins, and the image in the first column), from its own
+  // measure of one row.
+  const int around = FDelegate->sizeHint(option, FModel.index(0, column)).width() -
+                     CellTextWidth(FView, 0, column, option.font);
+  return WidestText(FView, column, option.font) + around;
+}
+
+void TEventListView::FitRowHeight() {
+  verticalHeader()->setDefaultSectionSize(std::max(fontMetrics().height() + 2, kImageSize + 2));
+}
+
+void TEventListView::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange) FitRowHeight();
+}
+
+void TEventListView::focusInEvent(QFocusEvent* event) {
+  // Qt makes the first row current when the list takes the focus without one; the list keeps
+  // the viewer's focused row (none when the log has just opened).
+  FSyncing = true;
+  QTableView::focusInEvent(event);
+  if (FView.Focused() < 0 && currentIndex().isValid()) {
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+  }
+  FSyncing = false;
 }
 
 void TEventListView::ShowViewSelection() {
@@ -84,12 +129,18 @@ void TEventListView::TakeClearedSelection() {
   if (!selectionModel()->hasSelection() && FView.Selected() >= 0) FView.Deselect();
 }
 
-void TEventListView::Edit(TGroupEdit outcome) {
+bool TEventListView::Edit(TGroupEdit outcome) {
   if (outcome == TGroupEdit::ceBeep) FDialogs.Beep();
+  return outcome != TGroupEdit::ceIgnored;
 }
 
 void TEventListView::keyPressEvent(QKeyEvent* event) {
   const int focused = FView.Focused();
+  if (event->matches(QKeySequence::Copy)) {
+    // Copying belongs to the Copy Data command; the table's own copy of one cell is not it.
+    event->accept();
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -101,6 +152,18 @@ void TEventListView::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Minus:
       Edit(FView.Collapse(focused));
       break;
+    case Qt::Key_Home:
+      FView.SelectFirst();
+      break;
+    case Qt::Key_End:
+      FView.SelectLast();
+      break;
+    case Qt::Key_Left:
+      if (!Edit(FView.Collapse(focused))) QTableView::keyPressEvent(event);
+      return;
+    case Qt::Key_Right:
+      if (!Edit(FView.Expand(focused))) QTableView::keyPressEvent(event);
+      return;
     default:
       QTableView::keyPressEvent(event);
       TakeClearedSelection();
@@ -110,16 +173,13 @@ void TEventListView::keyPressEvent(QKeyEvent* event) {
 }
 
 void TEventListView::mousePressEvent(QMouseEvent* event) {
-  const QModelIndex index = indexAt(event->position().toPoint());
-  if (index.isValid() && index.column() == 0) {
-    const int indent = index.data(TEventModel::IndentRole).toInt();
-    const QRect image = TEventDelegate::ImageArea(visualRect(index), indent);
-    if (image.contains(event->position().toPoint()) &&
-        FView.View().Entry(index.row()).State != esPlain) {
-      Edit(FView.Toggle(index.row()));
-      event->accept();
-      return;
-    }
+  const QPoint point = event->position().toPoint();
+  const QModelIndex index = indexAt(point);
+  if (index.isValid() && index.column() == 0 && FView.View().Entry(index.row()).State != esPlain &&
+      ImageArea(index.row()).contains(point)) {
+    Edit(FView.Toggle(index.row()));
+    event->accept();
+    return;
   }
   QTableView::mousePressEvent(event);
   TakeClearedSelection();

@@ -40,13 +40,8 @@ QVariant TEventModel::data(const QModelIndex& index, int role) const {
 QVariant TEventModel::RowData(const QModelIndex& index, int role) const {
   const int row = index.row();
   switch (role) {
-    case Qt::DisplayRole: {
-      const TRowTexts texts = FView.RowTexts(row);
-      const std::string& text = index.column() == 0   ? texts.Time
-                                : index.column() == 1 ? texts.EventName
-                                                      : texts.Data;
-      return QString::fromStdString(text);
-    }
+    case Qt::DisplayRole:
+      return QString::fromStdString(FView.ColumnText(row, index.column()));
     case IndentRole:
       return std::max(FView.View().Entry(row).Level, 0);
     case ImageRole:

@@ -4,25 +4,26 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <csignal>
 
-#include "log/packages.h"
 #include "viewer/core/settings.h"
+#include "viewer/core/startup.h"
 #include "viewer/gui/main_window.h"
 #include "viewer/gui/user_dialogs.h"
 
 int main(int argc, char* argv[]) {
+  // A file-size limit makes a write fail instead of ending the program, so that saving the
+  // settings reports it like a full disk.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   // The name only: a display name would be appended to every window title by the platform.
   QApplication::setApplicationName(QStringLiteral("Oxlane"));
   TUserDialogs dialogs;
 
-  // The settings are read before the additional packages load, so classes that only a package
-  // registers start without a display entry.
   const QString program = QDir(QApplication::applicationDirPath()).filePath("Oxlane");
   TOXOptions settings(TOXOptions::FileNameFor(program.toStdString()));
   settings.OnError = [&dialogs](const std::string& text) { dialogs.Error(nullptr, text); };
-  settings.Load();
-  LoadPackages();
+  LoadPackagesAndSettings(settings);
 
   TEventForm window(settings, dialogs);
   window.show();

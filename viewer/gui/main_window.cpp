@@ -62,7 +62,12 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
   });
 }
 
-TEventForm::~TEventForm() = default;
+TEventForm::~TEventForm() {
+  // The list and its model use the view core, a member that goes before the window's children:
+  // they go first.
+  delete FList;
+  delete FModel;
+}
 
 namespace {
 
@@ -125,9 +130,7 @@ void TEventForm::Load(const std::string& fileName) {
   FActions.ViewRefresh->setEnabled(result.FileExists);
   ShowCounts();
   SelectionChanged();
-  if (result.Outcome == TLoadOutcome::loNotALog || result.Outcome == TLoadOutcome::loDamaged) {
-    FDialogs.Error(this, result.Message);
-  }
+  if (!result.Message.empty()) FDialogs.Error(this, result.Message);
 }
 
 void TEventForm::CheckFileChanged() {
@@ -184,7 +187,7 @@ void TEventForm::OpenFileDialog() {
 void TEventForm::ShowOptions() {
   TOptionsDialog dialog(FSettings, FDialogs, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  FSettings.Save();
+  SaveSettings();
   const TWaitCursor hourglass;
   FView->RebuildView(true);
 }
@@ -198,8 +201,18 @@ void TEventForm::closeEvent(QCloseEvent* event) {
   setAcceptDrops(false);
   SavePlacement();
   FView->StoreLastLog();
-  FSettings.Save();
+  SaveSettings();
   event->accept();
+}
+
+void TEventForm::SaveSettings() {
+  // A settings file that cannot be written (a read-only folder, a full disk) costs the settings
+  // of this run, nothing else.
+  try {
+    FSettings.Save();
+  } catch (const std::exception& error) {
+    FDialogs.Error(this, SettingsNotSavedMessage(error.what()));
+  }
 }
 
 void TEventForm::dragEnterEvent(QDragEnterEvent* event) {

@@ -67,6 +67,8 @@ class TEventForm : public QMainWindow {
   void CreateMenus();
   void RestorePlacement();
   void SavePlacement();
+  // Writes the settings file; a failure is shown and the program goes on.
+  void SaveSettings();
   void ShowCaption();
   void ShowCounts();
   void SelectionChanged();

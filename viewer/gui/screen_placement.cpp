@@ -29,8 +29,9 @@ QRect FitOnScreen(const QRect& bounds) {
   const QScreen* screen = ScreenFor(bounds.center());
   if (screen == nullptr) return bounds;
   const QRect area = screen->availableGeometry();
-  QRect fitted(bounds.topLeft(), bounds.size().boundedTo(area.size()));
-  fitted.moveLeft(std::clamp(fitted.left(), area.left(), area.right() - fitted.width() + 1));
-  fitted.moveTop(std::clamp(fitted.top(), area.top(), area.bottom() - fitted.height() + 1));
-  return fitted;
+  const QSize size = bounds.size().boundedTo(area.size());
+  // Placed at once: moving a rectangle that starts far off the screen would overflow.
+  return QRect(QPoint(std::clamp(bounds.left(), area.left(), area.right() - size.width() + 1),
+                      std::clamp(bounds.top(), area.top(), area.bottom() - size.height() + 1)),
+               size);
 }

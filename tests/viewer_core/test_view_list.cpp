@@ -1,0 +1,65 @@
+// The visible rows as a list of record indexes: positions, lookups and edits agree with a plain
+// sorted list through any sequence of edits.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "log/builtin_events.h"
+#include "viewer/core/view_list.h"
+
+namespace {
+
+TEST(ViewList, PositionsAndEditsMatchASortedListOfIndexes) {
+  TEventList records;
+  for (int i = 0; i < 300; ++i) records.push_back({std::make_unique<TSeparatorEvent>(), i, 2});
+  TViewList view(records);
+  view.Clear();
+  EXPECT_EQ(view.Count(), 0);
+  EXPECT_EQ(view.PositionOf(0), -1);
+
+  std::vector<int32_t> expected;
+  for (int32_t i = 0; i < 300; i += 3) {
+    view.Append(i);
+    expected.push_back(i);
+  }
+  std::mt19937 random(7);
+  for (int step = 0; step < 400; ++step) {
+    if (random() % 2 == 0 && !expected.empty()) {
+      const int first = static_cast<int>(random() % expected.size());
+      const int last =
+          first + static_cast<int>(random() % std::min<size_t>(5, expected.size() - first));
+      view.Remove(first, last);
+      expected.erase(expected.begin() + first, expected.begin() + last + 1);
+    } else {
+      std::vector<int32_t> hidden;
+      for (int32_t i = 0; i < 300; ++i) {
+        if (!std::binary_search(expected.begin(), expected.end(), i)) hidden.push_back(i);
+      }
+      if (hidden.empty()) continue;
+      const size_t from = random() % hidden.size();
+      const std::vector<int32_t> shown(
+          hidden.begin() + static_cast<std::ptrdiff_t>(from),
+          hidden.begin() + static_cast<std::ptrdiff_t>(std::min(from + 4, hidden.size())));
+      view.Insert(shown);
+      expected.insert(expected.end(), shown.begin(), shown.end());
+      std::sort(expected.begin(), expected.end());
+    }
+    ASSERT_EQ(view.Count(), static_cast<int>(expected.size()));
+    for (int position = 0; position < view.Count(); ++position) {
+      ASSERT_EQ(view[position], expected[static_cast<size_t>(position)]);
+      ASSERT_EQ(view.Entry(position).Level, expected[static_cast<size_t>(position)]);
+    }
+    for (int32_t i = 0; i < 300; ++i) {
+      const auto found = std::lower_bound(expected.begin(), expected.end(), i);
+      const int position =
+          found != expected.end() && *found == i ? static_cast<int>(found - expected.begin()) : -1;
+      ASSERT_EQ(view.PositionOf(i), position);
+    }
+  }
+  EXPECT_EQ(view.PositionOf(-1), -1);
+  EXPECT_EQ(view.PositionOf(300), -1);
+}
+
+}  // namespace

@@ -3,8 +3,10 @@
 #include "platform/file_sharing.h"
 
 #include <fcntl.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <string>
 #include <utility>
 
 #include "platform/classes.h"
@@ -87,4 +89,13 @@ int ClaimSharing(int fd, bool writable, const TOpenRequest& request) {
   flock release = result == 0 ? MarkerLock(F_UNLCK, kGate) : MarkerLock(F_UNLCK, 0, kGate + 1);
   ::fcntl(fd, F_OFD_SETLK, &release);
   return result;
+}
+
+bool FileOpenedForWriting(const std::string& fileName) {
+  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
+  flock probe = MarkerLock(F_WRLCK, kHasWrite);
+  const bool written = ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
+  ::close(fd);
+  return written;
 }

@@ -61,12 +61,3 @@ TFileStream::TFileStream(int handle, std::string fileName)
 TFileStream::~TFileStream() {
   if (FHandle >= 0) ::close(FHandle);
 }
-
-bool FileOpenedForWriting(const std::string& fileName) {
-  const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  flock probe = MarkerLock(F_WRLCK, kHasWrite);
-  const bool written = ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
-  ::close(fd);
-  return written;
-}

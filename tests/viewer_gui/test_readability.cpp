@@ -62,10 +62,12 @@ TEST_F(Readability, TheLastColumnFitsATextWiderThanTheWindow) {
 TEST_F(Readability, ADoubleClickOnADividerFitsEveryRowWithItsIndentation) {
   // Far below the first screen (further than Qt looks by default), a row nested three sections
   // deep.
-  LogWriter log(LogFile);
-  log.At(1000).Start();
-  for (int i = 0; i < 1200; ++i) log.Message("m");
-  log.Enter("a").Enter("b").Enter("c").Message("deep").Stop();
+  {
+    LogWriter log(LogFile);
+    log.At(1000).Start();
+    for (int i = 0; i < 1200; ++i) log.Message("m");
+    log.Enter("a").Enter("b").Enter("c").Message("deep").Stop();
+  }
   Settings.SetDateTimeFormat("dddd, mmmm d, yyyy hh:nn:ss.zzz");
   Window().Load(LogFile);
   Show();

@@ -40,6 +40,8 @@ void ApplyRect(HWND hwnd, const RECT& rect, WPARAM sizeKind, bool alwaysSize);
 // Returns whether the click still goes on to the window.
 bool MouseActivate(HWND target, UINT hitTest, UINT mouseMessage);
 KeyModifiers CurrentModifiers();
+// The character a key types with the modifiers held (US layout); 0 for a key that types none.
+char CharacterOf(WPARAM key, const KeyModifiers& modifiers);
 void SetKeyDown(BYTE virtualKey, bool down);
 POINT CursorPos();
 void MoveCursor(POINT point);

@@ -142,6 +142,32 @@ TEST_F(StdMenus, AMnemonicPressesAButtonWithAltOrWhereCharactersAreNotWanted) {
                              {"TButtonEvent", "Form1.SaveBtn "}}));
 }
 
+// Only a key that types a character is a mnemonic: F1 and F3 share their key codes with p and r,
+// but they press neither button, on the form or in the log; the keypad and the punctuation keys
+// type their characters, which are mnemonics as typed.
+TEST_F(StdMenus, OnlyAKeyThatTypesACharacterIsAMnemonic) {
+  button->SetAction(nullptr);
+  button->SetCaption("&Print");
+  auto* reset = Make<TButton>(form, "ResetBtn", {100, 10, 75, 25}, "&Reset");
+  auto* one = Make<TButton>(form, "OneBtn", {190, 10, 75, 25}, "&1 copy");
+  auto* dash = Make<TButton>(form, "DashBtn", {280, 10, 75, 25}, "&- none");
+  std::vector<std::string> pressed;
+  for (TButton* b : {button, reset, one, dash})
+    b->OnClick = [&pressed, b](TObject*) { pressed.push_back(b->Name()); };
+  ShowAndStart();
+  reset->SetFocus();
+  Key(VK_F1);
+  Key(VK_F1 + 2);
+  Key(VK_F1, false, false, true);
+  Key(VK_NUMPAD0 + 1);  // its key code is the letter a
+  Key(VK_OEM_MINUS, false, false, true);
+  Key('P', true, false, true);  // Alt+Shift+P types P, the same mnemonic
+  EXPECT_EQ(pressed, (std::vector<std::string>{"OneBtn", "DashBtn", "SaveBtn"}));
+  EXPECT_EQ(Texts(), (TTexts{{"TButtonEvent", "Form1.OneBtn "},
+                             {"TButtonEvent", "Form1.DashBtn "},
+                             {"TButtonEvent", "Form1.SaveBtn "}}));
+}
+
 // A label's or a group box's mnemonic only gives the focus to the button it leads to.
 TEST_F(StdMenus, AMnemonicThatLeadsToAButtonPressesNothing) {
   button->SetAction(nullptr);

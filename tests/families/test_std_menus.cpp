@@ -1,6 +1,7 @@
 // The standard-control family: menu commands, actions and mnemonics, as the log records them.
 
 #include "families/std_events.h"
+#include "platform/win32/menus.h"
 #include "tests/families/std_family_form.h"
 
 namespace {
@@ -71,6 +72,21 @@ TEST_F(StdMenus, MouseChoicesNameTheItemAndTheCaptionsLeadingToIt) {
             (TTexts{{"TMenuEvent", "OpenItem: &File | &Open " + Id(*open)},
                     {"TMenuEvent", "Doc1Item: &File | &Recent | Doc1 " + Id("Doc1Item")}}));
   EXPECT_EQ(records[0]->GetEventName(), "menu select");
+}
+
+// Clicks through a disabled menu, on the bar or a sub-menu header, open nothing: nothing is chosen
+// and nothing recorded.
+TEST_F(StdMenus, NothingIsChosenThroughADisabledMenu) {
+  ShowAndStart();
+  TMenuItem* recent = menu->Items()->Items(0)->Items(1);
+  recent->SetEnabled(false);
+  const std::vector<int> doc1{0, 1, 0};
+  EXPECT_FALSE(SimulateMenuBarChoice(form->Handle(), doc1));
+  menu->Items()->Items(0)->SetEnabled(false);
+  const std::vector<int> openPath{0, 0};
+  EXPECT_FALSE(SimulateMenuBarChoice(form->Handle(), openPath));
+  ProcessPendingMessages();
+  EXPECT_TRUE(Texts().empty());
 }
 
 TEST_F(StdMenus, ShortcutsOfMenusAndPopupMenusNameTheItem) {

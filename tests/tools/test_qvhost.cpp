@@ -142,4 +142,46 @@ TEST_F(Qvhost, ACommandThatCannotRunEndsTheSessionProperly) {
   }
 }
 
+// A menu command through a disabled menu cannot run: the menu does not open, nothing is chosen or
+// logged, and the script stops at that line with the reason.
+TEST_F(Qvhost, AMenuCommandThroughADisabledMenuSaysWhyItCannotRun) {
+  std::string form = kForm;
+  form.insert(form.rfind("end\n"),
+              "  object MainMenu1: TMainMenu\n"
+              "    object EditMenu: TMenuItem\n"
+              "      Caption = '&Edit'\n"
+              "      Enabled = False\n"
+              "      object CutItem: TMenuItem\n"
+              "        Caption = 'Cu&t'\n"
+              "      end\n"
+              "    end\n"
+              "    object FileMenu: TMenuItem\n"
+              "      Caption = '&File'\n"
+              "      object RecentMenu: TMenuItem\n"
+              "        Caption = '&Recent'\n"
+              "        Enabled = False\n"
+              "        object Recent1: TMenuItem\n"
+              "          Caption = '&1 orders'\n"
+              "        end\n"
+              "      end\n"
+              "    end\n"
+              "  end\n");
+  form.insert(form.find("  object Tracebook1"), "  Menu = MainMenu1\n");
+  for (const auto& [script, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"menu MainForm \"&Edit|Cu&t\"\n",
+            "session.script(1): The item '&Edit' of the menu MainMenu1 is disabled and does not "
+            "open"},
+           {"wait 5\nmenu MainForm \"&File|&Recent|&1 orders\"\n",
+            "session.script(2): The item '&Recent' of the menu MainMenu1 is disabled and does not "
+            "open"},
+       }) {
+    std::remove(LogFile().c_str());
+    const TRun run = Run(form, script);
+    EXPECT_NE(run.ExitCode, 0) << script;
+    EXPECT_NE(run.Err.find(reason), std::string::npos) << run.Err;
+    EXPECT_EQ(ClassNames(ReadLogFile(LogFile())),
+              (std::vector<std::string>{"TStartSessionEvent", "TStopSessionEvent"}));
+  }
+}
+
 }  // namespace

@@ -332,7 +332,16 @@ BOOL IsIconic(HWND hwnd);
 BOOL IsZoomed(HWND hwnd);
 
 // Rectangles: a top-level window's in screen coordinates, a child's in its parent's client
-// coordinates. GetWindowRect always answers in screen coordinates.
+// coordinates. GetWindowRect always answers in screen coordinates. Positions lie within
+// ±kMaxCoordinate and sizes within 0 to kMaxCoordinate pixels: the calls that place a window, and
+// simulated input, bring what they are given within those bounds, and the conversions between
+// client and screen coordinates stop at the ends of the 32-bit range, so that no sum of
+// coordinates overflows.
+constexpr int kMaxCoordinate = 1000000;
+int BoundedPosition(int64_t value);
+int BoundedSize(int64_t value);
+// The sum of two coordinates, stopping at the ends of the 32-bit range.
+LONG SaturatedSum(int64_t a, int64_t b);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL GetWindowRect(HWND hwnd, RECT* rect);
 BOOL GetClientRect(HWND hwnd, RECT* rect);

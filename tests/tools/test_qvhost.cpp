@@ -142,6 +142,70 @@ TEST_F(Qvhost, ACommandThatCannotRunEndsTheSessionProperly) {
   }
 }
 
+// Every property that feeds a sum of coordinates or positions at either end of the 32-bit range:
+// the session runs to its end. (A sanitizer build catches any overflow on the way.)
+TEST_F(Qvhost, GeometryAtTheEndsOfTheIntegerRangeRunsToTheEnd) {
+  for (const char* extreme : {"2147483647", "-2147483648"}) {
+    const std::string v = extreme;
+    const std::string bounds = "    Left = " + v + "\n    Top = " + v + "\n    Width = " + v +
+                               "\n    Height = " + v + "\n";
+    const std::string form =
+        "object MainForm: TForm\n" + bounds.substr(2) +
+        "  object Tracebook1: TKDTracebook\n    Filename = 'never-used.evt'\n  end\n"
+        "  object Bar: TScrollBar\n" +
+        bounds +
+        "    Min = -2147483648\n    Max = 2147483647\n"
+        "    Position = " +
+        v + "\n    SmallChange = " + v + "\n    LargeChange = " + v +
+        "\n"
+        "  end\n"
+        "  object List: TListBox\n" +
+        bounds + "    ItemHeight = " + v +
+        "\n"
+        "    Items.Strings = ('a' 'b')\n    ItemIndex = 1\n  end\n"
+        "  object Combo: TComboBox\n" +
+        bounds + "    ItemHeight = " + v +
+        "\n"
+        "    DropDownCount = " +
+        v +
+        "\n    Items.Strings = ('a' 'b')\n  end\n"
+        "  object Group: TRadioGroup\n" +
+        bounds + "    Columns = " + v +
+        "\n"
+        "    Items.Strings = ('a' 'b' 'c')\n  end\n"
+        "  object Box: TScrollBox\n" +
+        bounds + "    object Inner: TPanel\n" + bounds + "      TabOrder = " + v +
+        "\n    end\n  end\n"
+        "  object Memo: TMemo\n" +
+        bounds + "    MaxLength = " + v +
+        "\n  end\n"
+        "end\n";
+    const TRun run = Run(form, "click MainForm.Bar " + v + " " + v +
+                                   "\n"
+                                   "dblclick MainForm.Box.Inner\n"
+                                   "key Tab End Home PgDn Right Left\n"
+                                   "scroll MainForm.Bar " +
+                                   v +
+                                   "\n"
+                                   "select MainForm.List 1\n"
+                                   "select MainForm.Combo 1\n"
+                                   "select MainForm.Group 2\n"
+                                   "type MainForm.Memo \"abc\"\n"
+                                   "set MainForm.Box.Inner Left " +
+                                   v +
+                                   "\n"
+                                   "move MainForm " +
+                                   v + " " + v + " " + v + " " + v +
+                                   "\n"
+                                   "maximize MainForm\n"
+                                   "restore MainForm\n");
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    const TRecords records = ReadLogFile(LogFile());
+    ASSERT_FALSE(records.empty()) << extreme;
+    EXPECT_EQ(records.back()->ClassName(), "TStopSessionEvent");
+  }
+}
+
 // A menu command through a disabled menu cannot run: the menu does not open, nothing is chosen or
 // logged, and the script stops at that line with the reason.
 TEST_F(Qvhost, AMenuCommandThroughADisabledMenuSaysWhyItCannotRun) {

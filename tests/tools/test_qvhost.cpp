@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "log/builtin_events.h"
 #include "tests/support/capture_fixture.h"
@@ -95,8 +97,36 @@ TEST_F(Qvhost, MalformedFormFilesNameTheFileAndLine) {
 
   run = Run("object Tracebook1: TKDTracebook\nend\n", "");
   EXPECT_NE(run.ExitCode, 0);
-  EXPECT_NE(run.Err.find("is not a form"), std::string::npos) << run.Err;
+  EXPECT_NE(run.Err.find("form.dfm(1): the first object, Tracebook1, is not a form"),
+            std::string::npos)
+      << run.Err;
   EXPECT_FALSE(FileExists(LogFile()));
+
+  // A second component could not start while the first one's log is open.
+  std::string twoTracebooks = kForm;
+  twoTracebooks.insert(twoTracebooks.find("  object Panel1"),
+                       "  object Tracebook2: TKDTracebook\n  end\n");
+  run = Run(twoTracebooks, "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_NE(run.Err.find("form.dfm(13): Tracebook is already open"), std::string::npos) << run.Err;
+  EXPECT_FALSE(FileExists(LogFile()));  // refused before the first one started
+}
+
+// A log that cannot be opened is the log's failure, not the form file's: it is named, and kept.
+TEST_F(Qvhost, ALogThatCannotBeOpenedIsReportedAgainstItsName) {
+  WriteTextFile(LogFile(), "not a log at all");
+  TRun run = Run(kForm, "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "qvhost: " + LogFile() + ": File is not an event log.\n");
+  EXPECT_EQ(ReadTextFile(LogFile()), "not a log at all");
+
+  std::remove(LogFile().c_str());
+  ASSERT_EQ(mkdir(LogFile().c_str(), 0700), 0);
+  run = Run(kForm, "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_EQ(run.Err.rfind("qvhost: " + LogFile() + ": ", 0), 0u) << run.Err;
+  EXPECT_EQ(run.Err.find("form.dfm"), std::string::npos) << run.Err;
+  rmdir(LogFile().c_str());
 }
 
 TEST_F(Qvhost, MalformedScriptsStopBeforeAnythingRuns) {

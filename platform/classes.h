@@ -70,17 +70,26 @@ class TStrings {
   std::string CommaText() const;
   void SetCommaText(std::string_view text);
 
-  void LoadFromFile(const std::string& fileName);  // raises EFOpenError
+  void LoadFromFile(const std::string& fileName);      // raises EFOpenError
   void SaveToFile(const std::string& fileName) const;  // raises EFCreateError
 
   bool CaseSensitive() const { return FCaseSensitive; }
   virtual void SetCaseSensitive(bool value) { FCaseSensitive = value; }
 
+  // Changes between BeginUpdate and the matching EndUpdate may be reported once, at the end (a
+  // list that tells its owner of changes does so). Setting the text and assigning bracket theirs.
+  void BeginUpdate();
+  void EndUpdate();
+
  protected:
   int CompareStrings(std::string_view a, std::string_view b) const;
+  bool Updating() const { return FUpdateCount > 0; }
+  // Called as the outermost BeginUpdate begins (true) and its EndUpdate ends (false) an update.
+  virtual void SetUpdateState(bool) {}
 
  private:
   bool FCaseSensitive = false;
+  int FUpdateCount = 0;
 };
 
 enum class TDuplicates { dupIgnore, dupAccept, dupError };

@@ -262,13 +262,17 @@ std::string TFormReader::ReadStringValue() {
   return value;
 }
 
+// The lines are one update of the list, so that its control hears of them once. (A text that
+// turns out malformed leaves the update open, but nothing read is kept then.)
 void TFormReader::ReadStrings(TStrings& list) {
   Expect('(');
+  list.BeginUpdate();
   list.Clear();
   while (!FLexer.Current().IsSymbol(')')) {
     if (FLexer.Current().Kind == TTokenKind::End) FLexer.Error("')' expected");
     list.Add(ReadStringValue());
   }
+  list.EndUpdate();
   FLexer.Next();
 }
 

@@ -2,6 +2,8 @@
 
 #include "platform/vcl/std_control.h"
 
+#include <utility>
+
 #include "platform/vcl/actions.h"
 
 const TComponentClass& TStdControl::StaticClass() {
@@ -69,6 +71,17 @@ void TItemStrings::Delete(int index) {
 void TItemStrings::Clear() {
   TStringList::Clear();
   Changed();
+}
+
+void TItemStrings::SetUpdateState(bool updating) {
+  if (!updating && std::exchange(FChangedInUpdate, false) && OnChange) OnChange();
+}
+
+void TItemStrings::Changed() {
+  if (Updating())
+    FChangedInUpdate = true;
+  else if (OnChange)
+    OnChange();
 }
 
 POINT PointOfMessage(LPARAM lParam) {

@@ -31,6 +31,24 @@ TEST_F(RadioGroupTest, EachItemHasARadioButtonInsideTheGroup) {
   EXPECT_EQ(group->Buttons(1)->Left(), group->Buttons(0)->Left() + 95);
 }
 
+// Items changed in an update make their buttons once, when it ends (a form file's items are one
+// update).
+TEST_F(RadioGroupTest, ItemsChangedInAnUpdateMakeTheirButtonsAtItsEnd) {
+  TStrings* items = group->Items();
+  items->BeginUpdate();
+  items->Clear();
+  items->Add("One");
+  items->BeginUpdate();
+  items->Add("Two");
+  items->EndUpdate();
+  EXPECT_EQ(group->ControlCount(), 3);
+  items->EndUpdate();
+  ASSERT_EQ(group->ControlCount(), 2);
+  EXPECT_EQ(group->Buttons(1)->Caption(), "Two");
+  items->SetText("A\nB\nC\nD");
+  EXPECT_EQ(group->ControlCount(), 4);
+}
+
 TEST_F(RadioGroupTest, AClickChecksTheButtonAndMakesItTheChoice) {
   group->SetItemIndex(0);
   Forget();

@@ -236,6 +236,32 @@ TEST_F(Qvhost, GeometryAtTheEndsOfTheIntegerRangeRunsToTheEnd) {
   }
 }
 
+// Huge form files and commands end as any other: 100,000 nested objects are refused at the first
+// too deep, a memo of 100,000 lines is read, and 100,000 characters are typed and logged.
+TEST_F(Qvhost, HugeFormsAndLongTextsEndAsAnyOther) {
+  std::string deep = "object MainForm: TForm\n";
+  for (int i = 0; i < 100000; ++i) deep += "object P" + std::to_string(i) + ": TPanel\n";
+  for (int i = 0; i <= 100000; ++i) deep += "end\n";
+  TRun run = Run(deep, "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_EQ(run.Err,
+            "qvhost: " + Dir.File("form.dfm") + "(101): Objects nested more than 100 deep\n");
+
+  std::string form = kForm;
+  std::string memo = "  object Notes: TMemo\n    Lines.Strings = (\n";
+  for (int i = 0; i < 100000; ++i) memo += "      'line " + std::to_string(i) + "'\n";
+  memo += "    )\n  end\n  object Name: TEdit\n  end\n";
+  form.insert(form.rfind("end\n"), memo);
+  const std::string typed(100000, 'x');
+  run = Run(form, "type MainForm.Name \"" + typed + "\"\nfocus MainForm.Notes\n");
+  EXPECT_EQ(run.ExitCode, 0) << run.Err;
+  const TRecords records = ReadLogFile(LogFile());
+  ASSERT_EQ(ClassNames(records),
+            (std::vector<std::string>{"TStartSessionEvent", "TEditEvent", "TStopSessionEvent"}));
+  // The log keeps at most 65,535 characters of a text.
+  EXPECT_EQ(records[1]->AsString(), "MainForm.Name " + ("\"" + typed + "\"").substr(0, 65535));
+}
+
 // A menu command through a disabled menu cannot run: the menu does not open, nothing is chosen or
 // logged, and the script stops at that line with the reason.
 TEST_F(Qvhost, AMenuCommandThroughADisabledMenuSaysWhyItCannotRun) {

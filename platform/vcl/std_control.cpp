@@ -68,9 +68,11 @@ void TItemStrings::Delete(int index) {
   Changed();
 }
 
+// Reported at once, also within an update: the control drops its choice with its items, before
+// any new ones come.
 void TItemStrings::Clear() {
   TStringList::Clear();
-  Changed();
+  if (OnChange) OnChange();
 }
 
 void TItemStrings::SetUpdateState(bool updating) {

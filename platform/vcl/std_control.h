@@ -37,7 +37,7 @@ inline constexpr TPublishedProperty kTabStopOnByDefault =
     Published<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", {.Default = true});
 
 // A string list that calls OnChange after every change of its lines, or once at the end of an
-// update (BeginUpdate, EndUpdate) that changed them.
+// update (BeginUpdate, EndUpdate) that changed them; clearing the lines is reported at once.
 class TItemStrings : public TStringList {
  public:
   std::function<void()> OnChange;

@@ -40,7 +40,8 @@ bool IsComboEdit(HWND handle, std::string& parentName);
 // itself when no child is there). Hidden children count; the child of highest index wins.
 std::string GetWindowHit(const TWinControl& container, POINT point);
 
-// The control that typing `key` as a mnemonic activates on the control's form, searched depth
+// The control that typing the character `key` as a mnemonic activates on the control's form (a
+// letter in either case, a digit, a punctuation mark; not a virtual key), searched depth
 // first from the form; nullptr when there is none or the control lies on no form. A label answers
 // with its FocusControl, a group box with its first child (nullptr when it has none: the group box
 // still takes the key, so the search ends there).

@@ -1,6 +1,7 @@
 // The standard-control family's keyboard: menu and action shortcuts, and mnemonics that press a
 // push button.
 
+#include <optional>
 #include <string>
 
 #include "families/qv_utils.h"
@@ -30,6 +31,15 @@ TMenuItem* MatchShortCut(const TMenu& menu, WORD shortCut) {
   return found;
 }
 
+// The character the key types with the keys held now, as the keyboard translates it.
+std::optional<WORD> TypedCharacter(WPARAM key) {
+  BYTE keys[256];
+  WORD typed = 0;
+  if (!GetKeyboardState(keys) || ToAscii(static_cast<UINT>(key), 0, keys, &typed, 0) != 1)
+    return std::nullopt;
+  return typed;
+}
+
 // "OpenItem: &File | &Open [ ID = 12 ]": the item's name, the captions from the top-level item
 // down to it, and its command.
 std::string ShortCutItemText(const TMenuItem& item) {
@@ -56,11 +66,14 @@ void TStandardProxy::KeyboardHook(int, WPARAM wParam, LPARAM lParam) {
   // Ctrl with a letter is a shortcut, never a mnemonic: no button is pressed by it.
   if (shift.Contains(ssCtrl) && !shift.Contains(ssAlt)) return;
   if (!altOnly && (FocusDlgCode & DLGC_WANTCHARS)) return;
-  const auto key = static_cast<WORD>(wParam);
-  auto* button = dynamic_cast<TButton*>(GetAcceleratorControl(*focused, key));
+  // A mnemonic is a character: a key that types none (F1, an arrow) presses nothing, whatever
+  // letter its key code happens to share.
+  const std::optional<WORD> typed = TypedCharacter(wParam);
+  if (!typed) return;
+  auto* button = dynamic_cast<TButton*>(GetAcceleratorControl(*focused, *typed));
   // A label or a group box that answers the key only gives the focus to a button; a button is
   // pressed by the mnemonic of its own caption.
-  if (button && IsAccel(key, button->Caption())) WritePushButtonClick(*button);
+  if (button && IsAccel(*typed, button->Caption())) WritePushButtonClick(*button);
 }
 
 void TStandardProxy::FollowFocus() {

@@ -77,11 +77,20 @@ class TStrings {
   bool CaseSensitive() const { return FCaseSensitive; }
   virtual void SetCaseSensitive(bool value) { FCaseSensitive = value; }
 
+  // Changes between BeginUpdate and the matching EndUpdate may be reported once, at the end (a
+  // list that tells its owner of changes does so). Setting the text and assigning bracket theirs.
+  void BeginUpdate();
+  void EndUpdate();
+
  protected:
   int CompareStrings(std::string_view a, std::string_view b) const;
+  bool Updating() const { return FUpdateCount > 0; }
+  // Called as the outermost BeginUpdate begins (true) and its EndUpdate ends (false) an update.
+  virtual void SetUpdateState(bool) {}
 
  private:
   bool FCaseSensitive = false;
+  int FUpdateCount = 0;
 };
 
 enum class TDuplicates { dupIgnore, dupAccept, dupError };

@@ -7,6 +7,19 @@
 
 namespace {
 
+// Runs a change of the list as one update, ended also when the change fails.
+template <typename F>
+void InUpdate(TStrings& strings, F change) {
+  strings.BeginUpdate();
+  try {
+    change();
+  } catch (...) {
+    strings.EndUpdate();
+    throw;
+  }
+  strings.EndUpdate();
+}
+
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' ' && c != '\0'; }
 
 // A comma-separated item must be quoted when it holds a control character, a space, a quote or
@@ -72,14 +85,26 @@ void TStrings::InsertObject(int index, const std::string& s, void* object) {
 }
 
 void TStrings::AddStrings(const TStrings& other) {
-  const int count = other.Count();  // fixed first: `other` may be this list
-  for (int i = 0; i < count; ++i) AddObject(other.Get(i), other.GetObject(i));
+  InUpdate(*this, [&] {
+    const int count = other.Count();  // fixed first: `other` may be this list
+    for (int i = 0; i < count; ++i) AddObject(other.Get(i), other.GetObject(i));
+  });
 }
 
 void TStrings::Assign(const TStrings& other) {
   if (&other == this) return;
-  Clear();
-  AddStrings(other);
+  InUpdate(*this, [&] {
+    Clear();
+    AddStrings(other);
+  });
+}
+
+void TStrings::BeginUpdate() {
+  if (FUpdateCount++ == 0) SetUpdateState(true);
+}
+
+void TStrings::EndUpdate() {
+  if (FUpdateCount > 0 && --FUpdateCount == 0) SetUpdateState(false);
 }
 
 int TStrings::IndexOfObject(const void* object) const {
@@ -155,16 +180,18 @@ std::string TStrings::Text() const {
 }
 
 void TStrings::SetText(std::string_view text) {
-  Clear();
-  size_t pos = 0;
-  while (pos < text.size()) {
-    size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    Add(std::string(line));
-    pos = end + 1;
-  }
+  InUpdate(*this, [&] {
+    Clear();
+    size_t pos = 0;
+    while (pos < text.size()) {
+      size_t end = text.find('\n', pos);
+      if (end == std::string_view::npos) end = text.size();
+      std::string_view line = text.substr(pos, end - pos);
+      if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+      Add(std::string(line));
+      pos = end + 1;
+    }
+  });
 }
 
 std::string TStrings::CommaText() const {

@@ -9,7 +9,8 @@
 // that a session logs the same tick counts every time it is played.
 //
 // A malformed form file or script, or a script command that cannot run, stops it with the file,
-// the line and what is wrong on stderr and a non-zero exit.
+// the line and what is wrong on stderr and a non-zero exit; a log that cannot be opened, with the
+// log's name and the reason.
 
 #include <fstream>
 #include <iostream>
@@ -18,7 +19,10 @@
 #include <string>
 #include <utility>
 
+#include "capture/engine.h"
 #include "capture/tracebook_component.h"
+#include "log/log_strings.h"
+#include "log/tracebook_error.h"
 #include "platform/mmsystem.h"
 #include "platform/vcl/errors.h"
 #include "platform/vcl/form_files.h"
@@ -31,6 +35,7 @@ namespace {
 constexpr int kExitUsage = 2;
 constexpr int kExitBadForm = 3;
 constexpr int kExitBadScript = 4;
+constexpr int kExitBadLog = 5;
 
 struct TArguments {
   std::optional<std::string> LogFile;
@@ -63,16 +68,30 @@ std::vector<TScriptCommand> LoadScript(const std::optional<std::string>& fileNam
   return ParseScript(ReadAll(file), *fileName);
 }
 
-// The form file's objects, the first of them a form; checked before Loaded runs, so that nothing
-// starts logging for a file that cannot run.
-std::vector<std::unique_ptr<TComponent>> LoadForms(const TArguments& arguments) {
+// The form file's objects, the first of them a form and at most one TKDTracebook starting its log
+// as it is loaded (a second one could not: one log is open already); checked before Loaded runs,
+// so that nothing starts logging for a file that cannot run. `startingLog` becomes the file of the
+// log that is started.
+std::vector<std::unique_ptr<TComponent>> LoadForms(const TArguments& arguments,
+                                                   std::string& startingLog) {
   bool first = true;
   return ReadComponentsFile(arguments.FormFile, [&](TComponent& component) {
     if (std::exchange(first, false) && !dynamic_cast<TCustomForm*>(&component))
       throw Exception("the first object, " + component.Name() + ", is not a form");
-    if (auto* tracebook = dynamic_cast<TKDTracebook*>(&component); tracebook && arguments.LogFile)
-      tracebook->SetFilename(*arguments.LogFile);
+    auto* tracebook = dynamic_cast<TKDTracebook*>(&component);
+    if (!tracebook) return;
+    if (arguments.LogFile) tracebook->SetFilename(*arguments.LogFile);
+    if (!tracebook->AutoStart()) return;
+    if (!startingLog.empty()) throw ETracebookError(log_strings::SLogAlreadyOpen);
+    startingLog = CompleteLogFileName(tracebook->Filename());
   });
+}
+
+// Whether a failure while the forms are loaded is the started log's: the log's own error, or a
+// file error. The components of a form file open no other files.
+bool IsLogFailure(const std::exception& error) {
+  return dynamic_cast<const ETracebookError*>(&error) ||
+         dynamic_cast<const EStreamError*>(&error) || dynamic_cast<const EInOutError*>(&error);
 }
 
 // Plays the script; answers whether every command could run.
@@ -110,12 +129,17 @@ int main(int argc, char** argv) {
     return kExitBadScript;
   }
   std::vector<std::unique_ptr<TComponent>> roots;
+  std::string startingLog;
   try {
-    roots = LoadForms(*arguments);
+    roots = LoadForms(*arguments, startingLog);
   } catch (const EParserError& e) {
     std::cerr << "qvhost: " << e.what() << '\n';
     return kExitBadForm;
   } catch (const std::exception& e) {
+    if (!startingLog.empty() && IsLogFailure(e)) {
+      std::cerr << "qvhost: " << startingLog << ": " << e.what() << '\n';
+      return kExitBadLog;
+    }
     std::cerr << "qvhost: " << arguments->FormFile << ": " << e.what() << '\n';
     return kExitBadForm;
   }

@@ -179,7 +179,7 @@ void TComboBox::DropDown() {
   SetListTop(FListTop);
   ScrollIntoView(FItemIndex);
   const POINT origin = ClientToScreen({0, Height()});
-  MoveWindow(FList, origin.x, origin.y, Width(), ListRows() * FItemHeight, 1);
+  MoveWindow(FList, origin.x, origin.y, Width(), BoundedSize(int64_t{ListRows()} * FItemHeight), 1);
   ShowWindow(FList, SW_SHOWNA);
   FDropped = true;
 }
@@ -222,7 +222,7 @@ void TComboBox::ScrollIntoView(int index) {
 
 POINT TComboBox::ItemScreenPoint(int index) const {
   const int listTop = FStyle == csSimple ? EditHeight() : Height();
-  const int top = listTop + (index - FListTop) * FItemHeight;
+  const int top = BoundedPosition(listTop + (int64_t{index} - FListTop) * FItemHeight);
   return ClientToScreen({Width() / 2, top + FItemHeight / 2});
 }
 

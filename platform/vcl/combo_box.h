@@ -10,6 +10,8 @@
 // included, is reported as CBN_SETFOCUS and CBN_KILLFOCUS. The focus entering selects the edit's
 // text, and the edit's focus makes the combo box its form's active control.
 
+#include <algorithm>
+
 #include "platform/vcl/std_control.h"
 
 enum TComboBoxStyle { csDropDown, csSimple, csDropDownList };
@@ -28,7 +30,8 @@ class TComboBox : public TStdControl {
   int ItemIndex() const { return FItemIndex; }
   void SetItemIndex(int value);
   int ItemHeight() const { return FItemHeight; }
-  void SetItemHeight(int value) { FItemHeight = value > 0 ? value : 1; }
+  // At least 1, at most kMaxCoordinate.
+  void SetItemHeight(int value) { FItemHeight = std::max(BoundedSize(value), 1); }
   // How many items the dropped-down list shows at once (at least one); it takes effect when the
   // list next drops down.
   int DropDownCount() const { return FDropDownCount; }

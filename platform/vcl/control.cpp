@@ -41,10 +41,10 @@ void TControl::SetParent(TWinControl* parent) {
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-  FLeft = left;
-  FTop = top;
-  FWidth = width;
-  FHeight = height;
+  FLeft = BoundedPosition(left);
+  FTop = BoundedPosition(top);
+  FWidth = BoundedSize(width);
+  FHeight = BoundedSize(height);
 }
 
 void TControl::SetEnabled(bool value) { FEnabled = value; }
@@ -71,13 +71,13 @@ void TControl::Notification(TComponent* component, TOperation operation) {
 
 POINT TControl::ClientOrigin() const {
   if (!FParent) return {FLeft, FTop};
-  POINT origin = FParent->ClientOrigin();
-  return {origin.x + FLeft, origin.y + FTop};
+  const POINT origin = FParent->ClientOrigin();
+  return {SaturatedSum(origin.x, FLeft), SaturatedSum(origin.y, FTop)};
 }
 
 POINT TControl::ClientToScreen(POINT point) const {
-  POINT origin = ClientOrigin();
-  return {point.x + origin.x, point.y + origin.y};
+  const POINT origin = ClientOrigin();
+  return {SaturatedSum(point.x, origin.x), SaturatedSum(point.y, origin.y)};
 }
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -5,16 +5,6 @@
 #include <algorithm>
 #include <utility>
 
-namespace {
-
-std::string JoinLines(const TStrings& lines) {
-  std::string text;
-  for (int i = 0; i < lines.Count(); ++i) text += (i ? "\r\n" : "") + lines.Get(i);
-  return text;
-}
-
-}  // namespace
-
 // ---- TCustomEdit --------------------------------------------------------------------------------
 
 const TComponentClass& TCustomEdit::StaticClass() {
@@ -54,12 +44,10 @@ void TCustomEdit::CreateParams(TCreateParams& params) {
                   (FReadOnly ? ES_READONLY : 0);
 }
 
-// Whether typing that adds `addedLength` characters is refused: nothing is typed into a read-only
-// edit, and typing never takes the text beyond the limit (the parent hears EN_MAXTEXT).
-bool TCustomEdit::Refused(size_t addedLength) {
-  if (FReadOnly) return true;
-  if (addedLength == 0 || FMaxLength == 0 ||
-      Text().size() + addedLength <= static_cast<size_t>(FMaxLength))
+// Whether typing that makes the text `newLength` long is refused: typing never takes the text
+// beyond the limit (the parent hears EN_MAXTEXT).
+bool TCustomEdit::Refused(size_t newLength) {
+  if (FMaxLength == 0 || newLength <= FText.size() || newLength <= static_cast<size_t>(FMaxLength))
     return false;
   NotifyParent(EN_MAXTEXT);
   return true;
@@ -71,28 +59,21 @@ void TCustomEdit::DoEnter() {
   if (FAutoSelect && !MultiLine()) SelectAll();
 }
 
+// Nothing is typed into a read-only edit.
 void TCustomEdit::Typed(char character) {
-  std::string text = Text();
-  EditSelection selection = FSelection;
-  if (!TypeIntoEdit(text, selection, character, MultiLine())) return;
-  const size_t oldLength = Text().size();
-  if (Refused(text.size() > oldLength ? text.size() - oldLength : 0)) return;
-  Edited(text, selection);
+  if (FReadOnly || Refused(LengthAfterTyping(FText, FSelection, character, MultiLine()))) return;
+  if (TypeIntoEdit(FText, FSelection, character, MultiLine())) Edited();
 }
 
 void TCustomEdit::KeyDown(WPARAM key) {
-  std::string text = Text();
-  EditSelection selection = FSelection;
   if (key == VK_DELETE) {
-    if (DeleteInEdit(text, selection) && !Refused(0)) Edited(text, selection);
-  } else if (!MultiLine() && MoveEditCaret(text, selection, key, GetKeyState(VK_SHIFT) < 0)) {
-    FSelection = selection;
+    if (!FReadOnly && DeleteInEdit(FText, FSelection)) Edited();
+  } else if (!MultiLine()) {
+    MoveEditCaret(FText, FSelection, key, GetKeyState(VK_SHIFT) < 0);
   }
 }
 
-void TCustomEdit::Edited(const std::string& text, const EditSelection& selection) {
-  DefWindowProcA(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-  FSelection = selection;
+void TCustomEdit::Edited() {
   TextChanged();
   NotifyParent(EN_UPDATE);
   NotifyParent(EN_CHANGE);
@@ -107,7 +88,7 @@ void TCustomEdit::WndProc(TMessage& message) {
     case WM_LBUTTONDOWN:
       // The caret goes where the user clicked (here: after the text), whatever was selected.
       if (CanFocus()) SetFocus();
-      FSelection = EditSelection::AtEnd(Text());
+      FSelection = EditSelection::AtEnd(FText);
       return;
     case WM_CHAR:
       Typed(static_cast<char>(message.WParam));
@@ -116,7 +97,7 @@ void TCustomEdit::WndProc(TMessage& message) {
       KeyDown(message.WParam);
       return;
     case EM_SETSEL:
-      SetEditSelection(Text(), FSelection, message.WParam, message.LParam);
+      SetEditSelection(FText, FSelection, message.WParam, message.LParam);
       return;
     case EM_GETSEL:
       message.Result = GetEditSelection(FSelection, message.WParam, message.LParam);
@@ -129,16 +110,25 @@ void TCustomEdit::WndProc(TMessage& message) {
       TStdControl::WndProc(message);
       NotifyParent(EN_KILLFOCUS);
       return;
-    case WM_SETTEXT:
-      TStdControl::WndProc(message);
-      FSelection = EditSelection::AtEnd(Text());
+    case WM_GETTEXT:
+      message.Result = CopyWindowText(FText, message.WParam, message.LParam);
+      return;
+    case WM_GETTEXTLENGTH:
+      message.Result = static_cast<LRESULT>(FText.size());
+      return;
+    case WM_SETTEXT: {
+      const char* text = reinterpret_cast<const char*>(message.LParam);
+      FText = text ? text : "";
+      FSelection = EditSelection::AtEnd(FText);
       TextChanged();
+      message.Result = 1;
       // A multi-line edit reports no change of text set by program code.
       if (!MultiLine()) {
         NotifyParent(EN_UPDATE);
         NotifyParent(EN_CHANGE);
       }
       return;
+    }
     case EM_GETPASSWORDCHAR:
       message.Result = static_cast<BYTE>(FPasswordChar);
       return;
@@ -192,23 +182,12 @@ const TComponentClass& TMemo::StaticClass() {
   return cls;
 }
 
-TMemo::TMemo(TComponent* owner) : TCustomEdit(owner) {
-  FLines.OnChange = [this] {
-    if (FSyncing) return;
-    FSyncing = true;
-    TCustomEdit::DoSetText(JoinLines(FLines));
-    FSyncing = false;
-  };
-}
+TMemo::TMemo(TComponent* owner)
+    : TCustomEdit(owner),
+      FLines([this] { return Text(); },
+             [this](const std::string& text) { TCustomEdit::DoSetText(text); }) {}
 
 void TMemo::DoSetText(const std::string& value) {
   TCustomEdit::DoSetText(value);
   TextChanged();
-}
-
-void TMemo::TextChanged() {
-  if (FSyncing) return;
-  FSyncing = true;
-  FLines.SetText(Text());
-  FSyncing = false;
 }

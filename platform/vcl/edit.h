@@ -1,13 +1,15 @@
 #pragma once
-// Edits: TEdit holds one line, TMemo several. Typing changes the text and tells the parent
-// EN_UPDATE and then EN_CHANGE; gaining and losing the focus tell it EN_SETFOCUS and
-// EN_KILLFOCUS. An edit wants characters and arrows (WM_GETDLGCODE); a memo wants every key. A
-// password character hides what the edit shows, not what it holds. A read-only edit ignores what
-// is typed, and a character that would take the text beyond MaxLength is refused (EN_MAXTEXT);
-// neither limits text set by program code. What is typed replaces the selection (EM_SETSEL); a
-// one-line edit with AutoSelect selects its whole text when the focus enters it other than by a
-// click, which puts the caret after the text instead.
+// Edits: TEdit holds one line, TMemo several. An edit keeps its text itself, as the system's edit
+// control does (the window's text messages read and set it), so typing changes it in place. Typing
+// changes the text and tells the parent EN_UPDATE and then EN_CHANGE; gaining and losing the focus
+// tell it EN_SETFOCUS and EN_KILLFOCUS. An edit wants characters and arrows (WM_GETDLGCODE); a memo
+// wants every key. A password character hides what the edit shows, not what it holds. A read-only
+// edit ignores what is typed, and a character that would take the text beyond MaxLength is refused
+// (EN_MAXTEXT); neither limits text set by program code. What is typed replaces the selection
+// (EM_SETSEL); a one-line edit with AutoSelect selects its whole text when the focus enters it
+// other than by a click, which puts the caret after the text instead.
 
+#include "platform/vcl/memo_lines.h"
 #include "platform/vcl/std_control.h"
 #include "platform/win32/edit_text.h"
 
@@ -35,16 +37,17 @@ class TCustomEdit : public TStdControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   virtual bool MultiLine() const { return false; }
-  // The text changed in the window, by typing or by WM_SETTEXT.
+  // The text changed, by typing or by WM_SETTEXT.
   virtual void TextChanged() {}
   void DoEnter() override;
+  std::string DoGetText() const override { return FText; }
 
  private:
   void Typed(char character);
   void KeyDown(WPARAM key);
-  // Stores text the user's editing made, with the selection after it, and reports the change.
-  void Edited(const std::string& text, const EditSelection& selection);
-  bool Refused(size_t addedLength);
+  // Reports a change of the text that the user's editing made.
+  void Edited();
+  bool Refused(size_t newLength);
 
   char FPasswordChar = '\0';
   bool FReadOnly = false;
@@ -71,10 +74,9 @@ class TMemo : public TCustomEdit {
 
  protected:
   bool MultiLine() const override { return true; }
-  void TextChanged() override;
+  void TextChanged() override { FLines.TextChanged(); }
   void DoSetText(const std::string& value) override;
 
  private:
-  mutable TItemStrings FLines;
-  bool FSyncing = false;  // text and lines are being made to agree
+  mutable TMemoStrings FLines;
 };

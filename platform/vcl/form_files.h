@@ -14,7 +14,9 @@
 // calls ReadCompleted on it once the objects inside it are read too, resolves references to
 // components by name once the whole text is read, and then calls Loaded on every component in the
 // order they were created. A malformed text raises EParserError with the source name, the line and
-// what is wrong; nothing read is kept then.
+// what is wrong; nothing read is kept then. Objects nest at most 100 deep. A failure of a property
+// setter, or of `beforeLoaded` below, is an EParserError too, at the line of the property or of
+// the object; what Loaded raises reaches the caller unchanged.
 //
 // A host may adjust what was read before Loaded runs (a log file name given on its command line,
 // say): `beforeLoaded` is called for every component, in creation order, once the whole text is

@@ -12,6 +12,9 @@
 namespace {
 
 constexpr std::string_view kStringsSuffix = ".Strings";
+// How deep objects may nest: far beyond any real form, and shallow enough for every recursive
+// walk of the controls and menus read (creating windows, painting, hit-testing, destroying).
+constexpr int kMaxObjectDepth = 100;
 
 // A reference to a component by name, resolved once the whole text is read.
 struct TFixup {
@@ -35,7 +38,7 @@ class TFormReader {
   std::vector<std::unique_ptr<TComponent>> ReadAll(const TBeforeLoaded& beforeLoaded);
 
  private:
-  void ReadObject(TComponent* root, TComponent* parent);
+  void ReadObject(TComponent* root, TComponent* parent, int depth);
   void ReadProperty(TComponent& component, TComponent& root);
   const TPublishedProperty& FindProperty(const TComponent& component, const std::string& name);
   int64_t ReadOrdinal(const TPublishedProperty& property);
@@ -51,9 +54,14 @@ class TFormReader {
   template <typename F>
   void AtLine(int line, F action);
 
+  struct TCreated {
+    TComponent* Component;
+    int Line;  // where its object begins
+  };
+
   TFormLexer FLexer;
   std::vector<std::unique_ptr<TComponent>> FRoots;
-  std::vector<TComponent*> FCreated;
+  std::vector<TCreated> FCreated;
   std::vector<TFixup> FFixups;
   // Values of properties set after the lists of their object (an object's entries follow those of
   // the objects around it, and are taken off when it ends).
@@ -62,12 +70,15 @@ class TFormReader {
 
 std::vector<std::unique_ptr<TComponent>> TFormReader::ReadAll(const TBeforeLoaded& beforeLoaded) {
   if (FLexer.Current().Kind == TTokenKind::End) FLexer.Error("No object in the text");
-  while (FLexer.Current().Kind != TTokenKind::End) ReadObject(nullptr, nullptr);
+  while (FLexer.Current().Kind != TTokenKind::End) ReadObject(nullptr, nullptr, 1);
   ResolveFixups();
   if (beforeLoaded)
-    for (TComponent* component : FCreated) beforeLoaded(*component);
-  for (TComponent* component : FCreated) component->EndLoading();
-  for (TComponent* component : FCreated) component->Loaded();
+    for (const TCreated& created : FCreated)
+      AtLine(created.Line, [&] { beforeLoaded(*created.Component); });
+  for (const TCreated& created : FCreated) created.Component->EndLoading();
+  // What Loaded raises is the component's own failure (a log that cannot start, say): it reaches
+  // the caller as it is.
+  for (const TCreated& created : FCreated) created.Component->Loaded();
   return std::move(FRoots);
 }
 
@@ -89,10 +100,12 @@ void TFormReader::Expect(char symbol) {
 }
 
 // object [Name:] Class  properties and objects  end
-void TFormReader::ReadObject(TComponent* root, TComponent* parent) {
+void TFormReader::ReadObject(TComponent* root, TComponent* parent, int depth) {
   const int line = FLexer.Current().Line;
   if (FLexer.Current().IsKeyword("end")) FLexer.Error("'end' without a matching 'object'");
   if (!FLexer.Current().IsKeyword("object")) FLexer.Error("'object' expected");
+  if (depth > kMaxObjectDepth)
+    FLexer.Error(Format("Objects nested more than %d deep", kMaxObjectDepth));
   FLexer.Next();
   if (FLexer.Current().Kind != TTokenKind::Identifier) FLexer.Error("Object name expected");
   std::string name;
@@ -111,7 +124,7 @@ void TFormReader::ReadObject(TComponent* root, TComponent* parent) {
   AtLine(line, [&] { component = componentClass->Create(root); });
   if (!root) FRoots.emplace_back(component);
   component->BeginLoading();
-  FCreated.push_back(component);
+  FCreated.push_back({component, line});
   AtLine(line, [&] {
     component->SetName(name);
     if (parent) component->SetParentComponent(parent);
@@ -125,7 +138,7 @@ void TFormReader::ReadObject(TComponent* root, TComponent* parent) {
       FLexer.Error(Format("'end' expected for the object begun at line %d", line));
     if (token.IsKeyword("end")) break;
     if (token.IsKeyword("object"))
-      ReadObject(&owner, component);
+      ReadObject(&owner, component, depth + 1);
     else
       ReadProperty(*component, owner);
   }
@@ -249,13 +262,17 @@ std::string TFormReader::ReadStringValue() {
   return value;
 }
 
+// The lines are one update of the list, so that its control hears of them once. (A text that
+// turns out malformed leaves the update open, but nothing read is kept then.)
 void TFormReader::ReadStrings(TStrings& list) {
   Expect('(');
+  list.BeginUpdate();
   list.Clear();
   while (!FLexer.Current().IsSymbol(')')) {
     if (FLexer.Current().Kind == TTokenKind::End) FLexer.Error("')' expected");
     list.Add(ReadStringValue());
   }
+  list.EndUpdate();
   FLexer.Next();
 }
 

@@ -28,6 +28,7 @@ TShortCut TextToShortCut(std::string_view text);
 // context bit of the message's key data.
 TShiftState KeyDataToShiftState(LPARAM keyData);
 
-// Whether `key` is the mnemonic of `caption`: the character after its last single "&" ("&&" is
-// a plain ampersand), letter case ignored.
+// Whether the character `key` (as WM_CHAR carries it, not a virtual key) is the mnemonic of
+// `caption`: the character after its last single "&" ("&&" is a plain ampersand), letter case
+// ignored.
 bool IsAccel(WORD key, std::string_view caption);

@@ -46,7 +46,7 @@ void TListBox::SetTopIndex(int value) {
 int TListBox::VisibleRows() const { return std::max(Height() / FItemHeight, 1); }
 
 RECT TListBox::ItemRect(int index) const {
-  const int top = (index - FTopIndex) * FItemHeight;
+  const int top = BoundedPosition((int64_t{index} - FTopIndex) * FItemHeight);
   return {0, top, Width(), top + FItemHeight};
 }
 

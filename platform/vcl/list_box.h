@@ -3,6 +3,8 @@
 // is released) and a move with the arrow, Home, End and page keys tell the parent LBN_SELCHANGE;
 // the list answers the LB_ queries for its count, selection and item texts.
 
+#include <algorithm>
+
 #include "platform/vcl/std_control.h"
 
 class TListBox : public TStdControl {
@@ -16,7 +18,8 @@ class TListBox : public TStdControl {
   int ItemIndex() const { return FItemIndex; }
   void SetItemIndex(int value);
   int ItemHeight() const { return FItemHeight; }
-  void SetItemHeight(int value) { FItemHeight = value > 0 ? value : 1; }
+  // At least 1, at most kMaxCoordinate.
+  void SetItemHeight(int value) { FItemHeight = std::max(BoundedSize(value), 1); }
   // The first visible item.
   int TopIndex() const { return FTopIndex; }
   void SetTopIndex(int value);

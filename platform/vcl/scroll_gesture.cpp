@@ -32,22 +32,26 @@ int KeyCode(WPARAM key) {
 
 }  // namespace
 
+// Positions span up to 2^32 - 1 and bars are at most kMaxCoordinate long, so the products are
+// taken in 64 bits.
 int TScrollMetrics::ThumbCentre(int position) const {
-  const int travel = std::max(Length - 3 * Thickness, 0);
-  const int range = std::max(Max - Min, 1);
-  const int offset = ((std::clamp(position, Min, Max) - Min) * travel + range / 2) / range;
-  return Thickness + offset + Thickness / 2;
+  const int64_t travel = std::max<int64_t>(int64_t{Length} - 3 * int64_t{Thickness}, 0);
+  const int64_t range = std::max<int64_t>(int64_t{Max} - Min, 1);
+  const int64_t offset =
+      ((int64_t{std::clamp(position, Min, std::max(Min, Max))} - Min) * travel + range / 2) / range;
+  return BoundedPosition(Thickness + offset + Thickness / 2);
 }
 
 int TScrollMetrics::PositionAt(int along) const {
-  const int travel = std::max(Length - 3 * Thickness, 1);
-  const int offset = along - Thickness - Thickness / 2;
-  const int position = Min + (offset * (Max - Min) + travel / 2) / travel;
-  return std::clamp(position, Min, Max);
+  const int64_t travel = std::max<int64_t>(int64_t{Length} - 3 * int64_t{Thickness}, 1);
+  const int64_t offset = int64_t{along} - Thickness - Thickness / 2;
+  const int64_t position = Min + (offset * (int64_t{Max} - Min) + travel / 2) / travel;
+  return static_cast<int>(std::clamp<int64_t>(position, Min, std::max(Min, Max)));
 }
 
-int ScrolledPosition(WORD code, int thumbPosition, int position, int smallChange, int largeChange,
+int ScrolledPosition(WORD code, int thumbPosition, int current, int smallChange, int largeChange,
                      int min, int max) {
+  int64_t position = current;  // a step may take it beyond the 32-bit range before it is clamped
   switch (code) {
     case SB_LINEUP:
       position -= smallChange;
@@ -74,7 +78,7 @@ int ScrolledPosition(WORD code, int thumbPosition, int position, int smallChange
     default:
       break;
   }
-  return std::clamp(position, min, std::max(min, max));
+  return static_cast<int>(std::clamp<int64_t>(position, min, std::max(min, max)));
 }
 
 void TScrollGesture::Press(const TScrollMetrics& metrics, int along, int position,

@@ -2,6 +2,8 @@
 
 #include "platform/vcl/std_control.h"
 
+#include <utility>
+
 #include "platform/vcl/actions.h"
 
 const TComponentClass& TStdControl::StaticClass() {
@@ -66,9 +68,22 @@ void TItemStrings::Delete(int index) {
   Changed();
 }
 
+// Reported at once, also within an update: the control drops its choice with its items, before
+// any new ones come.
 void TItemStrings::Clear() {
   TStringList::Clear();
-  Changed();
+  if (OnChange) OnChange();
+}
+
+void TItemStrings::SetUpdateState(bool updating) {
+  if (!updating && std::exchange(FChangedInUpdate, false) && OnChange) OnChange();
+}
+
+void TItemStrings::Changed() {
+  if (Updating())
+    FChangedInUpdate = true;
+  else if (OnChange)
+    OnChange();
 }
 
 POINT PointOfMessage(LPARAM lParam) {

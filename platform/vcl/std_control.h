@@ -36,7 +36,8 @@ class TStdControl : public TWinControl {
 inline constexpr TPublishedProperty kTabStopOnByDefault =
     Published<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", {.Default = true});
 
-// A string list that calls OnChange after every change of its lines.
+// A string list that calls OnChange after every change of its lines, or once at the end of an
+// update (BeginUpdate, EndUpdate) that changed them; clearing the lines is reported at once.
 class TItemStrings : public TStringList {
  public:
   std::function<void()> OnChange;
@@ -47,10 +48,13 @@ class TItemStrings : public TStringList {
   void Delete(int index) override;
   void Clear() override;
 
+ protected:
+  void SetUpdateState(bool updating) override;
+
  private:
-  void Changed() const {
-    if (OnChange) OnChange();
-  }
+  void Changed();
+
+  bool FChangedInUpdate = false;
 };
 
 // The point a mouse message carries in lParam (signed client coordinates).

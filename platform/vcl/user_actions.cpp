@@ -21,7 +21,8 @@ int SystemMenuPosition(const TMenuItem& item) {
 }
 
 // The positions in the system menus of the items that `captions` name, from the menu's top level
-// down. The user cannot choose an item that is not shown.
+// down. The user cannot choose an item that is not shown, nor reach one under a disabled item,
+// whose sub-menu does not open.
 std::vector<int> MenuPath(const TMenu& menu, std::string_view captions) {
   std::vector<int> positions;
   const TMenuItem* item = menu.Items();
@@ -38,6 +39,9 @@ std::vector<int> MenuPath(const TMenu& menu, std::string_view captions) {
     positions.push_back(SystemMenuPosition(*next));
     item = next;
     if (bar == std::string_view::npos) return positions;
+    if (!item->Enabled())
+      throw EInvalidOperation(Format("The item '%s' of the menu %s is disabled and does not open",
+                                     std::string(caption), menu.Name()));
     captions.remove_prefix(bar + 1);
   }
 }

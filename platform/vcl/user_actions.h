@@ -21,7 +21,9 @@ void SimulateTypedKeyStroke(BYTE key, bool shift = false, bool ctrl = false, boo
 // moved, an item selected) before the mouse hooks see the release.
 void SimulateUserClick(TMouseButton button, POINT screenPoint, bool doubleClick = false);
 // Opens the form's menu bar and chooses an item with the mouse; `captions` are the captions from
-// the bar down as written ("&File|&Open"), separated by vertical bars.
+// the bar down as written ("&File|&Open"), separated by vertical bars. An item under a disabled
+// one cannot be reached: EInvalidOperation, and nothing is chosen. A disabled item at the end is
+// clicked and does nothing, as for the user.
 void SimulateMenuChoice(TCustomForm& form, std::string_view captions);
 // Right-clicks the control, which opens its popup menu (or the nearest parent's), and chooses an
 // item of it with the mouse.

@@ -147,7 +147,7 @@ void TWinControl::DoSetText(const std::string& value) {
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
   TControl::SetBounds(left, top, width, height);
-  if (FHandle) MoveWindow(FHandle, left, top, width, height, 1);
+  if (FHandle) MoveWindow(FHandle, FLeft, FTop, FWidth, FHeight, 1);
 }
 
 void TWinControl::UpdateBounds() {

@@ -30,7 +30,9 @@ void PassActivation(HWND hwnd);
 // Takes the focus away (to no window) when it lies in `root` or inside it.
 void ReleaseFocusWithin(HWND root);
 
-// Geometry: stores a new rectangle and sends WM_MOVE when the position changed and WM_SIZE when
+// Geometry. A window rectangle brought within the bounds of positions and sizes.
+RECT BoundedRect(int64_t x, int64_t y, int64_t width, int64_t height);
+// Stores a new rectangle and sends WM_MOVE when the position changed and WM_SIZE when
 // the size changed or `alwaysSize` is set.
 void ApplyRect(HWND hwnd, const RECT& rect, WPARAM sizeKind, bool alwaysSize);
 
@@ -40,6 +42,8 @@ void ApplyRect(HWND hwnd, const RECT& rect, WPARAM sizeKind, bool alwaysSize);
 // Returns whether the click still goes on to the window.
 bool MouseActivate(HWND target, UINT hitTest, UINT mouseMessage);
 KeyModifiers CurrentModifiers();
+// The character a key types with the modifiers held (US layout); 0 for a key that types none.
+char CharacterOf(WPARAM key, const KeyModifiers& modifiers);
 void SetKeyDown(BYTE virtualKey, bool down);
 POINT CursorPos();
 void MoveCursor(POINT point);

@@ -1,22 +1,11 @@
 // The default handling of window messages, which every window procedure falls back on.
 
-#include <algorithm>
-#include <cstring>
-
 #include "platform/win32/core_internal.h"
+#include "platform/win32/edit_text.h"
 #include "platform/win32/window_table.h"
 
 namespace wincore {
 namespace {
-
-LRESULT CopyText(const std::string& text, WPARAM size, LPARAM buffer) {
-  char* out = reinterpret_cast<char*>(buffer);
-  if (!out || size == 0) return 0;
-  const size_t count = std::min<size_t>(text.size(), size - 1);
-  std::memcpy(out, text.data(), count);
-  out[count] = '\0';
-  return static_cast<LRESULT>(count);
-}
 
 LRESULT SystemCommand(HWND hwnd, WPARAM command, LPARAM lParam) {
   if (CallHookChain(WH_CBT, HCBT_SYSCOMMAND, command, lParam) != 0) return 0;
@@ -48,7 +37,7 @@ LRESULT DefWindowProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   hwnd = window->handle;
   switch (msg) {
     case WM_GETTEXT:
-      return wincore::CopyText(window->text, wParam, lParam);
+      return CopyWindowText(window->text, wParam, lParam);
     case WM_GETTEXTLENGTH:
       return static_cast<LRESULT>(window->text.size());
     case WM_SETTEXT: {

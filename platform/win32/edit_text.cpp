@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -20,28 +22,49 @@ bool LineBreakAt(const std::string& text, size_t position) {
   return text.compare(position, kLineBreak.size(), kLineBreak) == 0;
 }
 
+// What typing a character does: the text from `start` to `end` becomes `inserted`.
+struct TypedChange {
+  size_t start;
+  size_t end;
+  std::string inserted;
+};
+
+// The change a typed character makes at a selection within the text; none when it makes none.
+std::optional<TypedChange> ChangeOfTyping(const std::string& text, const EditSelection& selection,
+                                          char character, bool multiLine) {
+  size_t start = selection.Start();
+  if (character == '\b') {
+    if (selection.Empty()) {
+      if (start == 0) return std::nullopt;
+      start -= multiLine && start >= 2 && LineBreakAt(text, start - 2) ? 2 : 1;
+    }
+    return TypedChange{start, selection.End(), ""};
+  }
+  if (character == '\r') {
+    if (!multiLine) return std::nullopt;
+    return TypedChange{start, selection.End(), std::string(kLineBreak)};
+  }
+  if (static_cast<unsigned char>(character) < ' ') return std::nullopt;
+  return TypedChange{start, selection.End(), std::string(1, character)};
+}
+
 }  // namespace
 
 bool TypeIntoEdit(std::string& text, EditSelection& selection, char character, bool multiLine) {
   Clamp(text, selection);
-  size_t start = selection.Start();
-  std::string inserted;
-  if (character == '\b') {
-    if (selection.Empty()) {
-      if (start == 0) return false;
-      start -= multiLine && start >= 2 && LineBreakAt(text, start - 2) ? 2 : 1;
-    }
-  } else if (character == '\r') {
-    if (!multiLine) return false;
-    inserted = kLineBreak;
-  } else if (static_cast<unsigned char>(character) >= ' ') {
-    inserted = std::string(1, character);
-  } else {
-    return false;
-  }
-  text.replace(start, selection.End() - start, inserted);
-  selection.anchor = selection.caret = start + inserted.size();
+  const std::optional<TypedChange> change = ChangeOfTyping(text, selection, character, multiLine);
+  if (!change) return false;
+  text.replace(change->start, change->end - change->start, change->inserted);
+  selection.anchor = selection.caret = change->start + change->inserted.size();
   return true;
+}
+
+size_t LengthAfterTyping(const std::string& text, EditSelection selection, char character,
+                         bool multiLine) {
+  Clamp(text, selection);
+  const std::optional<TypedChange> change = ChangeOfTyping(text, selection, character, multiLine);
+  return change ? text.size() - (change->end - change->start) + change->inserted.size()
+                : text.size();
 }
 
 bool DeleteInEdit(std::string& text, EditSelection& selection) {
@@ -101,4 +124,13 @@ LRESULT GetEditSelection(const EditSelection& selection, WPARAM startOut, LPARAM
   if (startOut) *reinterpret_cast<DWORD*>(startOut) = start;
   if (endOut) *reinterpret_cast<DWORD*>(endOut) = end;
   return MAKELPARAM(static_cast<WORD>(start), static_cast<WORD>(end));
+}
+
+LRESULT CopyWindowText(const std::string& text, WPARAM size, LPARAM buffer) {
+  char* out = reinterpret_cast<char*>(buffer);
+  if (!out || size == 0) return 0;
+  const size_t count = std::min<size_t>(text.size(), size - 1);
+  std::memcpy(out, text.data(), count);
+  out[count] = '\0';
+  return static_cast<LRESULT>(count);
 }

@@ -1,8 +1,9 @@
 #pragma once
 // How an edit window changes its text and selection, shared by the system's "Edit" class and the
-// framework's edits. The selection runs from an anchor to the caret (the same place when nothing
-// is selected). What is typed replaces the selection; the caret keys move the caret, and with
-// Shift held they move only the caret, so the selection grows or shrinks from the anchor.
+// framework's edits, which keep their text themselves and answer the window's text messages. The
+// selection runs from an anchor to the caret (the same place when nothing is selected). What is
+// typed replaces the selection; the caret keys move the caret, and with Shift held they move only
+// the caret, so the selection grows or shrinks from the anchor.
 
 #include <cstddef>
 #include <string>
@@ -24,6 +25,9 @@ struct EditSelection {
 // else the character before the caret (a line break as a whole); Enter breaks the line in a
 // multi-line edit. Answers whether `text` changed; other characters change nothing.
 bool TypeIntoEdit(std::string& text, EditSelection& selection, char character, bool multiLine);
+// How long the text would be after TypeIntoEdit with the character.
+size_t LengthAfterTyping(const std::string& text, EditSelection selection, char character,
+                         bool multiLine);
 // The Delete key: deletes the selection, or else the character after the caret.
 bool DeleteInEdit(std::string& text, EditSelection& selection);
 // Left, Right, Home and End move the caret of a one-line edit (Left and Right without Shift first
@@ -32,6 +36,9 @@ bool MoveEditCaret(const std::string& text, EditSelection& selection, WPARAM key
 // EM_SETSEL: selects from `start` to `end`, the caret at `end`; an end of -1 or beyond the text
 // means the text's end, and a start of -1 drops the selection, leaving the caret where it is.
 void SetEditSelection(const std::string& text, EditSelection& selection, WPARAM start, LPARAM end);
+// WM_GETTEXT: copies at most size - 1 characters of the text and a terminating zero into the
+// buffer; answers how many characters were copied.
+LRESULT CopyWindowText(const std::string& text, WPARAM size, LPARAM buffer);
 // EM_GETSEL: the start and end of the selection, stored at the addresses in wParam and lParam
 // when they are given, and answered in the low and high words.
 LRESULT GetEditSelection(const EditSelection& selection, WPARAM startOut, LPARAM endOut);

@@ -15,7 +15,8 @@ void SimulateFrameMoveSize(HWND hwnd, const RECT& newRect) {
   if (CallHookChain(WH_CBT, HCBT_MOVESIZE, hwnd, reinterpret_cast<LPARAM>(&rect)) != 0) return;
   POINT topLeft{rect.left, rect.top};
   if (parent != 0) ScreenToClient(parent, &topLeft);
-  MoveWindow(hwnd, topLeft.x, topLeft.y, rect.right - rect.left, rect.bottom - rect.top, 1);
+  MoveWindow(hwnd, topLeft.x, topLeft.y, BoundedSize(int64_t{rect.right} - rect.left),
+             BoundedSize(int64_t{rect.bottom} - rect.top), 1);
 }
 
 void SimulateFrameCommand(HWND hwnd, WPARAM sysCommand) {

@@ -1,9 +1,32 @@
 // Window rectangles, conversions between client and screen coordinates, and hit-testing.
 
+#include <algorithm>
+#include <limits>
+
 #include "platform/win32/core_internal.h"
 #include "platform/win32/window_table.h"
 
+int BoundedPosition(int64_t value) {
+  return static_cast<int>(std::clamp<int64_t>(value, -kMaxCoordinate, kMaxCoordinate));
+}
+
+int BoundedSize(int64_t value) {
+  return static_cast<int>(std::clamp<int64_t>(value, 0, kMaxCoordinate));
+}
+
+LONG SaturatedSum(int64_t a, int64_t b) {
+  return static_cast<LONG>(std::clamp<int64_t>(a + b, std::numeric_limits<LONG>::min(),
+                                               std::numeric_limits<LONG>::max()));
+}
+
 namespace wincore {
+
+RECT BoundedRect(int64_t x, int64_t y, int64_t width, int64_t height) {
+  const int left = BoundedPosition(x);
+  const int top = BoundedPosition(y);
+  return RECT{left, top, left + BoundedSize(width), top + BoundedSize(height)};
+}
+
 namespace {
 
 LONG Width(const RECT& rect) { return rect.right - rect.left; }
@@ -24,7 +47,8 @@ bool IsShownAt(const Window& window, POINT point) {
 HWND DeepestAt(HWND hwnd, POINT point) {
   const Window* window = WindowOf(hwnd);
   if (!window || !IsShownAt(*window, point)) return 0;
-  const POINT inner{point.x - window->rect.left, point.y - window->rect.top};
+  const POINT inner{SaturatedSum(point.x, -int64_t{window->rect.left}),
+                    SaturatedSum(point.y, -int64_t{window->rect.top})};
   for (auto child = window->children.rbegin(); child != window->children.rend(); ++child) {
     if (const HWND hit = DeepestAt(*child, inner)) return hit;
   }
@@ -57,7 +81,7 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL) {
   const WPARAM sizeKind = (window->style & WS_MINIMIZE)   ? SIZE_MINIMIZED
                           : (window->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED
                                                           : SIZE_RESTORED;
-  wincore::ApplyRect(window->handle, RECT{x, y, x + width, y + height}, sizeKind, false);
+  wincore::ApplyRect(window->handle, wincore::BoundedRect(x, y, width, height), sizeKind, false);
   return 1;
 }
 
@@ -65,8 +89,8 @@ BOOL GetWindowRect(HWND hwnd, RECT* rect) {
   const wincore::Window* window = wincore::WindowOf(hwnd);
   if (!window || !rect) return 0;
   const POINT origin = wincore::ClientOriginOnScreen(*window);
-  *rect = RECT{origin.x, origin.y, origin.x + wincore::Width(window->rect),
-               origin.y + wincore::Height(window->rect)};
+  *rect = RECT{origin.x, origin.y, SaturatedSum(origin.x, wincore::Width(window->rect)),
+               SaturatedSum(origin.y, wincore::Height(window->rect))};
   return 1;
 }
 
@@ -81,8 +105,8 @@ BOOL ClientToScreen(HWND hwnd, POINT* point) {
   const wincore::Window* window = wincore::WindowOf(hwnd);
   if (!window || !point) return 0;
   const POINT origin = wincore::ClientOriginOnScreen(*window);
-  point->x += origin.x;
-  point->y += origin.y;
+  point->x = SaturatedSum(point->x, origin.x);
+  point->y = SaturatedSum(point->y, origin.y);
   return 1;
 }
 
@@ -90,8 +114,8 @@ BOOL ScreenToClient(HWND hwnd, POINT* point) {
   const wincore::Window* window = wincore::WindowOf(hwnd);
   if (!window || !point) return 0;
   const POINT origin = wincore::ClientOriginOnScreen(*window);
-  point->x -= origin.x;
-  point->y -= origin.y;
+  point->x = SaturatedSum(point->x, -int64_t{origin.x});
+  point->y = SaturatedSum(point->y, -int64_t{origin.y});
   return 1;
 }
 

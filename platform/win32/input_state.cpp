@@ -53,3 +53,10 @@ int16_t GetKeyState(int virtualKey) {
   return static_cast<int16_t>(((state & wincore::kDown) ? 0xFF80 : 0) |
                               (state & wincore::kToggled));
 }
+
+BOOL GetKeyboardState(BYTE* keyState) {
+  if (!keyState) return 0;
+  for (size_t key = 0; key < wincore::gKeys.size(); ++key)
+    keyState[key] = wincore::gKeys[key].load();
+  return 1;
+}

@@ -29,6 +29,8 @@ BOOL RunMenuLoop(HWND owner, HMENU menu, std::span<const int> positions) {
                                          (subMenu != 0 ? MF_POPUP : 0));
     SendMessageA(owner, WM_MENUSELECT, MAKEWPARAM(selected, flags), static_cast<LPARAM>(menu));
     if (subMenu != 0) {
+      // A grayed sub-menu is highlighted but does not open: nothing below it can be chosen.
+      if (state & (MF_GRAYED | MF_DISABLED)) break;
       SendMessageA(owner, WM_INITMENUPOPUP, subMenu, MAKELPARAM(static_cast<WORD>(position), 0));
       menu = subMenu;
       continue;

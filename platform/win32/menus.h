@@ -55,8 +55,10 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int reserved, HWND own
 // the system's menu loop handles it: WM_INITMENU with the bar, then for each level WM_MENUSELECT
 // and, for a sub-menu, WM_INITMENUPOPUP; closing is WM_MENUSELECT with 0xFFFF flags and no menu;
 // an enabled command item at the end is posted as WM_COMMAND (identifier in the low word, 0 in the
-// high word and in lParam). A path that ends on a sub-menu, a separator, a disabled item or no item
-// closes the menus without a command. Returns whether a command was chosen.
+// high word and in lParam). A disabled sub-menu is highlighted but does not open (no
+// WM_INITMENUPOPUP), so the path ends there. A path that ends on a sub-menu, a separator, a
+// disabled item or no item closes the menus without a command. Returns whether a command was
+// chosen.
 BOOL SimulateMenuBarChoice(HWND hwnd, std::span<const int> positions);
 // The items the user clicks, from the top down, in the next shortcut menu that opens.
 void SimulateNextPopupChoice(std::span<const int> positions);

@@ -35,9 +35,11 @@ WPARAM MouseKeyFlags() {
   return flags;
 }
 
-// Moves the cursor to the point, shows the message to the mouse hooks and queues it for the
-// window under the point. A press activates that window's top-level window first.
-void SimulateMouseMessage(UINT message, POINT screenPoint, bool press) {
+// Moves the cursor to the point (within the coordinate space), shows the message to the mouse hooks
+// and queues it for the window under the point. A press activates that window's top-level window
+// first.
+void SimulateMouseMessage(UINT message, POINT point, bool press) {
+  const POINT screenPoint{BoundedPosition(point.x), BoundedPosition(point.y)};
   MoveCursor(screenPoint);
   const HWND target = WindowFromPoint(screenPoint);
   MOUSEHOOKSTRUCT hookData{screenPoint, target, target ? HTCLIENT : HTNOWHERE, 0};

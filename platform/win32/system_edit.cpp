@@ -15,53 +15,56 @@ void Notify(HWND hwnd, WORD code) {
   SendMessageA(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(id, code), static_cast<LPARAM>(hwnd));
 }
 
-std::string TextOf(HWND hwnd) {
-  std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-  text.resize(
-      static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-  return text;
-}
+// What an edit window holds, from its creation to its destruction: the edit keeps its text
+// itself, so that typing changes it in place.
+struct EditState {
+  std::string text;
+  EditSelection selection;
+};
 
-// The selection of each edit window of the thread, from its creation to its destruction.
-thread_local std::unordered_map<HWND, EditSelection> tSelections;
+thread_local std::unordered_map<HWND, EditState> tEdits;
 
-EditSelection& SelectionOf(HWND hwnd) { return tSelections[hwnd]; }
+EditState& StateOf(HWND hwnd) { return tEdits[hwnd]; }
 
-// Stores a text the user's editing made and reports the change.
-void Edited(HWND hwnd, const std::string& text) {
-  DefWindowProcA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+void Edited(HWND hwnd) {
   Notify(hwnd, EN_UPDATE);
   Notify(hwnd, EN_CHANGE);
 }
 
 void Typed(HWND hwnd, char character) {
-  std::string text = TextOf(hwnd);
-  if (TypeIntoEdit(text, SelectionOf(hwnd), character, false)) Edited(hwnd, text);
+  EditState& edit = StateOf(hwnd);
+  if (TypeIntoEdit(edit.text, edit.selection, character, false)) Edited(hwnd);
 }
 
 void KeyDown(HWND hwnd, WPARAM key) {
-  std::string text = TextOf(hwnd);
-  if (key == VK_DELETE && DeleteInEdit(text, SelectionOf(hwnd)))
-    Edited(hwnd, text);
+  EditState& edit = StateOf(hwnd);
+  if (key == VK_DELETE && DeleteInEdit(edit.text, edit.selection))
+    Edited(hwnd);
   else
-    MoveEditCaret(text, SelectionOf(hwnd), key, GetKeyState(VK_SHIFT) < 0);
+    MoveEditCaret(edit.text, edit.selection, key, GetKeyState(VK_SHIFT) < 0);
 }
 
 LRESULT SystemEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_CREATE:
-      SelectionOf(hwnd) = EditSelection::AtEnd(TextOf(hwnd));
+    case WM_CREATE: {
+      const char* text = reinterpret_cast<const CREATESTRUCTA*>(lParam)->lpszName;
+      EditState& edit = StateOf(hwnd);
+      edit.text = text ? text : "";
+      edit.selection = EditSelection::AtEnd(edit.text);
       return 0;
+    }
     case WM_DESTROY:
-      tSelections.erase(hwnd);
+      tEdits.erase(hwnd);
       return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
-    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDOWN: {
       // The caret goes where the user clicked (here: after the text), whatever was selected.
       SetFocus(hwnd);
-      SelectionOf(hwnd) = EditSelection::AtEnd(TextOf(hwnd));
+      EditState& edit = StateOf(hwnd);
+      edit.selection = EditSelection::AtEnd(edit.text);
       return 0;
+    }
     case WM_CHAR:
       Typed(hwnd, static_cast<char>(wParam));
       return 0;
@@ -74,18 +77,25 @@ LRESULT SystemEditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       Notify(hwnd, EN_KILLFOCUS);
       return 0;
+    case WM_GETTEXT:
+      return CopyWindowText(StateOf(hwnd).text, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+      return static_cast<LRESULT>(StateOf(hwnd).text.size());
     case WM_SETTEXT: {
-      const LRESULT result = DefWindowProcA(hwnd, msg, wParam, lParam);
-      SelectionOf(hwnd) = EditSelection::AtEnd(TextOf(hwnd));
-      Notify(hwnd, EN_UPDATE);
-      Notify(hwnd, EN_CHANGE);
-      return result;
+      const char* text = reinterpret_cast<const char*>(lParam);
+      EditState& edit = StateOf(hwnd);
+      edit.text = text ? text : "";
+      edit.selection = EditSelection::AtEnd(edit.text);
+      Edited(hwnd);
+      return 1;
     }
-    case EM_SETSEL:
-      SetEditSelection(TextOf(hwnd), SelectionOf(hwnd), wParam, lParam);
+    case EM_SETSEL: {
+      EditState& edit = StateOf(hwnd);
+      SetEditSelection(edit.text, edit.selection, wParam, lParam);
       return 0;
+    }
     case EM_GETSEL:
-      return GetEditSelection(SelectionOf(hwnd), wParam, lParam);
+      return GetEditSelection(StateOf(hwnd).selection, wParam, lParam);
     default:
       return DefWindowProcA(hwnd, msg, wParam, lParam);
   }

@@ -1,5 +1,4 @@
-// Turning key-downs into characters: WM_CHAR for a character key, WM_SYSCHAR while Alt is down,
-// with the US keyboard layout.
+// Turning key-downs into characters: WM_CHAR for a character key, WM_SYSCHAR while Alt is down.
 
 #include "platform/win32/core_internal.h"
 
@@ -16,33 +15,6 @@ bool SameMessage(const MSG& a, const MSG& b) {
 KeyModifiers ModifiersOf(const MSG& msg) {
   const QueuedMessage& last = CurrentThreadState().lastRetrieved;
   return SameMessage(msg, last.msg) ? last.modifiers : CurrentModifiers();
-}
-
-// The character a key gives, 0 for none.
-char CharacterOf(WPARAM key, const KeyModifiers& modifiers) {
-  if (key >= 'A' && key <= 'Z') {
-    if (modifiers.ctrl && !modifiers.alt) return static_cast<char>(key - 'A' + 1);
-    return static_cast<char>(modifiers.shift ? key : key - 'A' + 'a');
-  }
-  if (key >= '0' && key <= '9') {
-    if (modifiers.ctrl) return 0;
-    static constexpr char kShiftedDigits[] = ")!@#$%^&*(";
-    return modifiers.shift ? kShiftedDigits[key - '0'] : static_cast<char>(key);
-  }
-  switch (key) {
-    case VK_SPACE:
-      return ' ';
-    case VK_RETURN:
-      return '\r';
-    case VK_TAB:
-      return '\t';
-    case VK_ESCAPE:
-      return '\x1B';
-    case VK_BACK:
-      return '\b';
-    default:
-      return 0;
-  }
 }
 
 }  // namespace

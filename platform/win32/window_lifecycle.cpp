@@ -1,7 +1,5 @@
 // Creating and destroying windows, with the CBT notifications and messages that go with them.
 
-#include <algorithm>
-
 #include "platform/win32/core_internal.h"
 #include "platform/win32/window_table.h"
 
@@ -9,8 +7,7 @@ namespace wincore {
 namespace {
 
 RECT RectOf(const CREATESTRUCTA& create) {
-  return RECT{create.x, create.y, create.x + std::max(create.cx, 0),
-              create.y + std::max(create.cy, 0)};
+  return BoundedRect(create.x, create.y, create.cx, create.cy);
 }
 
 // Destroys a window after its owned windows and children; focus and activation leave it first.

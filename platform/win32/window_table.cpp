@@ -172,8 +172,8 @@ bool IsSelfOrDescendant(HWND hwnd, HWND ancestor) {
 POINT ClientOriginOnScreen(const Window& window) {
   POINT origin{window.rect.left, window.rect.top};
   for (const Window* parent = WindowOf(window.parent); parent; parent = WindowOf(parent->parent)) {
-    origin.x += parent->rect.left;
-    origin.y += parent->rect.top;
+    origin.x = SaturatedSum(origin.x, parent->rect.left);
+    origin.y = SaturatedSum(origin.y, parent->rect.top);
   }
   return origin;
 }

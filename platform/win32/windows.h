@@ -247,7 +247,24 @@ constexpr BYTE VK_UP = 0x26;
 constexpr BYTE VK_RIGHT = 0x27;
 constexpr BYTE VK_DOWN = 0x28;
 constexpr BYTE VK_DELETE = 0x2E;
-constexpr BYTE VK_F1 = 0x70;  // VK_F1 + n - 1 for F1 to F12
+constexpr BYTE VK_NUMPAD0 = 0x60;  // VK_NUMPAD0 + n for the keypad's digit n
+constexpr BYTE VK_MULTIPLY = 0x6A;
+constexpr BYTE VK_ADD = 0x6B;
+constexpr BYTE VK_SUBTRACT = 0x6D;
+constexpr BYTE VK_DECIMAL = 0x6E;
+constexpr BYTE VK_DIVIDE = 0x6F;
+constexpr BYTE VK_F1 = 0x70;     // VK_F1 + n - 1 for F1 to F12
+constexpr BYTE VK_OEM_1 = 0xBA;  // ";:" on the US keyboard
+constexpr BYTE VK_OEM_PLUS = 0xBB;
+constexpr BYTE VK_OEM_COMMA = 0xBC;
+constexpr BYTE VK_OEM_MINUS = 0xBD;
+constexpr BYTE VK_OEM_PERIOD = 0xBE;
+constexpr BYTE VK_OEM_2 = 0xBF;  // "/?"
+constexpr BYTE VK_OEM_3 = 0xC0;  // "`~"
+constexpr BYTE VK_OEM_4 = 0xDB;  // "[{"
+constexpr BYTE VK_OEM_5 = 0xDC;  // "\|"
+constexpr BYTE VK_OEM_6 = 0xDD;  // "]}"
+constexpr BYTE VK_OEM_7 = 0xDE;  // "'\""
 
 // ---- helpers of the interface -----------------------------------------------------------------
 
@@ -315,7 +332,16 @@ BOOL IsIconic(HWND hwnd);
 BOOL IsZoomed(HWND hwnd);
 
 // Rectangles: a top-level window's in screen coordinates, a child's in its parent's client
-// coordinates. GetWindowRect always answers in screen coordinates.
+// coordinates. GetWindowRect always answers in screen coordinates. Positions lie within
+// ±kMaxCoordinate and sizes within 0 to kMaxCoordinate pixels: the calls that place a window, and
+// simulated input, bring what they are given within those bounds, and the conversions between
+// client and screen coordinates stop at the ends of the 32-bit range, so that no sum of
+// coordinates overflows.
+constexpr int kMaxCoordinate = 1000000;
+int BoundedPosition(int64_t value);
+int BoundedSize(int64_t value);
+// The sum of two coordinates, stopping at the ends of the 32-bit range.
+LONG SaturatedSum(int64_t a, int64_t b);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
 BOOL GetWindowRect(HWND hwnd, RECT* rect);
 BOOL GetClientRect(HWND hwnd, RECT* rect);
@@ -388,6 +414,12 @@ LRESULT CallHookChain(int idHook, int code, WPARAM wParam, LPARAM lParam);
 
 // High bit set (negative) while the key is down; low bit toggled with each press.
 int16_t GetKeyState(int virtualKey);
+// The state of all 256 keys, one byte each: 0x80 while the key is down, 0x01 toggled.
+BOOL GetKeyboardState(BYTE* keyState);
+// The character that `virtualKey` types on the US keyboard with the Shift, Ctrl and Alt keys that
+// `keyState` holds down: 1 with the character in chars[0], or 0 for a key that types none
+// (function keys, arrows, modifiers). The scan code and flags are not used.
+int ToAscii(UINT virtualKey, UINT scanCode, const BYTE* keyState, WORD* chars, UINT flags);
 
 // ---- process and modules ----------------------------------------------------------------------
 

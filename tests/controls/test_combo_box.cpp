@@ -1,6 +1,8 @@
 // Combo boxes in their three styles: the native edit child, dropping the list and how many items
 // it shows, choices by mouse and keys, and the order in which the parent hears of them.
 
+#include <limits>
+
 #include "tests/controls/controls_fixture.h"
 
 namespace {
@@ -152,6 +154,28 @@ TEST_F(ComboBoxTest, TheDroppedListShowsDropDownCountItemsAndScrollsToTheSelecti
   Key(VK_RETURN);
   EXPECT_EQ(combo->ItemIndex(), 6);
   EXPECT_EQ(SendMessageA(combo->Handle(), CB_SETTOPINDEX, 12, 0), CB_ERR);
+}
+
+// Item heights and counts at the ends of the range: the item height is a size, so it stays within
+// the coordinate space, and so do the dropped list and the places of its items.
+TEST_F(ComboBoxTest, HugeItemHeightsAndCountsKeepTheListWithinTheCoordinateSpace) {
+  combo->SetItemHeight(std::numeric_limits<int>::max());
+  EXPECT_EQ(combo->ItemHeight(), kMaxCoordinate);
+  combo->SetDropDownCount(std::numeric_limits<int>::max());
+  combo->SetDroppedDown(true);
+  RECT list;
+  ASSERT_TRUE(GetWindowRect(combo->ListHandle(), &list));
+  EXPECT_EQ(list.bottom - list.top, kMaxCoordinate);
+  // The third item's top lies beyond the space: it stops at its end, the centre half an item on.
+  EXPECT_EQ(combo->ItemScreenPoint(2).y,
+            combo->ClientToScreen({0, kMaxCoordinate + kMaxCoordinate / 2}).y);
+  combo->SetItemHeight(-5);
+  EXPECT_EQ(combo->ItemHeight(), 1);
+
+  auto* list1 = Make<TListBox>(form, "List1", {10, 40, 100, 50});
+  list1->SetItemHeight(std::numeric_limits<int>::max());
+  EXPECT_EQ(list1->ItemRect(std::numeric_limits<int>::max()).top, kMaxCoordinate);
+  EXPECT_EQ(list1->ItemRect(0).bottom, kMaxCoordinate);
 }
 
 }  // namespace

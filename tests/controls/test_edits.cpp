@@ -1,6 +1,9 @@
 // Edits and memos: the focus and change notifications their parent sees, dialog codes, password
 // characters, read-only edits, length limits and the memo's lines.
 
+#include <string>
+
+#include "platform/vcl/form_files.h"
 #include "tests/controls/controls_fixture.h"
 
 namespace {
@@ -198,6 +201,59 @@ TEST_F(EditsTest, TypingStopsAtMaxLengthWhereALineBreakCountsTwo) {
   Key(VK_RETURN);  // two characters, one is left
   Type("c");
   EXPECT_EQ(memo->Text(), "abc");
+}
+
+// The edit keeps its text itself: the window's text messages read it and set it, and typing a long
+// text changes it in place.
+TEST_F(EditsTest, TheWindowsTextMessagesReadAndSetTheEditsOwnText) {
+  edit->SetFocus();
+  const std::string typed(10000, 'x');
+  for (int i = 0; i < 10000; ++i) Key('X');
+  EXPECT_EQ(edit->Text(), typed);
+  EXPECT_EQ(GetWindowTextLengthA(edit->Handle()), 10000);
+  char start[4];
+  EXPECT_EQ(GetWindowTextA(edit->Handle(), start, sizeof start), 3);
+  EXPECT_STREQ(start, "xxx");
+  SetWindowTextA(edit->Handle(), "set");
+  EXPECT_EQ(edit->Text(), "set");
+  Type("s");
+  EXPECT_EQ(edit->Text(), "sets");
+  edit->DestroyHandle();
+  EXPECT_EQ(edit->Text(), "sets");  // kept for the next window
+}
+
+// A memo of a hundred thousand lines is read in one update; the lines follow what is typed when
+// they are next read, also through a list kept from before.
+TEST_F(EditsTest, AMemoOfAHundredThousandLinesIsReadAndTypedIntoAsAnyOther) {
+  std::string text = "object Notes: TMemo\n  Width = 200\n  Height = 100\n  Lines.Strings = (\n";
+  for (int i = 0; i < 100000; ++i) text += "    'line " + std::to_string(i) + "'\n";
+  text += "  )\nend\n";
+  auto* memo = static_cast<TMemo*>(ReadComponentsText(text).front().release());
+  memo->SetParent(form);  // which destroys it
+  TStrings* lines = memo->Lines();
+  ASSERT_EQ(lines->Count(), 100000);
+  EXPECT_EQ(lines->Get(99999), "line 99999");
+  EXPECT_EQ(memo->Text().substr(0, 14), "line 0\r\nline 1");
+  memo->SetFocus();
+  Type("new");
+  Key(VK_RETURN);
+  EXPECT_EQ(lines->Count(), 100001);
+  EXPECT_EQ(lines->Get(0), "new");
+  EXPECT_EQ(lines->Get(1), "line 0");
+}
+
+TEST_F(EditsTest, ChangesOfAMemosLinesInAnUpdateGiveItsTextOnceAtTheEnd) {
+  auto* memo = Make<TMemo>(form, "Memo1", {150, 10, 200, 100});
+  TStrings* lines = memo->Lines();
+  lines->BeginUpdate();
+  lines->Add("a");
+  lines->Add("");
+  EXPECT_EQ(memo->Text(), "");
+  lines->EndUpdate();
+  EXPECT_EQ(memo->Text(), "a\r\n");
+  EXPECT_EQ(lines->Count(), 2);  // the empty last line stays a line
+  memo->SetText("x\r\ny");
+  EXPECT_EQ(lines->Get(1), "y");
 }
 
 }  // namespace

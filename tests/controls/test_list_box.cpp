@@ -65,4 +65,19 @@ TEST_F(ListBoxTest, ProgramCodeSelectsWithoutAReport) {
   EXPECT_EQ(list->ItemIndex(), -1);  // the chosen item went away
 }
 
+// New items in one update (a text set, a list assigned) replace the old ones, and the choice goes
+// with them; the list hears of the new items once.
+TEST_F(ListBoxTest, ItemsReplacedInOneUpdateDropTheChoice) {
+  list->SetItemIndex(1);
+  list->Items()->SetText("one\ntwo\nthree");
+  EXPECT_EQ(list->ItemIndex(), -1);
+  ClickItem(2);
+  EXPECT_EQ(list->ItemIndex(), 2);
+  TStringList other;
+  other.SetText("a\nb\nc\nd");
+  list->Items()->Assign(other);
+  EXPECT_EQ(list->ItemIndex(), -1);
+  EXPECT_EQ(list->Items()->Count(), 4);
+}
+
 }  // namespace

@@ -103,6 +103,45 @@ TEST_F(MenusTest, DisabledItemsAndUnknownCaptionsChooseNothing) {
   EXPECT_THROW(SimulateMenuChoice(*form, "&File|&Save"), EInvalidOperation);
 }
 
+// The user can click a disabled sub-menu, on the bar or further down, but it does not open: no
+// WM_INITMENUPOPUP, no click of its item, nothing chosen below it.
+TEST_F(MenusTest, ADisabledSubMenuIsHighlightedButDoesNotOpen) {
+  recentItem->SetEnabled(false);
+  const std::vector<int> throughRecent{0, 2, 0};
+  EXPECT_FALSE(SimulateMenuBarChoice(form->Handle(), throughRecent));
+  ProcessPendingMessages();
+  const HWND h = form->Handle();
+  const std::vector<Seen> expected = {
+      {h, WM_INITMENU, menu->Handle(), 0},
+      {h, WM_MENUSELECT, MAKEWPARAM(0, MF_POPUP | MF_HILITE | MF_MOUSESELECT),
+       static_cast<LPARAM>(menu->Handle())},
+      {h, WM_INITMENUPOPUP, fileItem->Handle(), 0},
+      {h, WM_MENUSELECT, MAKEWPARAM(2, MF_GRAYED | MF_POPUP | MF_HILITE | MF_MOUSESELECT),
+       static_cast<LPARAM>(fileItem->Handle())},
+      {h, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0}};
+  EXPECT_EQ(SentOf({WM_INITMENU, WM_INITMENUPOPUP, WM_MENUSELECT}), expected);
+  EXPECT_EQ(clicked, std::vector<std::string>{"&File"});
+  EXPECT_THROW(SimulateMenuChoice(*form, "&File|&Recent|&1 orders.evt"), EInvalidOperation);
+
+  fileItem->SetEnabled(false);
+  EXPECT_THROW(SimulateMenuChoice(*form, "&File|&Open"), EInvalidOperation);
+  SimulateMenuChoice(*form, "&File");  // clicked on the bar, and nothing opens
+  EXPECT_EQ(clicked, std::vector<std::string>{"&File"});
+
+  auto* popup = new TPopupMenu(form);
+  TMenuItem* format = AddItem(popup->Items(), "&Format");
+  AddItem(format, "&Bold");
+  format->SetEnabled(false);
+  edit->SetPopupMenu(popup);
+  EXPECT_THROW(SimulatePopupChoice(*edit, "&Format|&Bold"), EInvalidOperation);
+  const std::vector<int> throughFormat{0, 0};
+  SimulateNextPopupChoice(throughFormat);
+  popup->Popup(10, 10);
+  ProcessPendingMessages();
+  EXPECT_EQ(clicked, std::vector<std::string>{"&File"});
+  for (const Seen& s : gRetrieved) EXPECT_NE(s.message, WM_COMMAND);
+}
+
 TEST_F(MenusTest, AShortcutIsFoundThroughTheForwardedKeyDown) {
   Key('O', false, true);
   EXPECT_EQ(clicked, std::vector<std::string>{"&Open"});

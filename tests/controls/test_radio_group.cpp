@@ -31,6 +31,27 @@ TEST_F(RadioGroupTest, EachItemHasARadioButtonInsideTheGroup) {
   EXPECT_EQ(group->Buttons(1)->Left(), group->Buttons(0)->Left() + 95);
 }
 
+// Items added in an update make their buttons once, when it ends (a form file's items are one
+// update); clearing the items takes their buttons at once.
+TEST_F(RadioGroupTest, ItemsAddedInAnUpdateMakeTheirButtonsAtItsEnd) {
+  TStrings* items = group->Items();
+  items->BeginUpdate();
+  items->Add("Huge");
+  EXPECT_EQ(group->ControlCount(), 3);
+  items->Clear();
+  EXPECT_EQ(group->ControlCount(), 0);
+  items->Add("One");
+  items->BeginUpdate();
+  items->Add("Two");
+  items->EndUpdate();
+  EXPECT_EQ(group->ControlCount(), 0);
+  items->EndUpdate();
+  ASSERT_EQ(group->ControlCount(), 2);
+  EXPECT_EQ(group->Buttons(1)->Caption(), "Two");
+  items->SetText("A\nB\nC\nD");
+  EXPECT_EQ(group->ControlCount(), 4);
+}
+
 TEST_F(RadioGroupTest, AClickChecksTheButtonAndMakesItTheChoice) {
   group->SetItemIndex(0);
   Forget();

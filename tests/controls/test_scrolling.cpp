@@ -1,6 +1,7 @@
 // Scroll bars and scrolling containers: the scroll messages of thumb drags, clicks and keys, and
 // the positions they lead to.
 
+#include <limits>
 #include <set>
 
 #include "tests/controls/controls_fixture.h"
@@ -81,6 +82,38 @@ TEST_F(ScrollingTest, ArrowsTrackAndKeysScrollByTheirSteps) {
   std::vector<WORD> codes;
   for (const auto& scroll : Scrolls()) codes.push_back(std::get<1>(scroll));
   EXPECT_EQ(codes, (std::vector<WORD>{SB_BOTTOM, SB_ENDSCROLL, SB_LINEDOWN, SB_ENDSCROLL}));
+}
+
+// A bar over the whole 32-bit range, with steps as long: the thumb's geometry and the steps are
+// taken wide enough, so every position and step lands within the range.
+TEST_F(ScrollingTest, ABarOverTheWholeIntegerRangeScrollsWithinIt) {
+  constexpr int kMin = std::numeric_limits<int>::min();
+  constexpr int kMax = std::numeric_limits<int>::max();
+  bar->SetMin(kMin);
+  bar->SetMax(kMax);
+  bar->SetSmallChange(kMax);
+  bar->SetLargeChange(kMax);
+  EXPECT_EQ(bar->ThumbPoint(kMin).x, 24);  // just after the left arrow
+  EXPECT_EQ(bar->ThumbPoint(0).x, 24 + 84);
+  EXPECT_EQ(bar->ThumbPoint(kMax).x, 24 + 168);  // just before the right arrow
+  bar->SetFocus();
+  Key(VK_HOME);
+  EXPECT_EQ(bar->Position(), kMin);
+  Key(VK_LEFT);
+  EXPECT_EQ(bar->Position(), kMin);
+  Key(VK_NEXT);
+  EXPECT_EQ(bar->Position(), -1);
+  Key(VK_END);
+  Key(VK_RIGHT);
+  EXPECT_EQ(bar->Position(), kMax);
+  Drag(*bar, bar->ThumbPoint(kMax), {bar->Width() + 100, 8});  // beyond the end of the track
+  EXPECT_EQ(bar->Position(), kMax);
+
+  bar->SetMin(10);  // a maximum below the minimum: every position is the minimum
+  bar->SetMax(-10);
+  EXPECT_EQ(bar->ThumbPoint(0).x, bar->ThumbPoint(10).x);
+  Key(VK_END);
+  EXPECT_EQ(bar->Position(), 10);
 }
 
 TEST_F(ScrollingTest, AVerticalBarReportsVerticalScrolls) {

@@ -1,6 +1,7 @@
 // The standard-control family: menu commands, actions and mnemonics, as the log records them.
 
 #include "families/std_events.h"
+#include "platform/win32/menus.h"
 #include "tests/families/std_family_form.h"
 
 namespace {
@@ -73,6 +74,21 @@ TEST_F(StdMenus, MouseChoicesNameTheItemAndTheCaptionsLeadingToIt) {
   EXPECT_EQ(records[0]->GetEventName(), "menu select");
 }
 
+// Clicks through a disabled menu, on the bar or a sub-menu header, open nothing: nothing is chosen
+// and nothing recorded.
+TEST_F(StdMenus, NothingIsChosenThroughADisabledMenu) {
+  ShowAndStart();
+  TMenuItem* recent = menu->Items()->Items(0)->Items(1);
+  recent->SetEnabled(false);
+  const std::vector<int> doc1{0, 1, 0};
+  EXPECT_FALSE(SimulateMenuBarChoice(form->Handle(), doc1));
+  menu->Items()->Items(0)->SetEnabled(false);
+  const std::vector<int> openPath{0, 0};
+  EXPECT_FALSE(SimulateMenuBarChoice(form->Handle(), openPath));
+  ProcessPendingMessages();
+  EXPECT_TRUE(Texts().empty());
+}
+
 TEST_F(StdMenus, ShortcutsOfMenusAndPopupMenusNameTheItem) {
   ShowAndStart();
   edit->SetFocus();
@@ -139,6 +155,32 @@ TEST_F(StdMenus, AMnemonicPressesAButtonWithAltOrWhereCharactersAreNotWanted) {
   Key('G');
   EXPECT_EQ(Texts(), (TTexts{{"TButtonEvent", "Form1.SaveBtn "},
                              {"TEditEvent", "Form1.Edit1 \"g\""},  // the focus left it
+                             {"TButtonEvent", "Form1.SaveBtn "}}));
+}
+
+// Only a key that types a character is a mnemonic: F1 and F3 share their key codes with p and r,
+// but they press neither button, on the form or in the log; the keypad and the punctuation keys
+// type their characters, which are mnemonics as typed.
+TEST_F(StdMenus, OnlyAKeyThatTypesACharacterIsAMnemonic) {
+  button->SetAction(nullptr);
+  button->SetCaption("&Print");
+  auto* reset = Make<TButton>(form, "ResetBtn", {100, 10, 75, 25}, "&Reset");
+  auto* one = Make<TButton>(form, "OneBtn", {190, 10, 75, 25}, "&1 copy");
+  auto* dash = Make<TButton>(form, "DashBtn", {280, 10, 75, 25}, "&- none");
+  std::vector<std::string> pressed;
+  for (TButton* b : {button, reset, one, dash})
+    b->OnClick = [&pressed, b](TObject*) { pressed.push_back(b->Name()); };
+  ShowAndStart();
+  reset->SetFocus();
+  Key(VK_F1);
+  Key(VK_F1 + 2);
+  Key(VK_F1, false, false, true);
+  Key(VK_NUMPAD0 + 1);  // its key code is the letter a
+  Key(VK_OEM_MINUS, false, false, true);
+  Key('P', true, false, true);  // Alt+Shift+P types P, the same mnemonic
+  EXPECT_EQ(pressed, (std::vector<std::string>{"OneBtn", "DashBtn", "SaveBtn"}));
+  EXPECT_EQ(Texts(), (TTexts{{"TButtonEvent", "Form1.OneBtn "},
+                             {"TButtonEvent", "Form1.DashBtn "},
                              {"TButtonEvent", "Form1.SaveBtn "}}));
 }
 

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "log/builtin_events.h"
 #include "tests/support/capture_fixture.h"
@@ -95,8 +97,36 @@ TEST_F(Qvhost, MalformedFormFilesNameTheFileAndLine) {
 
   run = Run("object Tracebook1: TKDTracebook\nend\n", "");
   EXPECT_NE(run.ExitCode, 0);
-  EXPECT_NE(run.Err.find("is not a form"), std::string::npos) << run.Err;
+  EXPECT_NE(run.Err.find("form.dfm(1): the first object, Tracebook1, is not a form"),
+            std::string::npos)
+      << run.Err;
   EXPECT_FALSE(FileExists(LogFile()));
+
+  // A second component could not start while the first one's log is open.
+  std::string twoTracebooks = kForm;
+  twoTracebooks.insert(twoTracebooks.find("  object Panel1"),
+                       "  object Tracebook2: TKDTracebook\n  end\n");
+  run = Run(twoTracebooks, "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_NE(run.Err.find("form.dfm(13): Tracebook is already open"), std::string::npos) << run.Err;
+  EXPECT_FALSE(FileExists(LogFile()));  // refused before the first one started
+}
+
+// A log that cannot be opened is the log's failure, not the form file's: it is named, and kept.
+TEST_F(Qvhost, ALogThatCannotBeOpenedIsReportedAgainstItsName) {
+  WriteTextFile(LogFile(), "not a log at all");
+  TRun run = Run(kForm, "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_EQ(run.Err, "qvhost: " + LogFile() + ": File is not an event log.\n");
+  EXPECT_EQ(ReadTextFile(LogFile()), "not a log at all");
+
+  std::remove(LogFile().c_str());
+  ASSERT_EQ(mkdir(LogFile().c_str(), 0700), 0);
+  run = Run(kForm, "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_EQ(run.Err.rfind("qvhost: " + LogFile() + ": ", 0), 0u) << run.Err;
+  EXPECT_EQ(run.Err.find("form.dfm"), std::string::npos) << run.Err;
+  rmdir(LogFile().c_str());
 }
 
 TEST_F(Qvhost, MalformedScriptsStopBeforeAnythingRuns) {
@@ -139,6 +169,138 @@ TEST_F(Qvhost, ACommandThatCannotRunEndsTheSessionProperly) {
     const TRecords records = ReadLogFile(LogFile());
     ASSERT_FALSE(records.empty());
     EXPECT_EQ(records.back()->ClassName(), "TStopSessionEvent");
+  }
+}
+
+// Every property that feeds a sum of coordinates or positions at either end of the 32-bit range:
+// the session runs to its end. (A sanitizer build catches any overflow on the way.)
+TEST_F(Qvhost, GeometryAtTheEndsOfTheIntegerRangeRunsToTheEnd) {
+  for (const char* extreme : {"2147483647", "-2147483648"}) {
+    const std::string v = extreme;
+    const std::string bounds = "    Left = " + v + "\n    Top = " + v + "\n    Width = " + v +
+                               "\n    Height = " + v + "\n";
+    const std::string form =
+        "object MainForm: TForm\n" + bounds.substr(2) +
+        "  object Tracebook1: TKDTracebook\n    Filename = 'never-used.evt'\n  end\n"
+        "  object Bar: TScrollBar\n" +
+        bounds +
+        "    Min = -2147483648\n    Max = 2147483647\n"
+        "    Position = " +
+        v + "\n    SmallChange = " + v + "\n    LargeChange = " + v +
+        "\n"
+        "  end\n"
+        "  object List: TListBox\n" +
+        bounds + "    ItemHeight = " + v +
+        "\n"
+        "    Items.Strings = ('a' 'b')\n    ItemIndex = 1\n  end\n"
+        "  object Combo: TComboBox\n" +
+        bounds + "    ItemHeight = " + v +
+        "\n"
+        "    DropDownCount = " +
+        v +
+        "\n    Items.Strings = ('a' 'b')\n  end\n"
+        "  object Group: TRadioGroup\n" +
+        bounds + "    Columns = " + v +
+        "\n"
+        "    Items.Strings = ('a' 'b' 'c')\n  end\n"
+        "  object Box: TScrollBox\n" +
+        bounds + "    object Inner: TPanel\n" + bounds + "      TabOrder = " + v +
+        "\n    end\n  end\n"
+        "  object Memo: TMemo\n" +
+        bounds + "    MaxLength = " + v +
+        "\n  end\n"
+        "end\n";
+    const TRun run = Run(form, "click MainForm.Bar " + v + " " + v +
+                                   "\n"
+                                   "dblclick MainForm.Box.Inner\n"
+                                   "key Tab End Home PgDn Right Left\n"
+                                   "scroll MainForm.Bar " +
+                                   v +
+                                   "\n"
+                                   "select MainForm.List 1\n"
+                                   "select MainForm.Combo 1\n"
+                                   "select MainForm.Group 2\n"
+                                   "type MainForm.Memo \"abc\"\n"
+                                   "set MainForm.Box.Inner Left " +
+                                   v +
+                                   "\n"
+                                   "move MainForm " +
+                                   v + " " + v + " " + v + " " + v +
+                                   "\n"
+                                   "maximize MainForm\n"
+                                   "restore MainForm\n");
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    const TRecords records = ReadLogFile(LogFile());
+    ASSERT_FALSE(records.empty()) << extreme;
+    EXPECT_EQ(records.back()->ClassName(), "TStopSessionEvent");
+  }
+}
+
+// Huge form files and commands end as any other: 100,000 nested objects are refused at the first
+// too deep, a memo of 100,000 lines is read, and 100,000 characters are typed and logged.
+TEST_F(Qvhost, HugeFormsAndLongTextsEndAsAnyOther) {
+  std::string deep = "object MainForm: TForm\n";
+  for (int i = 0; i < 100000; ++i) deep += "object P" + std::to_string(i) + ": TPanel\n";
+  for (int i = 0; i <= 100000; ++i) deep += "end\n";
+  TRun run = Run(deep, "");
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_EQ(run.Err,
+            "qvhost: " + Dir.File("form.dfm") + "(101): Objects nested more than 100 deep\n");
+
+  std::string form = kForm;
+  std::string memo = "  object Notes: TMemo\n    Lines.Strings = (\n";
+  for (int i = 0; i < 100000; ++i) memo += "      'line " + std::to_string(i) + "'\n";
+  memo += "    )\n  end\n  object Name: TEdit\n  end\n";
+  form.insert(form.rfind("end\n"), memo);
+  const std::string typed(100000, 'x');
+  run = Run(form, "type MainForm.Name \"" + typed + "\"\nfocus MainForm.Notes\n");
+  EXPECT_EQ(run.ExitCode, 0) << run.Err;
+  const TRecords records = ReadLogFile(LogFile());
+  ASSERT_EQ(ClassNames(records),
+            (std::vector<std::string>{"TStartSessionEvent", "TEditEvent", "TStopSessionEvent"}));
+  // The log keeps at most 65,535 characters of a text.
+  EXPECT_EQ(records[1]->AsString(), "MainForm.Name " + ("\"" + typed + "\"").substr(0, 65535));
+}
+
+// A menu command through a disabled menu cannot run: the menu does not open, nothing is chosen or
+// logged, and the script stops at that line with the reason.
+TEST_F(Qvhost, AMenuCommandThroughADisabledMenuSaysWhyItCannotRun) {
+  std::string form = kForm;
+  form.insert(form.rfind("end\n"),
+              "  object MainMenu1: TMainMenu\n"
+              "    object EditMenu: TMenuItem\n"
+              "      Caption = '&Edit'\n"
+              "      Enabled = False\n"
+              "      object CutItem: TMenuItem\n"
+              "        Caption = 'Cu&t'\n"
+              "      end\n"
+              "    end\n"
+              "    object FileMenu: TMenuItem\n"
+              "      Caption = '&File'\n"
+              "      object RecentMenu: TMenuItem\n"
+              "        Caption = '&Recent'\n"
+              "        Enabled = False\n"
+              "        object Recent1: TMenuItem\n"
+              "          Caption = '&1 orders'\n"
+              "        end\n"
+              "      end\n"
+              "    end\n"
+              "  end\n");
+  form.insert(form.find("  object Tracebook1"), "  Menu = MainMenu1\n");
+  for (const auto& [script, reason] : std::vector<std::pair<std::string, std::string>>{
+           {"menu MainForm \"&Edit|Cu&t\"\n",
+            "session.script(1): The item '&Edit' of the menu MainMenu1 is disabled and does not "
+            "open"},
+           {"wait 5\nmenu MainForm \"&File|&Recent|&1 orders\"\n",
+            "session.script(2): The item '&Recent' of the menu MainMenu1 is disabled and does not "
+            "open"},
+       }) {
+    std::remove(LogFile().c_str());
+    const TRun run = Run(form, script);
+    EXPECT_NE(run.ExitCode, 0) << script;
+    EXPECT_NE(run.Err.find(reason), std::string::npos) << run.Err;
+    EXPECT_EQ(ClassNames(ReadLogFile(LogFile())),
+              (std::vector<std::string>{"TStartSessionEvent", "TStopSessionEvent"}));
   }
 }
 

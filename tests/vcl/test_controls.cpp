@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "platform/vcl/errors.h"
 #include "tests/vcl/vcl_fixture.h"
 
@@ -128,6 +130,29 @@ TEST_F(ControlTest, ChildrenWithoutWindowsAreHitTestedAndGetTheirMouseMessages) 
   EXPECT_EQ(label->received[0].LParam, MAKELPARAM(7, 3));  // in the label's own coordinates
   EXPECT_EQ(label->ClientToScreen({1, 2}).x, 100 + 10 + 100 + 1);
   EXPECT_EQ(label->ClientToScreen({1, 2}).y, 50 + 20 + 40 + 2);
+}
+
+// Bounds at the ends of the 32-bit range are brought within the coordinate space, windows or not,
+// so that hit-testing and conversions of points far away neither overflow nor find anything.
+TEST_F(ControlTest, BoundsStayWithinTheCoordinateSpace) {
+  constexpr int kIntMax = std::numeric_limits<int>::max();
+  constexpr int kIntMin = std::numeric_limits<int>::min();
+  auto* label = new TPainted(form);
+  label->SetParent(panel);
+  label->SetBounds(kIntMax, kIntMin, kIntMax, kIntMin);
+  EXPECT_EQ(label->Left(), kMaxCoordinate);
+  EXPECT_EQ(label->Top(), -kMaxCoordinate);
+  EXPECT_EQ(label->Width(), kMaxCoordinate);
+  EXPECT_EQ(label->Height(), 0);
+  EXPECT_EQ(label->ClientToScreen({kIntMax, kIntMin}).x, kIntMax);
+  EXPECT_EQ(label->ClientToScreen({kIntMax, kIntMin}).y, kIntMin);
+  probe->SetBounds(kIntMin, kIntMax, kIntMax, kIntMax);
+  RECT rect;
+  GetWindowRect(probe->Handle(), &rect);
+  EXPECT_EQ(rect.left, 100 + 10 - kMaxCoordinate);
+  EXPECT_EQ(rect.bottom - rect.top, kMaxCoordinate);
+  EXPECT_EQ(panel->ControlAtPos({kIntMax, kIntMax}, true, true), nullptr);
+  EXPECT_EQ(panel->ControlAtPos({-kMaxCoordinate, kMaxCoordinate}, true, true), probe);
 }
 
 TEST_F(ControlTest, BoundsAndTextFollowTheWindow) {

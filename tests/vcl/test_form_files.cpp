@@ -83,7 +83,10 @@ class TGadget : public TComponent {
 
  public:
   explicit TGadget(TComponent* owner) : TComponent(owner) {}
-  void Loaded() override { loadedLog.push_back(Name()); }
+  void Loaded() override {
+    if (Name() == "Broken") throw EInOutError("The disk is gone", 21);
+    loadedLog.push_back(Name());
+  }
 };
 
 const TComponentClass& TGadget::StaticClass() {
@@ -318,6 +321,41 @@ TEST_F(FormFileTest, MalformedTextsNameTheFileAndLine) {
     EXPECT_NE(error.Reason().find(c.reason), std::string::npos) << error.Message();
     EXPECT_EQ(error.Message().rfind("main.dfm(" + std::to_string(c.line) + "): ", 0), 0u)
         << error.Message();
+  }
+}
+
+// Deep enough to overflow the stack of every recursive walk: refused at the first object too deep.
+TEST_F(FormFileTest, ObjectsNestAtMostAHundredDeep) {
+  auto nested = [](int depth) {
+    std::string text;
+    for (int i = 0; i < depth; ++i) text += "object W" + std::to_string(i) + ": TWidget\n";
+    for (int i = 0; i < depth; ++i) text += "end\n";
+    return text;
+  };
+  auto root = ReadOne(nested(100));
+  EXPECT_NE(root->FindComponent("W99"), nullptr);
+  const EParserError error = ErrorOf(nested(100000));
+  EXPECT_EQ(error.Line(), 101);
+  EXPECT_EQ(error.Reason(), "Objects nested more than 100 deep");
+}
+
+// A host's check before Loaded is reported at the line of the object it refuses; what Loaded
+// raises is the component's own failure and reaches the caller as it is.
+TEST_F(FormFileTest, AHostsCheckNamesTheObjectsLineAndLoadedFailuresPassUnchanged) {
+  try {
+    ReadComponentsText("object F: TForm\n  object G: TGadget\n  end\nend\n", "main.dfm",
+                       [](TComponent& c) {
+                         if (c.Name() == "G") throw Exception("G is not wanted here");
+                       });
+    ADD_FAILURE() << "no error";
+  } catch (const EParserError& e) {
+    EXPECT_EQ(e.Message(), "main.dfm(2): G is not wanted here");
+  }
+  try {
+    ReadComponentsText("object F: TForm\n  object Broken: TGadget\n  end\nend\n", "main.dfm");
+    ADD_FAILURE() << "no error";
+  } catch (const EInOutError& e) {
+    EXPECT_EQ(e.ErrorCode(), 21);
   }
 }
 

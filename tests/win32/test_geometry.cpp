@@ -1,9 +1,27 @@
 // Coordinates: client and screen conversions through nested parents, and finding the window
 // under a point.
 
+#include <limits>
+#include <vector>
+
+#include "platform/win32/input.h"
 #include "tests/win32/windowing_fixture.h"
 
 using Geometry = WindowingTest;
+
+namespace {
+
+constexpr int kIntMax = std::numeric_limits<int>::max();
+constexpr int kIntMin = std::numeric_limits<int>::min();
+
+// left, top, right, bottom in screen coordinates.
+std::vector<LONG> WindowRect(HWND hwnd) {
+  RECT rect{};
+  GetWindowRect(hwnd, &rect);
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+}  // namespace
 
 TEST_F(Geometry, ConversionsWalkTheParentChain) {
   const HWND form = TopLevel({100, 50, 500, 350});
@@ -51,4 +69,32 @@ TEST_F(Geometry, WindowFromPointFindsTheDeepestShownWindowOnTop) {
 
   ShowWindow(front, SW_MINIMIZE);  // a minimised window no longer covers its rectangle
   EXPECT_EQ(WindowFromPoint({250, 10}), back);
+}
+
+// Positions and sizes at the ends of the 32-bit range are brought within the coordinate space,
+// and conversions stop at the ends of the range instead of overflowing.
+TEST_F(Geometry, RectanglesAndConversionsStayWithinTheirRange) {
+  const HWND form = CreateWindowExA(0, "Recorder", "Form", WS_VISIBLE, kIntMax, kIntMin, kIntMax,
+                                    kIntMin, 0, 0, 0, nullptr);
+  EXPECT_EQ(WindowRect(form), (std::vector<LONG>{kMaxCoordinate, -kMaxCoordinate,
+                                                 2 * kMaxCoordinate, -kMaxCoordinate}));
+  const HWND child = Child(form, {0, 0, 10, 10});
+  ASSERT_TRUE(MoveWindow(child, kIntMax, kIntMax, kIntMax, kIntMax, 1));
+  EXPECT_EQ(WindowRect(child),
+            (std::vector<LONG>{2 * kMaxCoordinate, 0, 3 * kMaxCoordinate, kMaxCoordinate}));
+
+  POINT point{kIntMax, kIntMin};
+  ASSERT_TRUE(ClientToScreen(child, &point));
+  EXPECT_EQ(point.x, kIntMax);
+  EXPECT_EQ(point.y, kIntMin);
+  point = {kIntMin, kIntMax};
+  ASSERT_TRUE(ScreenToClient(child, &point));
+  EXPECT_EQ(point.x, kIntMin);
+  EXPECT_EQ(point.y, kIntMax);
+  EXPECT_EQ(WindowFromPoint({kIntMax, kIntMin}), 0u);
+
+  SimulateFrameMoveSize(form, RECT{kIntMin, kIntMin, kIntMax, kIntMax});
+  EXPECT_EQ(WindowRect(form), (std::vector<LONG>{-kMaxCoordinate, -kMaxCoordinate, 0, 0}));
+  SimulateClick(TMouseButton::mbLeft, {kIntMin, kIntMax});  // the pointer stops at the edge
+  ProcessPendingMessages();
 }

@@ -171,6 +171,30 @@ TEST_F(SimulatedInput, KeysReachTheFocusedWindowAsKeysAndCharacters) {
   EXPECT_EQ(static_cast<DWORD>(hooked[1].lParam), 0xC0000001u);
 }
 
+// What ToAscii answers for a key is what typing it gives; F1 types nothing although its key code
+// is the letter p.
+TEST_F(SimulatedInput, TheKeyboardTellsWhichCharacterAKeyTypes) {
+  SetFocus(button);
+  gReceived.clear();
+  const BYTE keys[] = {VK_F1, VK_LEFT, VK_NUMPAD0 + 7, VK_OEM_MINUS, VK_OEM_7, 'Q', VK_OEM_PERIOD};
+  std::string expected;
+  for (const BYTE key : keys) {
+    const bool shift = key == VK_OEM_7 || key == VK_OEM_PERIOD;
+    if (shift) SimulateKeyDown(VK_SHIFT);
+    BYTE state[256];
+    ASSERT_TRUE(GetKeyboardState(state));
+    WORD character = 0;
+    if (ToAscii(key, 0, state, &character, 0) == 1) expected += static_cast<char>(character);
+    SimulateKeyStroke(key);
+    if (shift) SimulateKeyUp(VK_SHIFT);
+  }
+  ProcessPendingMessages();
+  std::string typed;
+  for (const Received& r : ReceivedOf(WM_CHAR)) typed += static_cast<char>(r.wParam);
+  EXPECT_EQ(expected, "7-\"q>");
+  EXPECT_EQ(typed, expected);
+}
+
 TEST_F(SimulatedInput, AltMakesSystemKeysAndCharacters) {
   SetFocus(button);
   Record<WH_KEYBOARD>();

@@ -50,6 +50,9 @@ bool IsSupportedKind(int idHook) {
 }
 
 bool ThreadExists(DWORD threadId) {
+  // The calling thread always exists, also in a forked child, which goes on as the thread it was
+  // forked from (its windows and hooks say so) while the system gives it a new id.
+  if (threadId != 0 && threadId == GetCurrentThreadId()) return true;
   std::error_code error;
   return threadId != 0 &&
          std::filesystem::exists("/proc/self/task/" + std::to_string(threadId), error);

@@ -163,10 +163,9 @@ void ReportToConsole(const std::exception& e, uintptr_t) {
   gReported.push_back(ExceptionClassName(e));
 }
 
-// Key presses as the keyboard hook hands them on. (A forked child reaches no hook: the platform
-// remembers the thread id of its parent.)
+// Key presses as the thread's keyboard hooks see them.
 void PressKeys(std::string_view keys) {
-  for (char key : keys) LogStream()->KeyboardHookProxy(HC_ACTION, static_cast<WPARAM>(key), 0);
+  for (char key : keys) CallHookChain(WH_KEYBOARD, HC_ACTION, static_cast<WPARAM>(key), 0);
 }
 
 TEST_F(Engine, ACaptureWriteThatFailsIsReportedOnceAndLeavesTheLogWhole) {

@@ -6,12 +6,17 @@
 // gets its end-of-session record.
 //
 // The clock is fixed while the session runs and advances only by the script's "wait" commands, so
-// that a session logs the same tick counts every time it is played.
+// that the gaps between the tick counts of a session are the same every time it is played (the
+// first one is the machine's tick count when it starts).
+//
+// A file-size limit makes a write fail, as a full disk does, instead of ending the program: the
+// platform it stands in for has no SIGXFSZ.
 //
 // A malformed form file or script, or a script command that cannot run, stops it with the file,
 // the line and what is wrong on stderr and a non-zero exit; a log that cannot be opened, with the
 // log's name and the reason.
 
+#include <csignal>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -119,6 +124,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: qvhost [--log FILE] FORMFILE [SCRIPT]\n";
     return kExitUsage;
   }
+  std::signal(SIGXFSZ, SIG_IGN);
   SetFixedTickCount(timeGetTime());
 
   std::vector<TScriptCommand> script;

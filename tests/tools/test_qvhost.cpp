@@ -15,6 +15,7 @@ namespace {
 struct TRun {
   int ExitCode;
   std::string Err;
+  bool Exited = true;  // false when a signal ended it
 };
 
 constexpr char kForm[] =
@@ -39,15 +40,16 @@ constexpr char kForm[] =
 class Qvhost : public ::testing::Test {
  protected:
   // Runs qvhost on the form text and script text given, logging into the scratch folder.
-  TRun Run(const std::string& form, const std::string& script) {
+  // `launcher` runs it (e.g. under a resource limit).
+  TRun Run(const std::string& form, const std::string& script, const std::string& launcher = "") {
     WriteTextFile(Dir.File("form.dfm"), form);
     WriteTextFile(Dir.File("session.script"), script);
     const std::string err = Dir.File("err.txt");
-    const std::string command = std::string(QVHOST_PATH) + " --log " + LogFile() + " " +
+    const std::string command = launcher + std::string(QVHOST_PATH) + " --log " + LogFile() + " " +
                                 Dir.File("form.dfm") + " " + Dir.File("session.script") +
                                 " >/dev/null 2>" + err;
     const int status = std::system(command.c_str());
-    return {WEXITSTATUS(status), ReadTextFile(err)};
+    return {WEXITSTATUS(status), ReadTextFile(err), WIFEXITED(status) != 0};
   }
   std::string LogFile() const { return Dir.File("session.evt"); }
 
@@ -127,6 +129,18 @@ TEST_F(Qvhost, ALogThatCannotBeOpenedIsReportedAgainstItsName) {
   EXPECT_EQ(run.Err.rfind("qvhost: " + LogFile() + ": ", 0), 0u) << run.Err;
   EXPECT_EQ(run.Err.find("form.dfm"), std::string::npos) << run.Err;
   rmdir(LogFile().c_str());
+}
+
+TEST_F(Qvhost, AFileSizeLimitFailsTheLogWithoutEndingTheProgram) {
+  ASSERT_EQ(Run(kForm, "").ExitCode, 0);
+  const std::string before = ReadTextFile(LogFile());
+  // The next session's first write starts right at the limit, where the system would end a
+  // program that lets SIGXFSZ do what it does by default.
+  const TRun run = Run(kForm, "", "exec prlimit --fsize=" + std::to_string(before.size()) + " ");
+  ASSERT_TRUE(run.Exited) << run.Err;
+  EXPECT_NE(run.ExitCode, 0);
+  EXPECT_EQ(run.Err.rfind("qvhost: " + LogFile() + ": Stream write error", 0), 0u) << run.Err;
+  EXPECT_EQ(ReadTextFile(LogFile()), before);
 }
 
 TEST_F(Qvhost, MalformedScriptsStopBeforeAnythingRuns) {

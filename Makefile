@@ -66,8 +66,7 @@ demo: configure
 	@if [ -z "$$DISPLAY" ]; then \
 	  echo "No display (DISPLAY is not set): not opening $(BUILD_DIR)/demo.evt in oxlane."; \
 	elif ! $(BUILD_DIR)/viewer/gui/oxlane $(BUILD_DIR)/demo.evt; then \
-	  echo "oxlane could not open a window on DISPLAY=$$DISPLAY: start an X server there or unset"; \
-	  echo "DISPLAY. The recorded log is $(BUILD_DIR)/demo.evt."; \
+	  echo "The recorded log is $(BUILD_DIR)/demo.evt; open it with oxlane where a display is reachable."; \
 	fi
 
 bench: build

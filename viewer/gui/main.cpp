@@ -5,17 +5,43 @@
 #include <QDir>
 #include <QFileInfo>
 #include <csignal>
+#include <cstdio>
+#include <cstdlib>
 
 #include "viewer/core/settings.h"
 #include "viewer/core/startup.h"
 #include "viewer/gui/main_window.h"
 #include "viewer/gui/user_dialogs.h"
 
+namespace {
+
+QtMessageHandler gQtMessages = nullptr;
+
+// While the application object is made: Qt ends the program when it cannot reach a display, with
+// a message that suggests reinstalling. Say instead what is wrong and how to go on.
+void ReportStartFailure(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (type != QtFatalMsg) {
+    if (gQtMessages) gQtMessages(type, context, text);
+    return;
+  }
+  const QByteArray display = qgetenv("DISPLAY");
+  std::fprintf(stderr,
+               "oxlane: no window can be opened: the display (DISPLAY=%s) cannot be reached. "
+               "Set DISPLAY to a running X server.\n",
+               display.isEmpty() ? "not set" : display.constData());
+  std::fflush(stderr);
+  std::_Exit(2);
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
   // A file-size limit makes a write fail instead of ending the program, so that saving the
   // settings reports it like a full disk.
   std::signal(SIGXFSZ, SIG_IGN);
+  gQtMessages = qInstallMessageHandler(&ReportStartFailure);
   QApplication app(argc, argv);
+  qInstallMessageHandler(gQtMessages);
   // The name only: a display name would be appended to every window title by the platform.
   QApplication::setApplicationName(QStringLiteral("Oxlane"));
   TUserDialogs dialogs;

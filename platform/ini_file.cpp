@@ -17,25 +17,12 @@ TIniText LoadForReading(const std::string& fileName) {
 
 }  // namespace
 
-TIniFile::TIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
-
 std::string TIniFile::ReadString(std::string_view section, std::string_view key,
                                  std::string_view fallback) const {
   const TIniText text = LoadForReading(FFileName);
   const int line = text.FindKey(text.FindSection(section), key);
   if (line < 0) return std::string(fallback);
   return TIniText::ValueOf(text.Lines[static_cast<size_t>(line)]);
-}
-
-int32_t TIniFile::ReadInteger(std::string_view section, std::string_view key,
-                              int32_t fallback) const {
-  int32_t value = 0;
-  return TIniText::ParseInteger(ReadString(section, key, ""), value) ? value : fallback;
-}
-
-bool TIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
-  int32_t value = 0;
-  return TIniText::ParseInteger(ReadString(section, key, ""), value) ? value != 0 : fallback;
 }
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -57,14 +44,6 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
     text.Lines.push_back(std::string(key) + "=" + std::string(value));
   }
   text.Save(FFileName);
-}
-
-void TIniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
-  WriteString(section, key, IntToStr(value));
-}
-
-void TIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-  WriteString(section, key, value ? "1" : "0");
 }
 
 void TIniFile::ReadSection(std::string_view section, TStrings& keys) const {

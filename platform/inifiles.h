@@ -3,26 +3,45 @@
 // to the file at once; lines the write does not touch (comments, blank lines, other sections,
 // their order and spelling) stay as they were.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "platform/classes.h"
 
-class TIniFile {
+// What every kind of INI file offers: texts by section and key, and numbers and flags stored as
+// texts.
+class TCustomIniFile {
  public:
-  explicit TIniFile(std::string fileName);
+  explicit TCustomIniFile(std::string fileName) : FFileName(std::move(fileName)) {}
+  virtual ~TCustomIniFile() = default;
   const std::string& FileName() const { return FFileName; }
 
-  std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view fallback) const;
+  virtual std::string ReadString(std::string_view section, std::string_view key,
+                                 std::string_view fallback) const = 0;
+  // A line break in a section, key or value raises EConvertError and changes nothing.
+  virtual void WriteString(std::string_view section, std::string_view key,
+                           std::string_view value) = 0;
+
   // A value that is not a whole number (decimal, or hexadecimal after "$" or "0x") reads as
   // `fallback`.
   int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
   // "0" is false, any other integer true; anything else reads as `fallback`.
   bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
-  void WriteString(std::string_view section, std::string_view key, std::string_view value);
   void WriteInteger(std::string_view section, std::string_view key, int32_t value);
   void WriteBool(std::string_view section, std::string_view key, bool value);
+
+ protected:
+  std::string FFileName;
+};
+
+class TIniFile : public TCustomIniFile {
+ public:
+  explicit TIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {}
+
+  std::string ReadString(std::string_view section, std::string_view key,
+                         std::string_view fallback) const override;
+  void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
 
   // The keys of a section, in file order; nothing for a missing file or section.
   void ReadSection(std::string_view section, TStrings& keys) const;
@@ -33,7 +52,4 @@ class TIniFile {
   bool ValueExists(std::string_view section, std::string_view key) const;
   void EraseSection(std::string_view section);
   void DeleteKey(std::string_view section, std::string_view key);
-
- private:
-  std::string FFileName;
 };

@@ -10,7 +10,7 @@ std::string Folded(std::string_view name) { return LowerCase(Trim(name)); }
 
 }  // namespace
 
-TMemIniFile::TMemIniFile(std::string fileName) : FFileName(std::move(fileName)) { Reload(); }
+TMemIniFile::TMemIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) { Reload(); }
 
 void TMemIniFile::Reload() {
   FSections.clear();
@@ -59,17 +59,6 @@ std::string TMemIniFile::ReadString(std::string_view section, std::string_view k
   return line != nullptr ? TIniText::ValueOf(*line) : std::string(fallback);
 }
 
-int32_t TMemIniFile::ReadInteger(std::string_view section, std::string_view key,
-                                 int32_t fallback) const {
-  int32_t value = 0;
-  return TIniText::ParseInteger(ReadString(section, key, ""), value) ? value : fallback;
-}
-
-bool TMemIniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
-  int32_t value = 0;
-  return TIniText::ParseInteger(ReadString(section, key, ""), value) ? value != 0 : fallback;
-}
-
 TMemIniFile::TSection& TMemIniFile::AddSection(std::string_view section) {
   // A blank line sets the new section apart from the text before it.
   TSection& last = FSections.back();
@@ -100,14 +89,6 @@ void TMemIniFile::WriteString(std::string_view section, std::string_view key,
   target.Lines.insert(target.Lines.begin() + static_cast<std::ptrdiff_t>(position),
                       std::string(key) + "=" + std::string(value));
   target.Keys.emplace(Folded(key), position);
-}
-
-void TMemIniFile::WriteInteger(std::string_view section, std::string_view key, int32_t value) {
-  WriteString(section, key, IntToStr(value));
-}
-
-void TMemIniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-  WriteString(section, key, value ? "1" : "0");
 }
 
 void TMemIniFile::UpdateFile() const {

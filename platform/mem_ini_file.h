@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "platform/ini_text.h"
+#include "platform/inifiles.h"
 #include "platform/sysutils.h"
 
-class TMemIniFile {
+class TMemIniFile : public TCustomIniFile {
  public:
   // Reads the file (see Reload).
   explicit TMemIniFile(std::string fileName);
-  const std::string& FileName() const { return FFileName; }
 
   // Reads the file again, dropping the changes not yet written. A missing file gives an empty
   // copy. So does a file that exists but cannot be read; UpdateFile then refuses to replace it,
@@ -25,17 +25,9 @@ class TMemIniFile {
   void Reload();
 
   std::string ReadString(std::string_view section, std::string_view key,
-                         std::string_view fallback) const;
-  // A value that is not a whole number (decimal, or hexadecimal after "$" or "0x") reads as
-  // `fallback`.
-  int32_t ReadInteger(std::string_view section, std::string_view key, int32_t fallback) const;
-  // "0" is false, any other integer true; anything else reads as `fallback`.
-  bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
-  // Change the copy only. A line break in a section, key or value raises EConvertError and
-  // changes nothing.
-  void WriteString(std::string_view section, std::string_view key, std::string_view value);
-  void WriteInteger(std::string_view section, std::string_view key, int32_t value);
-  void WriteBool(std::string_view section, std::string_view key, bool value);
+                         std::string_view fallback) const override;
+  // Changes the copy only.
+  void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
 
   // Writes the copy to the file in one replace. On failure the file stays as it was and
   // EFCreateError (or EFOpenError for a file that could not be read) is raised.
@@ -54,7 +46,6 @@ class TMemIniFile {
   TSection& AddSection(std::string_view section);
   void AddLine(TSection& section, std::string line);
 
-  std::string FFileName;
   TIniText FFormat;  // the file's line break; its lines stay empty
   std::vector<TSection> FSections;
   // Section name folded to lower case -> the first section of that name.

@@ -1,6 +1,7 @@
 #pragma once
 // Running part of a test in a child process: for what must not touch the test process itself
-// (resource limits, exits) and for two processes working on one file at once.
+// (resource limits, exits, a user without the rights of the one running the tests) and for two
+// processes working on one file at once.
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -22,4 +23,10 @@ inline int RunInChild(const std::function<int()>& body) {
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+}
+
+// Gives up the rights of the super-user, if the tests run as one, so that file permissions hold.
+inline bool DropSuperUser() {
+  constexpr uid_t kNobody = 65534;
+  return ::geteuid() != 0 || (::setgid(kNobody) == 0 && ::setuid(kNobody) == 0);
 }

@@ -10,8 +10,8 @@
 
 #include "log/builtin_events.h"
 #include "log/log_lifecycle.h"
+#include "tests/support/child_process.h"
 #include "tests/support/scratch_dir.h"
-#include "tests/viewer_core/child_process.h"
 #include "viewer/core/settings.h"
 
 namespace {

@@ -276,6 +276,23 @@ bool TWinControl::ReflectToChild(TMessage& message) {
   return true;
 }
 
+LRESULT TWinControl::NotifyParentWindow(UINT code, NMHDR& header) {
+  const HWND handle = Handle();
+  header.hwndFrom = handle;
+  header.idFrom = handle;
+  header.code = code;
+  return SendMessageA(GetParent(handle), WM_NOTIFY, handle, reinterpret_cast<LPARAM>(&header));
+}
+
+// WM_NOTIFY names its sender in the header that lParam addresses; it goes back as CN_NOTIFY.
+bool TWinControl::ReflectNotifyToChild(TMessage& message) {
+  const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+  TControl* child = header ? FindControl(header->hwndFrom) : nullptr;
+  if (!child || child == this) return false;
+  message.Result = child->Perform(CN_NOTIFY, message.WParam, message.LParam);
+  return true;
+}
+
 bool TWinControl::ForwardMouseToChild(TMessage& message) {
   POINT point = PointOfLParam(message.LParam);
   TControl* child = ControlAtPos(point, false);
@@ -309,6 +326,9 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_HSCROLL:
     case WM_VSCROLL:
       if (ReflectToChild(message)) return;
+      break;
+    case WM_NOTIFY:
+      if (ReflectNotifyToChild(message)) return;
       break;
     case CN_KEYDOWN:
     case CN_SYSKEYDOWN:

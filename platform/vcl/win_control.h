@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "platform/vcl/control.h"
+#include "platform/win32/commctrl.h"
 
 // Messages the framework reflects from a parent back to the child control that sent them.
 constexpr UINT CN_BASE = 0xBC00;
 constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
 constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
+constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 // Key messages the framework forwards to the focused control before it handles them.
 constexpr UINT CN_KEYDOWN = CN_BASE + WM_KEYDOWN;
 constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
@@ -105,6 +107,10 @@ class TWinControl : public TControl {
   void DoSetText(const std::string& value) override;
   // The default window procedure for this control's window.
   void DefaultHandler(TMessage& message);
+  // Sends WM_NOTIFY to the parent window with `header` (and the record it begins) filled in as
+  // from this control: its window, its identifier (the handle) and `code`. Answers the parent's
+  // result.
+  LRESULT NotifyParentWindow(UINT code, NMHDR& header);
   // The focus came to this control's window (or to a native window inside it): the control
   // becomes its form's active control, and DoEnter runs when the focus came from elsewhere.
   void FocusReceived();
@@ -119,6 +125,7 @@ class TWinControl : public TControl {
   void RemoveControl(TControl* control);
   void UpdateBounds();
   bool ReflectToChild(TMessage& message);
+  bool ReflectNotifyToChild(TMessage& message);
   bool ForwardMouseToChild(TMessage& message);
   bool ShowPopupAt(POINT screenPoint);
   void WindowDestroyed();

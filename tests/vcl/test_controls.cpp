@@ -16,11 +16,18 @@ class TProbe : public TWinControl {
  public:
   explicit TProbe(TComponent* owner) : TWinControl(owner) {}
   void WndProc(TMessage& message) override {
-    if (message.Msg == CN_COMMAND || message.Msg >= WM_USER) received.push_back(message);
+    if (message.Msg == CN_COMMAND || message.Msg == CN_NOTIFY || message.Msg >= WM_USER)
+      received.push_back(message);
+    if (message.Msg == CN_NOTIFY) notified = *reinterpret_cast<const NMHDR*>(message.LParam);
     if (message.Msg == WM_USER + 1) throw EConvertError("bad input");
     TWinControl::WndProc(message);
   }
+  LRESULT Notify(UINT code) {
+    NMHDR header;
+    return NotifyParentWindow(code, header);
+  }
   std::vector<TMessage> received;
+  NMHDR notified;
 };
 
 // A control without a window, such as a label.
@@ -78,6 +85,22 @@ TEST_F(ControlTest, ControlIdentifierIsTheHandleSoCommandsFindTheirControl) {
   SendMessageA(panel->Handle(), WM_COMMAND, MAKEWPARAM(LOWORD(id), 0), static_cast<LPARAM>(handle));
   ASSERT_EQ(probe->received.size(), 1u);
   EXPECT_EQ(probe->received[0].Msg, CN_COMMAND);
+}
+
+TEST_F(ControlTest, NotificationsComeBackToTheirSenderWithTheHeaderFilledIn) {
+  const HWND handle = probe->Handle();
+  probe->Notify(TCN_SELCHANGE);
+  ASSERT_EQ(probe->received.size(), 1u);
+  EXPECT_EQ(probe->received[0].Msg, CN_NOTIFY);
+  EXPECT_EQ(probe->received[0].WParam, handle);
+  EXPECT_EQ(probe->notified.hwndFrom, handle);
+  EXPECT_EQ(probe->notified.idFrom, handle);
+  EXPECT_EQ(probe->notified.code, TCN_SELCHANGE);
+
+  // A header naming no control of the framework stays with the parent.
+  NMHDR foreign{.hwndFrom = 0x7777, .idFrom = 1, .code = TCN_SELCHANGE};
+  SendMessageA(panel->Handle(), WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&foreign));
+  EXPECT_EQ(probe->received.size(), 1u);
 }
 
 TEST_F(ControlTest, FindControlAnswersNothingForForeignStaleAndNoHandles) {

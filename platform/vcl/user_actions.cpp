@@ -157,3 +157,9 @@ void SimulateScrollTo(TControl& control, int position) {
     throw EInvalidOperation(Format("%s is no scroll bar", control.Name()));
   }
 }
+
+std::vector<int> MenuItemPositions(const TMenu& menu, std::string_view captions) {
+  return MenuPath(menu, captions);
+}
+
+void SimulateDrag(const TControl& control, POINT from, POINT to) { DragFromTo(control, from, to); }

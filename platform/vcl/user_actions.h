@@ -5,12 +5,14 @@
 // control cannot do it or has no such item.
 
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/input.h"
 #include "platform/win32/win32_types.h"
 
 class TControl;
 class TCustomForm;
+class TMenu;
 
 // Presses and releases a key with the modifiers held around it, dispatching the messages of each
 // press and release before the next, as they reach a program while a user types: the shift state
@@ -25,6 +27,13 @@ void SimulateUserClick(TMouseButton button, POINT screenPoint, bool doubleClick 
 // one cannot be reached: EInvalidOperation, and nothing is chosen. A disabled item at the end is
 // clicked and does nothing, as for the user.
 void SimulateMenuChoice(TCustomForm& form, std::string_view captions);
+// The positions in the system menus of the items that `captions` name ("&File|&Open"), from the
+// menu's top level down; EInvalidOperation for an item that is missing, hidden or under a
+// disabled item, which the user cannot reach.
+std::vector<int> MenuItemPositions(const TMenu& menu, std::string_view captions);
+// Presses the left button at a client point of the control, moves the pointer to another in a
+// few steps (dispatching the messages of each) and releases it there, as a hand drags.
+void SimulateDrag(const TControl& control, POINT from, POINT to);
 // Right-clicks the control, which opens its popup menu (or the nearest parent's), and chooses an
 // item of it with the mouse.
 void SimulatePopupChoice(TControl& control, std::string_view captions);

@@ -1,0 +1,12 @@
+#pragma once
+// The framework's wrappers of the common controls in one include, and the registration that lets
+// form files name them.
+
+#include "platform/vcl/header_control.h"
+#include "platform/vcl/list_view.h"
+#include "platform/vcl/tool_bar.h"
+#include "platform/vcl/tree_view.h"
+
+// Registers every common control class with the class registry, so that form files can create
+// them. Hosts call it once before reading form files; calling it again does nothing.
+void RegisterCommonControls();

@@ -11,12 +11,14 @@
 #include "families/qv_utils.h"
 #include "families/std_family.h"
 #include "log/log_lifecycle.h"
+#include "platform/vcl/comctrls.h"
 #include "platform/vcl/stdctrls.h"
 
 namespace {
 
 __attribute__((constructor)) void LoadLibrary() {
   RegisterStandardControls();  // the framework's classes, so that form files can name them
+  RegisterCommonControls();
   InitializeQVUtils();
   InitializeRecordModel();
   RegisterStandardFamily();

@@ -2,6 +2,13 @@
 // The framework's wrappers of the common controls in one include, and the registration that lets
 // form files name them.
 
+#include "platform/vcl/calendars.h"
+#include "platform/vcl/hot_key.h"
+#include "platform/vcl/page_scroller.h"
+#include "platform/vcl/rich_edit.h"
+#include "platform/vcl/tab_controls.h"
+#include "platform/vcl/track_bar.h"
+#include "platform/vcl/up_down.h"
 #include "platform/vcl/header_control.h"
 #include "platform/vcl/list_view.h"
 #include "platform/vcl/tool_bar.h"

@@ -4,6 +4,16 @@
 
 void RegisterCommonControls() {
   RegisterClasses({
+      &TTabControl::StaticClass(),
+      &TPageControl::StaticClass(),
+      &TTabSheet::StaticClass(),
+      &TTrackBar::StaticClass(),
+      &TUpDown::StaticClass(),
+      &THotKey::StaticClass(),
+      &TMonthCalendar::StaticClass(),
+      &TDateTimePicker::StaticClass(),
+      &TPageScroller::StaticClass(),
+      &TRichEdit::StaticClass(),
       &THeaderControl::StaticClass(),
       &TToolBar::StaticClass(),
       &TToolButton::StaticClass(),

@@ -40,6 +40,9 @@ void SimulatePopupChoice(TControl& control, std::string_view captions);
 // Clicks an item of a list box, of a combo box's list (dropping it down first) or of a radio
 // group; a list box, or a combo box's list, scrolls the item into view first.
 void SimulateListChoice(TControl& control, int index);
+// Presses the left button at `from` in the control's client area, moves the pointer to `to` in a
+// few steps and releases it there, as a hand drags.
+void SimulateUserDrag(const TControl& control, POINT from, POINT to);
 // Drags the thumb of a scroll bar, or of a scrolling container's vertical bar, to a position in a
 // few moves of the mouse (the bar tracks it at each) and releases it there.
 void SimulateScrollTo(TControl& control, int position);

@@ -160,4 +160,6 @@ std::vector<int> MenuItemPositions(const TMenu& menu, std::string_view captions)
   return MenuPath(menu, captions);
 }
 
-void SimulateDrag(const TControl& control, POINT from, POINT to) { DragFromTo(control, from, to); }
+void SimulateDrag(const TControl& control, POINT from, POINT to) {
+  SimulateUserDrag(control, from, to);
+}

@@ -5,14 +5,17 @@
 #include "platform/vcl/keyboard.h"
 #include "platform/win32/controls_messages.h"
 
-void FollowFocus(HWND& focusWindow, DWORD& focusDlgCode) {
-  const HWND focus = GetFocus();
-  if (focus == focusWindow) return;
+void TakeFocus(HWND window, HWND& focusWindow, DWORD& focusDlgCode) {
   // Asked before either changes, so that a focus change nested in the question leaves the pair
   // describing one window.
-  const auto dlgCode = static_cast<DWORD>(SendMessageA(focus, WM_GETDLGCODE, 0, 0));
-  focusWindow = focus;
+  const auto dlgCode = static_cast<DWORD>(SendMessageA(window, WM_GETDLGCODE, 0, 0));
+  focusWindow = window;
   focusDlgCode = dlgCode;
+}
+
+void FollowFocus(HWND& focusWindow, DWORD& focusDlgCode) {
+  const HWND focus = GetFocus();
+  if (focus != focusWindow) TakeFocus(focus, focusWindow, focusDlgCode);
 }
 
 bool IsModifierOrLockKey(WPARAM key) {

@@ -7,9 +7,11 @@
 
 #include "platform/win32/windows.h"
 
-// Takes the window that has the focus now as the focus window, with its answer to WM_GETDLGCODE,
-// when no hook saw it gain the focus (it did while the log was stopped, or before it started), so
-// that keys are judged by the window they go to.
+// Takes `window` as the focus window, with its answer to WM_GETDLGCODE.
+void TakeFocus(HWND window, HWND& focusWindow, DWORD& focusDlgCode);
+// Takes the window that has the focus now as the focus window when no hook saw it gain the focus
+// (it did while the log was stopped, or before it started), so that keys are judged by the window
+// they go to.
 void FollowFocus(HWND& focusWindow, DWORD& focusDlgCode);
 
 // Shift, Ctrl, Alt, Pause and Caps Lock (16 to 20), Num Lock and Scroll Lock (144 and 145).

@@ -4,6 +4,7 @@
 #include "families/win32_family.h"
 
 #include "families/family_strings.h"
+#include "families/mnemonic_keys.h"
 #include "families/qv_utils.h"
 #include "families/std_events.h"
 #include "families/win32_events.h"
@@ -62,13 +63,7 @@ TWin32Proxy::TWin32Proxy(TLogStream* logStream) : TLogEventProxy(logStream) {
 }
 
 void TWin32Proxy::CBTHook(int code, WPARAM wParam, LPARAM) {
-  if (code != HCBT_SETFOCUS) return;
-  const auto window = static_cast<HWND>(wParam);
-  // Asked before either field changes, so that a focus change nested in the question leaves the
-  // pair describing one window.
-  const auto dlgCode = static_cast<DWORD>(SendMessageA(window, WM_GETDLGCODE, 0, 0));
-  FocusWindow = window;
-  FocusDlgCode = dlgCode;
+  if (code == HCBT_SETFOCUS) TakeFocus(static_cast<HWND>(wParam), FocusWindow, FocusDlgCode);
 }
 
 void TWin32Proxy::CallWndProcHook(int, WPARAM, LPARAM lParam) {

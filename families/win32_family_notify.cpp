@@ -113,8 +113,8 @@ void TWin32Proxy::Notified(const NMHDR& header) {
       PostMessageA(Handle, WM_PAGESCROLLED, scroller->Handle(), Record<NMPGSCROLL>(header).iDir);
     }
   } else if (auto* toolBar = dynamic_cast<TToolBar*>(control)) {
-    const int position = Record<NMTOOLBARA>(header).iItem;
-    if (header.code == TBN_DROPDOWN && position >= 0 && position < toolBar->ButtonCount()) {
+    const int position = header.code == TBN_DROPDOWN ? Record<NMTOOLBARA>(header).iItem : -1;
+    if (position >= 0 && position < toolBar->ButtonCount()) {
       WriteToolButton(*toolBar->Buttons(position), TToolButtonAction::DroppedDown);
     }
   } else if (auto* tabs = dynamic_cast<TCustomTabControl*>(control)) {

@@ -101,7 +101,7 @@ const TComponentClass& TListView::StaticClass() {
       Published<&TListView::Items>("Items"),
       Published<&TListView::ReadOnly, &TListView::SetReadOnly>("ReadOnly", {.Default = false}),
       Published<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder", {.Default = -1}),
-      Published<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", {.Default = true}),
+      kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TListView",

@@ -19,9 +19,7 @@ class ToolBarTest : public CommonControlsTest {
     for (const char* caption : {"&Red", "&Green"}) {
       auto* item = new TMenuItem(form);
       item->SetCaption(caption);
-      item->OnClick = [this, caption](TObject*) {
-        gNotices.push_back(std::string("menu ") + caption);
-      };
+      item->OnClick = [caption](TObject*) { gNotices.push_back(std::string("menu ") + caption); };
       menu->Items()->Add(item);
     }
     colour->SetDropdownMenu(menu);
@@ -37,7 +35,7 @@ class ToolBarTest : public CommonControlsTest {
     button->SetCaption(caption);
     button->SetStyle(style);
     button->SetParent(bar);
-    button->OnClick = [this, name](TObject*) { gNotices.push_back(std::string("click ") + name); };
+    button->OnClick = [name](TObject*) { gNotices.push_back(std::string("click ") + name); };
     return button;
   }
 
@@ -87,14 +85,14 @@ TEST_F(ToolBarTest, DisabledButtonsSeparatorsAndCommandsBeyondTheButtonsDoNothin
 TEST_F(ToolBarTest, ActionsCheckStylesAndMenuItemsAreWhatAClickRuns) {
   auto* action = new TAction(form);
   action->SetCaption("&Italic");
-  action->OnExecute = [this](TObject*) { gNotices.push_back("action"); };
+  action->OnExecute = [](TObject*) { gNotices.push_back("action"); };
   more->OnClick = nullptr;
   more->SetAction(action);
   EXPECT_EQ(more->Caption(), "&Italic");
   Click(*more);
   bold->OnClick = nullptr;
   auto* item = new TMenuItem(form);
-  item->OnClick = [this](TObject*) { gNotices.push_back("item"); };
+  item->OnClick = [](TObject*) { gNotices.push_back("item"); };
   bold->SetMenuItem(item);
   bold->SetStyle(tbsCheck);
   Click(*bold);

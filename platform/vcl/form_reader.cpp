@@ -317,7 +317,7 @@ void TFormReader::ReadLines(TComponent& component, const TPublishedProperty& pro
   std::vector<std::string> lines;
   std::vector<int> lineNumbers;
   while (!FLexer.Current().IsSymbol(')')) {
-    if (FLexer.Current().Kind == TTokenKind::End) FLexer.Error("')' expected");
+    if (FLexer.Current().Kind != TTokenKind::String) FLexer.Error("String or ')' expected");
     lineNumbers.push_back(FLexer.Current().Line);
     lines.push_back(ReadStringValue());
   }

@@ -63,7 +63,7 @@ const TComponentClass& THeaderControl::StaticClass() {
 
 THeaderControl::THeaderControl(TComponent* owner) : TWinControl(owner) {
   FSections.OnChange = [this] {
-    if (FTracking >= FSections.Count()) FTracking = -1;
+    if (FTracking >= FSections.Count()) EndTracking();
     if (FPressed >= FSections.Count()) FPressed = -1;
   };
 }
@@ -106,8 +106,16 @@ void THeaderControl::Notify(UINT code, int section) {
 // The dragged divider follows the pointer; the section never gets narrower than nothing.
 void THeaderControl::Track(int x) {
   THeaderSection& section = *FSections.Items(FTracking);
-  section.SetWidth(std::max(x - section.Left(), 0));
+  const int width = std::max(x - section.Left(), 0);
+  if (width == section.Width()) return;
+  section.SetWidth(width);
   Notify(HDN_TRACKA, FTracking);
+}
+
+// The drag is over (or its section went away): the mouse goes back to the window under it.
+int THeaderControl::EndTracking() {
+  if (HandleAllocated() && GetCapture() == Handle()) ReleaseCapture();
+  return std::exchange(FTracking, -1);
 }
 
 void THeaderControl::WndProc(TMessage& message) {
@@ -127,11 +135,9 @@ void THeaderControl::WndProc(TMessage& message) {
       return;
     case WM_LBUTTONUP: {
       const POINT point = PointOfMessage(message.LParam);
-      if (const int tracked = std::exchange(FTracking, -1); tracked >= 0) {
-        ReleaseCapture();
-        FTracking = tracked;
+      if (FTracking >= 0) {
         Track(point.x);
-        FTracking = -1;
+        const int tracked = EndTracking();
         Notify(HDN_ENDTRACKA, tracked);
         Notify(HDN_ITEMCHANGEDA, tracked);
         return;

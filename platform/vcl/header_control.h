@@ -48,6 +48,7 @@ class THeaderControl : public TWinControl {
  private:
   void Notify(UINT code, int section);
   void Track(int x);
+  int EndTracking();  // answers the section that was tracked
 
   mutable THeaderSections FSections;
   int FTracking = -1;  // the section whose divider is being dragged

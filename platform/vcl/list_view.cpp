@@ -101,7 +101,7 @@ const TComponentClass& TListView::StaticClass() {
       Published<&TListView::Items>("Items"),
       Published<&TListView::ReadOnly, &TListView::SetReadOnly>("ReadOnly", {.Default = false}),
       Published<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder", {.Default = -1}),
-      Published<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", {.Default = true}),
+      kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TListView",
@@ -215,15 +215,16 @@ void TListView::BeginEdit() {
 // The parent hears the end of the edit; the item takes the text unless the parent refuses it.
 void TListView::EditEnded(const std::string* typed) {
   const int index = std::exchange(FEditing, -1);
-  if (index < 0 || index >= FItems.Count()) return;
+  if (index < 0) return;
+  const bool kept = index < FItems.Count();  // an item taken away cancels its edit
   LVDISPINFOA info;
   std::string text = typed ? *typed : std::string();
   info.item.mask = LVIF_TEXT;
   info.item.iItem = index;
-  info.item.pszText = typed ? text.data() : nullptr;
+  info.item.pszText = typed && kept ? text.data() : nullptr;
   info.item.cchTextMax = static_cast<int>(text.size()) + 1;
   const LRESULT accepted = NotifyParentWindow(LVN_ENDLABELEDITA, info.hdr);
-  if (typed && accepted != 0) FItems.Items(index)->SetCaption(*typed);
+  if (info.item.pszText && accepted != 0) FItems.Items(index)->SetCaption(*typed);
 }
 
 void TListView::Pressed(POINT point) {

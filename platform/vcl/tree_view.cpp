@@ -141,7 +141,7 @@ const TComponentClass& TTreeView::StaticClass() {
       Published<&TTreeView::ItemLines, &TTreeView::SetItemLines>("Items"),
       Published<&TTreeView::ReadOnly, &TTreeView::SetReadOnly>("ReadOnly", {.Default = false}),
       Published<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder", {.Default = -1}),
-      Published<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", {.Default = true}),
+      kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TTreeView",
@@ -365,9 +365,6 @@ void TTreeView::WndProc(TMessage& message) {
       if (FSelected && (message.WParam == '+' || message.WParam == '-'))
         Expand(*FSelected, message.WParam == '+' ? TVE_EXPAND : TVE_COLLAPSE);
       return;
-    case WM_COMMAND:
-      if (FEditor.Editing() && message.LParam == static_cast<LPARAM>(FEditor.Handle())) return;
-      break;
     case CN_NOTIFY: {
       // The tree takes an edited label that is not cancelled.
       const auto* info = reinterpret_cast<const TVDISPINFOA*>(message.LParam);

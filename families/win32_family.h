@@ -34,7 +34,8 @@ class TWin32Proxy : public TLogEventProxy {
   bool EditChanged = false;
   // The shortcut a hot-key control had when it gained the focus.
   WORD HotKeyValue = 0;
-  // The window that most recently received the focus, and its answer to WM_GETDLGCODE.
+  // The answer to WM_GETDLGCODE of the window that most recently received the focus, and that
+  // window.
   DWORD FocusDlgCode = 0;
   HWND FocusWindow = 0;
 

@@ -106,6 +106,14 @@ TEST_F(Win32Proxy, ColumnsAndSectionsBeyondTheControlsGiveNothing) {
   EXPECT_EQ(Texts(), TTexts{});
 }
 
+TEST_F(Win32Proxy, ATabControlWithoutATabChosenHasAnEmptyTabName) {
+  auto* tabs = Make<TTabControl>(form, "Tabs", {10, 10, 200, 40});
+  tabs->Tabs()->Add("Only");
+  ShowAndStart();
+  Notify(*tabs, TCN_SELCHANGE);
+  EXPECT_EQ(Texts(), (TTexts{{"TTabControlChangeEvent", "Form1.Tabs:  (-1)"}}));
+}
+
 TEST_F(Win32Proxy, AListViewRecordsOnlyASelectionGained) {
   auto* list = Make<TListView>(form, "List", {10, 10, 200, 100});
   ShowAndStart();

@@ -3,7 +3,7 @@
 
 #include "platform/vcl/errors.h"
 #include "platform/vcl/form_files.h"
-#include "tests/controls/common_controls_fixture.h"
+#include "tests/controls/views_fixture.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ constexpr char kViews[] = R"(object Views: TForm
 end
 )";
 
-class CommonFormFilesTest : public CommonControlsTest {
+class CommonFormFilesTest : public ViewsTest {
  protected:
   // The reason a text is refused for, and its line.
   static std::pair<int, std::string> Refusal(const std::string& text) {

@@ -1,7 +1,6 @@
 // The session-script commands for header controls, tool bars, tree views and list views.
 
 #include "platform/vcl/comctrls.h"
-#include "platform/vcl/forms.h"
 #include "platform/vcl/user_actions.h"
 #include "platform/vcl/user_actions_views.h"
 #include "tools/host_commands.h"

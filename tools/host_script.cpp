@@ -13,7 +13,7 @@ namespace {
 
 // What an argument must be: w a word (a path, a name), t a quoted text, T a quoted text that the
 // keyboard can type, i an integer, n a non-negative integer, k a key name, e an exception class,
-// v any value, r a quoted text that the keyboard can type or the word cancel.
+// v any value, c a quoted text that the keyboard can type or the word cancel.
 struct TCommandForm {
   std::string_view Name;
   std::string_view Required;
@@ -52,7 +52,7 @@ constexpr TCommandForm kForms[] = {
     // header controls, tool bars, tree views and list views
     {"expand", "wt", "", false, "expand PATH \"NODE\""},
     {"collapse", "wt", "", false, "collapse PATH \"NODE\""},
-    {"rename", "wvr", "", false, "rename PATH NODE \"TEXT\"|cancel"},
+    {"rename", "wvc", "", false, "rename PATH NODE \"TEXT\"|cancel"},
     {"column", "wn", "", false, "column PATH INDEX"},
     {"section", "wn", "", false, "section PATH INDEX"},
     {"resize", "wnn", "", false, "resize PATH INDEX WIDTH"},
@@ -98,7 +98,7 @@ std::optional<std::string> Mismatch(char kind, const TScriptArg& arg) {
     case 't':
       if (word) return "a text in double quotes expected, found " + Shown(arg);
       break;
-    case 'r':
+    case 'c':
       if (word && arg.Text == "cancel") return std::nullopt;
       if (word) return "a text in double quotes or cancel expected, found " + Shown(arg);
       [[fallthrough]];

@@ -62,6 +62,7 @@ const TComponentClass& THeaderControl::StaticClass() {
 }
 
 THeaderControl::THeaderControl(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 150, 17);  // the framework's size for a new header
   FSections.OnChange = [this] {
     if (FTracking >= FSections.Count()) EndTracking();
     if (FPressed >= FSections.Count()) FPressed = -1;

@@ -114,6 +114,7 @@ const TComponentClass& TListView::StaticClass() {
 
 TListView::TListView(TComponent* owner) : TWinControl(owner), FItems(this) {
   SetTabStop(true);
+  SetBounds(0, 0, 250, 150);  // the framework's size for a new list view
   FItems.OnChange = [this] {
     if (FItemIndex >= FItems.Count()) FItemIndex = -1;
     if (FEditing >= FItems.Count()) FEditor.End(true);

@@ -154,7 +154,9 @@ const TComponentClass& TToolBar::StaticClass() {
   return cls;
 }
 
-TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) {}
+TToolBar::TToolBar(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 150, 29);  // the framework's size for a new tool bar
+}
 
 // The buttons go before the bar's own lists do.
 TToolBar::~TToolBar() {
@@ -192,6 +194,11 @@ void TToolBar::RemoveButton(TToolButton* button) {
   std::erase(FButtons, button);
   if (FPressed == button) FPressed = nullptr;
   if (FMenuButton == button) FMenuButton = nullptr;
+  ArrangeButtons();
+}
+
+void TToolBar::ReadCompleted() {
+  TWinControl::ReadCompleted();
   ArrangeButtons();
 }
 

@@ -91,6 +91,8 @@ class TToolBar : public TWinControl {
   TToolButton* FindAccelButton(WORD key) const;
 
   void WndProc(TMessage& message) override;
+  // The buttons read from a form file take their places in the bar, whatever bounds it gave.
+  void ReadCompleted() override;
 
  private:
   friend class TToolButton;

@@ -152,7 +152,10 @@ const TComponentClass& TTreeView::StaticClass() {
   return cls;
 }
 
-TTreeView::TTreeView(TComponent* owner) : TWinControl(owner), FItems(this) { SetTabStop(true); }
+TTreeView::TTreeView(TComponent* owner) : TWinControl(owner), FItems(this) {
+  SetTabStop(true);
+  SetBounds(0, 0, 121, 97);  // the framework's size for a new tree view
+}
 
 // The edit box and the nodes go before the window does.
 TTreeView::~TTreeView() {

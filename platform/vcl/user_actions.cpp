@@ -159,7 +159,3 @@ void SimulateScrollTo(TControl& control, int position) {
 std::vector<int> MenuItemPositions(const TMenu& menu, std::string_view captions) {
   return MenuPath(menu, captions);
 }
-
-void SimulateDrag(const TControl& control, POINT from, POINT to) {
-  SimulateUserDrag(control, from, to);
-}

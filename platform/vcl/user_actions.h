@@ -27,13 +27,6 @@ void SimulateUserClick(TMouseButton button, POINT screenPoint, bool doubleClick 
 // one cannot be reached: EInvalidOperation, and nothing is chosen. A disabled item at the end is
 // clicked and does nothing, as for the user.
 void SimulateMenuChoice(TCustomForm& form, std::string_view captions);
-// The positions in the system menus of the items that `captions` name ("&File|&Open"), from the
-// menu's top level down; EInvalidOperation for an item that is missing, hidden or under a
-// disabled item, which the user cannot reach.
-std::vector<int> MenuItemPositions(const TMenu& menu, std::string_view captions);
-// Presses the left button at a client point of the control, moves the pointer to another in a
-// few steps (dispatching the messages of each) and releases it there, as a hand drags.
-void SimulateDrag(const TControl& control, POINT from, POINT to);
 // Right-clicks the control, which opens its popup menu (or the nearest parent's), and chooses an
 // item of it with the mouse.
 void SimulatePopupChoice(TControl& control, std::string_view captions);
@@ -46,3 +39,7 @@ void SimulateUserDrag(const TControl& control, POINT from, POINT to);
 // Drags the thumb of a scroll bar, or of a scrolling container's vertical bar, to a position in a
 // few moves of the mouse (the bar tracks it at each) and releases it there.
 void SimulateScrollTo(TControl& control, int position);
+// The positions in the system menus of the items that `captions` name ("&File|&Open"), from the
+// menu's top level down; EInvalidOperation for an item that is missing, hidden or under a
+// disabled item, which the user cannot reach.
+std::vector<int> MenuItemPositions(const TMenu& menu, std::string_view captions);

@@ -154,7 +154,7 @@ void SimulateSectionResize(THeaderControl& header, int index, int width) {
     throw EInvalidOperation(Format("The divider of section %d of %s lies under that of section %d",
                                    index, header.Name(), grabbed));
   const int y = header.Height() / 2;
-  SimulateDrag(header, {divider, y}, {section.Left() + width, y});
+  SimulateUserDrag(header, {divider, y}, {section.Left() + width, y});
 }
 
 // ---- tool bars ----------------------------------------------------------------------------------

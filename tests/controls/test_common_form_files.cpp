@@ -3,7 +3,7 @@
 
 #include "platform/vcl/errors.h"
 #include "platform/vcl/form_files.h"
-#include "tests/controls/common_controls_fixture.h"
+#include "tests/controls/views_fixture.h"
 
 namespace {
 
@@ -32,6 +32,7 @@ constexpr char kViews[] = R"(object Views: TForm
       Style = tbsCheck
     end
     object ColourBtn: TToolButton
+      Left = 0
       Caption = '&Colour'
       Style = tbsDropDown
       DropdownMenu = ColourMenu
@@ -67,7 +68,7 @@ constexpr char kViews[] = R"(object Views: TForm
 end
 )";
 
-class CommonFormFilesTest : public CommonControlsTest {
+class CommonFormFilesTest : public ViewsTest {
  protected:
   // The reason a text is refused for, and its line.
   static std::pair<int, std::string> Refusal(const std::string& text) {
@@ -103,6 +104,7 @@ TEST_F(CommonFormFilesTest, ReadingFillsCollectionsNodesAndButtons) {
   EXPECT_EQ(bar.Buttons(1)->Style(), tbsDropDown);
   EXPECT_EQ(bar.Buttons(1)->DropdownMenu(), form.FindComponent("ColourMenu"));
   EXPECT_TRUE(bar.ShowCaptions());
+  EXPECT_EQ(bar.Buttons(1)->Left(), 23);  // laid out by the bar
   auto& tree = dynamic_cast<TTreeView&>(*form.FindComponent("Tree1"));
   ASSERT_EQ(tree.Items()->Count(), 5);
   EXPECT_EQ(tree.Items()->Item(2)->Text(), "Cox");
@@ -161,12 +163,12 @@ TEST_F(CommonFormFilesTest, MalformedNodesAndCollectionsAreRefusedWhereTheyStand
     std::string reason;
   };
   const Case cases[] = {
-      {Changed("      '  Cox'", "      '   Cox'"), 35,
+      {Changed("      '  Cox'", "      '   Cox'"), 36,
        "The tree node 'Cox' is indented 2 levels below the one before it; one level at most"},
-      {Changed("      'Fruit'", "      ' Fruit'"), 33,
+      {Changed("      'Fruit'", "      ' Fruit'"), 34,
        "The first tree node must not be indented: ' Fruit'"},
-      {Changed("      ' Pear'", "      '   '"), 36, "A tree node needs a text"},
-      {Changed("      'Vegetables')", "      'Vegetables'\n  end\nend\n"), 38,
+      {Changed("      ' Pear'", "      '   '"), 37, "A tree node needs a text"},
+      {Changed("      'Vegetables')", "      'Vegetables'\n  end\nend\n"), 39,
        "String or ')' expected"},
       {Changed("        Width = 80\n      end\n", "        Width = 80\n"), 14,
        "'end' expected for the item begun at line 11"},
@@ -179,11 +181,11 @@ TEST_F(CommonFormFilesTest, MalformedNodesAndCollectionsAreRefusedWhereTheyStand
       {Changed("    Sections = <", "    Sections = ("), 10, "'<' expected"},
       {Changed("      item\n        Text = 'Name'", "      object X: TButton"), 11,
        "'item' or '>' expected"},
-      {Changed("        Caption = 'Bob'", "        object B: TButton\n        end"), 55,
-       "'end' expected for the item begun at line 54"},
+      {Changed("        Caption = 'Bob'", "        object B: TButton\n        end"), 56,
+       "'end' expected for the item begun at line 55"},
       {std::string(kViews).substr(0,
                                   std::string(kViews).find("      item\n        Caption = 'Bob'")),
-       54, "'>' expected for the collection begun at line 47"},
+       55, "'>' expected for the collection begun at line 48"},
   };
   for (const Case& c : cases) {
     const auto [line, reason] = Refusal(c.text);

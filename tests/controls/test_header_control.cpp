@@ -1,13 +1,13 @@
 // Header controls: section clicks and divider drags as the parent sees them.
 
-#include "tests/controls/common_controls_fixture.h"
+#include "tests/controls/views_fixture.h"
 
 namespace {
 
-class HeaderControlTest : public CommonControlsTest {
+class HeaderControlTest : public ViewsTest {
  protected:
   void SetUp() override {
-    CommonControlsTest::SetUp();
+    ViewsTest::SetUp();
     header = Make<THeaderControl>(form, "Header1", {10, 10, 200, 20});
     for (auto [text, width] : {std::pair{"Name", 80}, {"Size", 40}}) {
       THeaderSection* section = header->Sections()->Add();
@@ -44,7 +44,7 @@ TEST_F(HeaderControlTest, ADragBeyondTheControlKeepsTrackingAndWidthsStayPositiv
   EXPECT_EQ(header->Sections()->Items(1)->Width(), 300);
   EXPECT_EQ(Notices().back(), "HDN_ITEMCHANGEDA 1 300 'Size'");
   header->Sections()->Items(1)->SetWidth(40);
-  SimulateDrag(*header, {120, 10}, {-50, 10});
+  SimulateUserDrag(*header, {120, 10}, {-50, 10});
   EXPECT_EQ(header->Sections()->Items(1)->Width(), 0);
   EXPECT_EQ(Notices().back(), "HDN_ITEMCHANGEDA 1 0 'Size'");
   EXPECT_EQ(GetCapture(), 0);
@@ -57,7 +57,7 @@ TEST_F(HeaderControlTest, ADragBeyondTheControlKeepsTrackingAndWidthsStayPositiv
 TEST_F(HeaderControlTest, AClickOnASectionIsReportedOnlyWhenReleasedOverIt) {
   SimulateSectionClick(*header, 0);
   EXPECT_EQ(Notices(), (std::vector<std::string>{"HDN_ITEMCLICKA 0 80 'Name'"}));
-  SimulateDrag(*header, {40, 10}, {100, 10});  // pressed on one section, released on the other
+  SimulateUserDrag(*header, {40, 10}, {100, 10});  // pressed on one section, released on the other
   EXPECT_TRUE(Notices().empty());
   EXPECT_EQ(header->Sections()->Items(0)->Width(), 80);
   EXPECT_THROW(SimulateSectionClick(*header, 2), EInvalidOperation);

@@ -1,14 +1,14 @@
 // List views: selection changes for the item losing and the item gaining the selection, keys,
 // column clicks and caption editing, as the parent sees them.
 
-#include "tests/controls/common_controls_fixture.h"
+#include "tests/controls/views_fixture.h"
 
 namespace {
 
-class ListViewTest : public CommonControlsTest {
+class ListViewTest : public ViewsTest {
  protected:
   void SetUp() override {
-    CommonControlsTest::SetUp();
+    ViewsTest::SetUp();
     view = Make<TListView>(form, "List1", {10, 10, 300, 17 + 3 * 17});  // three rows
     view->SetViewStyle(vsReport);
     for (auto [caption, width] : {std::pair{"Name", 100}, {"Age", 40}, {"Role", 80}}) {

@@ -1,13 +1,13 @@
 // Tool bars: button clicks through the parent, drop-down arrows and their menus, and mnemonics.
 
-#include "tests/controls/common_controls_fixture.h"
+#include "tests/controls/views_fixture.h"
 
 namespace {
 
-class ToolBarTest : public CommonControlsTest {
+class ToolBarTest : public ViewsTest {
  protected:
   void SetUp() override {
-    CommonControlsTest::SetUp();
+    ViewsTest::SetUp();
     bar = Make<TToolBar>(form, "ToolBar1", {0, 0, 300, 26});
     bar->SetShowCaptions(true);
     bold = AddButton("BoldBtn", "&Bold", tbsButton);
@@ -19,7 +19,9 @@ class ToolBarTest : public CommonControlsTest {
     for (const char* caption : {"&Red", "&Green"}) {
       auto* item = new TMenuItem(form);
       item->SetCaption(caption);
-      item->OnClick = [caption](TObject*) { gNotices.push_back(std::string("menu ") + caption); };
+      item->OnClick = [caption](TObject*) {
+        gViewNotices.push_back(std::string("menu ") + caption);
+      };
       menu->Items()->Add(item);
     }
     colour->SetDropdownMenu(menu);
@@ -35,7 +37,7 @@ class ToolBarTest : public CommonControlsTest {
     button->SetCaption(caption);
     button->SetStyle(style);
     button->SetParent(bar);
-    button->OnClick = [name](TObject*) { gNotices.push_back(std::string("click ") + name); };
+    button->OnClick = [name](TObject*) { gViewNotices.push_back(std::string("click ") + name); };
     return button;
   }
 
@@ -85,14 +87,14 @@ TEST_F(ToolBarTest, DisabledButtonsSeparatorsAndCommandsBeyondTheButtonsDoNothin
 TEST_F(ToolBarTest, ActionsCheckStylesAndMenuItemsAreWhatAClickRuns) {
   auto* action = new TAction(form);
   action->SetCaption("&Italic");
-  action->OnExecute = [](TObject*) { gNotices.push_back("action"); };
+  action->OnExecute = [](TObject*) { gViewNotices.push_back("action"); };
   more->OnClick = nullptr;
   more->SetAction(action);
   EXPECT_EQ(more->Caption(), "&Italic");
   Click(*more);
   bold->OnClick = nullptr;
   auto* item = new TMenuItem(form);
-  item->OnClick = [](TObject*) { gNotices.push_back("item"); };
+  item->OnClick = [](TObject*) { gViewNotices.push_back("item"); };
   bold->SetMenuItem(item);
   bold->SetStyle(tbsCheck);
   Click(*bold);

@@ -1,14 +1,14 @@
 // Tree views: nodes and their absolute indexes, expansion and selection by mouse and keys, and
 // label editing, as the parent sees them.
 
-#include "tests/controls/common_controls_fixture.h"
+#include "tests/controls/views_fixture.h"
 
 namespace {
 
-class TreeViewTest : public CommonControlsTest {
+class TreeViewTest : public ViewsTest {
  protected:
   void SetUp() override {
-    CommonControlsTest::SetUp();
+    ViewsTest::SetUp();
     tree = Make<TTreeView>(form, "Tree1", {10, 10, 200, 160});
     tree->SetItemLines({"Fruit", " Apple", " Pear", "  Williams", "Vegetables", " Leek"});
     form->Handle();

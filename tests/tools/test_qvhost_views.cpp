@@ -152,11 +152,27 @@ TEST_F(QvhostViews, CommandsThatCannotRunNameTheReason) {
             "session.script(1): The menu ColourMenu has no item '&Blue'"},
            {"rename MainForm.Header1 \"Name\" \"X\"\n",
             "session.script(1): MainForm.Header1 is no tree view or list view"},
+           {"set MainForm.Header1 Sections \"Name\"\n",
+            "session.script(1): Property Sections is a collection, which a script cannot set"},
        }) {
     const auto [code, err] = Run(script);
     EXPECT_NE(code, 0) << script;
     EXPECT_NE(err.find(reason), std::string::npos) << err;
   }
+}
+
+// Program code gives a tree new nodes as lines; lines it refuses are the program's failure, shown
+// while the session goes on.
+TEST_F(QvhostViews, ATreeTakesNodesFromProgramCodeAsIndentedLines) {
+  const auto [code, err] =
+      Run("set MainForm.Tree1 Items \"Tools\\n Saw\"\n"
+          "expand MainForm.Tree1 \"Tools\"\n"
+          "select MainForm.Tree1 \"Tools|Saw\"\n"
+          "set MainForm.Tree1 Items \"  Hammer\"\n"
+          "select MainForm.Tree1 \"Tools\"\n");
+  EXPECT_EQ(code, 0) << err;
+  EXPECT_NE(err.find("The first tree node must not be indented: '  Hammer'"), std::string::npos)
+      << err;
 }
 
 TEST_F(QvhostViews, AFormFileWithAMalformedTreeNamesTheLine) {
@@ -172,5 +188,23 @@ TEST_F(QvhostViews, AFormFileWithAMalformedTreeNamesTheLine) {
             std::string::npos)
       << ReadTextFile(err);
 }
+
+// The scenarios of these controls, whose expected records come with their family; until then
+// each must run to its end.
+class ViewScenario : public QvhostViews, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ViewScenario, RunsToTheEnd) {
+  const std::string source = std::string(SCENARIO_DIR) + "/cc_" + GetParam();
+  const std::string err = Dir.File("err.txt");
+  const int status = std::system((std::string(QVHOST_PATH) + " --log " + Dir.File("s.evt") + " " +
+                                  source + ".dfm " + source + ".script >/dev/null 2>" + err)
+                                     .c_str());
+  EXPECT_EQ(WEXITSTATUS(status), 0) << ReadTextFile(err);
+  EXPECT_EQ(ReadTextFile(err), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Qvhost, ViewScenario,
+                         ::testing::Values("header", "toolbar", "treeview", "listview"),
+                         [](const auto& info) { return info.param; });
 
 }  // namespace

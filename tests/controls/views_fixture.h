@@ -1,8 +1,8 @@
 #pragma once
-// The common controls on the controls fixture's form, with what their parent is told written down
-// as one line per notification, decoded while the notification's record still exists (the node
-// or item that it names, its fields), so that tests compare the order and the published fields
-// of what a user action sent.
+// Header controls, tool bars, tree views and list views on the controls fixture's form, with what
+// their parent is told written down as one line per notification, decoded while the notification's
+// record still exists (the node or item that it names, its fields), so that tests compare the order
+// and the published fields of what a user action sent.
 
 #include <string>
 #include <vector>
@@ -12,8 +12,10 @@
 #include "platform/vcl/user_actions_views.h"
 #include "tests/controls/controls_fixture.h"
 
-inline std::vector<std::string> gNotices;
-inline HHOOK gNoticeHook = 0;
+inline std::vector<std::string> gViewNotices;
+inline HHOOK gViewNoticeHook = 0;
+
+namespace views_detail {
 
 inline std::string NodeText(HWND tree, HTREEITEM item) {
   auto* view = dynamic_cast<TTreeView*>(FindControl(tree));
@@ -84,20 +86,23 @@ inline std::string DescribeNotice(const CWPSTRUCT& sent) {
 
 inline LRESULT RecordNotice(int code, WPARAM wParam, LPARAM lParam) {
   const std::string notice = DescribeNotice(*reinterpret_cast<const CWPSTRUCT*>(lParam));
-  if (!notice.empty()) gNotices.push_back(notice);
-  return CallNextHookEx(gNoticeHook, code, wParam, lParam);
+  if (!notice.empty()) gViewNotices.push_back(notice);
+  return CallNextHookEx(gViewNoticeHook, code, wParam, lParam);
 }
 
-class CommonControlsTest : public ControlsTest {
+}  // namespace views_detail
+
+class ViewsTest : public ControlsTest {
  protected:
   void SetUp() override {
     ControlsTest::SetUp();
     RegisterCommonControls();
-    gNotices.clear();
-    gNoticeHook = SetWindowsHookExA(WH_CALLWNDPROC, RecordNotice, 0, GetCurrentThreadId());
+    gViewNotices.clear();
+    gViewNoticeHook =
+        SetWindowsHookExA(WH_CALLWNDPROC, views_detail::RecordNotice, 0, GetCurrentThreadId());
   }
 
-  static std::vector<std::string> Notices() { return std::exchange(gNotices, {}); }
+  static std::vector<std::string> Notices() { return std::exchange(gViewNotices, {}); }
   static void ClickAt(const TControl& control, POINT point) {
     SimulateUserClick(TMouseButton::mbLeft, control.ClientToScreen(point));
   }

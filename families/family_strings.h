@@ -1,6 +1,7 @@
 #pragma once
 // Numbers of the capture families' texts in the string table: window descriptions, show
-// commands, record names, check states, scroll orientations and the action record's link text.
+// commands, record names, check states, scroll orientations and directions, the action record's
+// link text and the tool-button actions.
 
 namespace family_strings {
 
@@ -42,6 +43,31 @@ constexpr int SScrollBarPosition = 20311;
 constexpr int SHorizontal = 20312;
 constexpr int SVertical = 20313;
 constexpr int SRadioGroupSelect = 20314;
+
+// Texts of the common-control records.
+constexpr int STabControlChange = 20800;
+constexpr int STrackBarChange = 20801;
+constexpr int SPosition = 20802;
+constexpr int SUpDownChange = 20803;
+constexpr int SHotKeyChange = 20804;
+constexpr int SCalendarChange = 20805;
+constexpr int SHeaderResize = 20806;
+constexpr int SHeaderClick = 20807;
+constexpr int SToolbarButton = 20808;
+constexpr int SPageScroller = 20809;
+constexpr int STreeViewEdit = 20810;
+constexpr int STreeViewSelect = 20811;
+constexpr int STreeViewExpand = 20812;
+constexpr int STreeViewCollapse = 20813;
+constexpr int SListViewEdit = 20814;
+constexpr int SListViewSelect = 20815;
+constexpr int SListViewColumnClick = 20816;
+constexpr int SButtonClicked = 20850;
+constexpr int SButtonDroppedDown = 20851;
+constexpr int SScrollUp = 20860;
+constexpr int SScrollDown = 20861;
+constexpr int SScrollLeft = 20862;
+constexpr int SScrollRight = 20863;
 
 // Makes the texts above known to LoadStr; the naming unit does this when it initialises.
 void RegisterFamilyStrings();

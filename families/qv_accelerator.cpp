@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "platform/vcl/comctrls.h"
 #include "platform/vcl/form.h"
 #include "platform/vcl/keyboard.h"
 #include "platform/vcl/stdctrls.h"
@@ -28,6 +29,8 @@ std::optional<TControl*> FindAcceleratorControl(TControl& control, WORD key) {
   const bool button = dynamic_cast<TButton*>(&control) || dynamic_cast<TCheckBox*>(&control) ||
                       dynamic_cast<TRadioButton*>(&control);
   if (button && canFocus && mnemonic) return &control;
+  // A tool button answers its mnemonic whatever its state: its tool bar decides what it does.
+  if (dynamic_cast<TToolButton*>(&control) && mnemonic) return &control;
 
   if (!windowed) return std::nullopt;
   for (int i = 0; i < windowed->ControlCount(); ++i) {

@@ -34,8 +34,9 @@ void GetButtonInfo(const TButtonControl& button, int32_t state, std::string& win
 void GetEditInfo(const TCustomEdit& edit, std::string& windowName, std::string& text) {
   windowName = GetControlName(edit);
   const std::string shown = edit.Text();
-  // A memo is never masked; its text is cut short, and marked as cut even when it is not.
-  if (dynamic_cast<const TMemo*>(&edit)) {
+  // A multi-line edit (a memo, a rich edit) is never masked; its text is cut short, and marked as
+  // cut even when it is not.
+  if (dynamic_cast<const TCustomMemo*>(&edit)) {
     text = Quoted(shown.substr(0, 50) + "...");
   } else if (HonorPasswordChar && edit.PasswordChar() != '\0') {
     text = std::string(shown.size(), edit.PasswordChar());

@@ -52,9 +52,9 @@ TControl* GetAcceleratorControl(const TWinControl& control, WORD key);
 void GetButtonInfo(const TButtonControl& button, int32_t state, std::string& windowName,
                    std::string& stateText);
 
-// The edit's name and its text: a memo's first 50 characters in quotes with "..." added, a
-// password edit's text as a run of its password character while HonorPasswordChar is true, any
-// other text in quotes.
+// The edit's name and its text: a multi-line edit's (a memo's, a rich edit's) first 50
+// characters in quotes with "..." added, a password edit's text as a run of its password
+// character while HonorPasswordChar is true, any other text in quotes.
 void GetEditInfo(const TCustomEdit& edit, std::string& windowName, std::string& text);
 // The list box's name, selected item in quotes ("<none>" without a selection) and item index.
 void GetListBoxInfo(const TListBox& listBox, std::string& windowName, std::string& itemText,

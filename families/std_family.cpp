@@ -5,6 +5,7 @@
 #include <string_view>
 #include <utility>
 
+#include "families/mnemonic_keys.h"
 #include "families/qv_utils.h"
 #include "families/std_events.h"
 #include "log/log_stream.h"
@@ -41,13 +42,7 @@ TStandardProxy::TStandardProxy(TLogStream* logStream) : TLogEventProxy(logStream
 }
 
 void TStandardProxy::CBTHook(int code, WPARAM wParam, LPARAM) {
-  if (code != HCBT_SETFOCUS) return;
-  const auto window = static_cast<HWND>(wParam);
-  // Asked before either field changes, so that a focus change nested in the question leaves the
-  // pair describing one window.
-  const auto dlgCode = static_cast<DWORD>(SendMessageA(window, WM_GETDLGCODE, 0, 0));
-  FocusWindow = window;
-  FocusDlgCode = dlgCode;
+  if (code == HCBT_SETFOCUS) TakeFocus(static_cast<HWND>(wParam), FocusWindow, FocusDlgCode);
 }
 
 void TStandardProxy::CallWndProcHook(int, WPARAM, LPARAM lParam) {

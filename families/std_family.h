@@ -43,10 +43,6 @@ class TStandardProxy : public TLogEventProxy {
   TComboChoice ChoiceAtCloseUp;
 
  private:
-  // Takes the window that has the focus now as the focus window when no hook saw it gain the focus
-  // (it did while the log was stopped, or before it started), so that keys are judged by the
-  // window they go to.
-  void FollowFocus();
   void ButtonChecked(HWND hwnd, WPARAM check);
   void ControlNotified(WPARAM wParam);
   void ComboBoxNotified(TComboBox& combo, WORD code);

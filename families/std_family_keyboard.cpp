@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "families/mnemonic_keys.h"
 #include "families/qv_utils.h"
 #include "families/std_events.h"
 #include "families/std_family.h"
@@ -15,13 +16,6 @@
 
 namespace {
 
-constexpr uint32_t kKeyReleased = 0x80000000;
-
-// Shift, Ctrl, Alt, Pause and Caps Lock (16 to 20), Num Lock and Scroll Lock (144 and 145).
-bool IsModifierOrLockKey(WPARAM key) {
-  return (key >= 16 && key <= 20) || key == 144 || key == 145;
-}
-
 // The item the shortcut chooses in the menu: it and every item above it must be enabled.
 TMenuItem* MatchShortCut(const TMenu& menu, WORD shortCut) {
   TMenuItem* found = menu.FindItem(shortCut, TFindItemKind::fkShortCut);
@@ -29,15 +23,6 @@ TMenuItem* MatchShortCut(const TMenu& menu, WORD shortCut) {
     if (!item->Enabled()) return nullptr;
   }
   return found;
-}
-
-// The character the key types with the keys held now, as the keyboard translates it.
-std::optional<WORD> TypedCharacter(WPARAM key) {
-  BYTE keys[256];
-  WORD typed = 0;
-  if (!GetKeyboardState(keys) || ToAscii(static_cast<UINT>(key), 0, keys, &typed, 0) != 1)
-    return std::nullopt;
-  return typed;
 }
 
 // "OpenItem: &File | &Open [ ID = 12 ]": the item's name, the captions from the top-level item
@@ -55,33 +40,18 @@ std::string ShortCutItemText(const TMenuItem& item) {
 
 void TStandardProxy::KeyboardHook(int, WPARAM wParam, LPARAM lParam) {
   if (IsModifierOrLockKey(wParam)) return;
-  FollowFocus();
+  FollowFocus(FocusWindow, FocusDlgCode);
   // The edit of a combo box stands for its combo box.
   std::string comboName;
   const HWND window = IsComboEdit(FocusWindow, comboName) ? GetParent(FocusWindow) : FocusWindow;
   auto* focused = dynamic_cast<TWinControl*>(FindControl(window));
-  if ((static_cast<uint32_t>(lParam) & kKeyReleased) || !focused) return;
-  const TShiftState shift = KeyDataToShiftState(lParam);
-  const bool altOnly = shift.Contains(ssAlt) && !shift.Contains(ssCtrl);
-  // Ctrl with a letter is a shortcut, never a mnemonic: no button is pressed by it.
-  if (shift.Contains(ssCtrl) && !shift.Contains(ssAlt)) return;
-  if (!altOnly && (FocusDlgCode & DLGC_WANTCHARS)) return;
-  // A mnemonic is a character: a key that types none (F1, an arrow) presses nothing, whatever
-  // letter its key code happens to share.
+  if (IsKeyRelease(lParam) || !focused || !MayBeMnemonic(lParam, FocusDlgCode)) return;
   const std::optional<WORD> typed = TypedCharacter(wParam);
   if (!typed) return;
   auto* button = dynamic_cast<TButton*>(GetAcceleratorControl(*focused, *typed));
   // A label or a group box that answers the key only gives the focus to a button; a button is
   // pressed by the mnemonic of its own caption.
   if (button && IsAccel(*typed, button->Caption())) WritePushButtonClick(*button);
-}
-
-void TStandardProxy::FollowFocus() {
-  const HWND focus = GetFocus();
-  if (focus == FocusWindow) return;
-  const auto dlgCode = static_cast<DWORD>(SendMessageA(focus, WM_GETDLGCODE, 0, 0));
-  FocusWindow = focus;
-  FocusDlgCode = dlgCode;
 }
 
 void TStandardProxy::ForwardedKeyDown(HWND hwnd, WPARAM key, LPARAM keyData) {

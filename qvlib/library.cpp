@@ -10,16 +10,20 @@
 #include "families/api_family.h"
 #include "families/qv_utils.h"
 #include "families/std_family.h"
+#include "families/win32_family.h"
 #include "log/log_lifecycle.h"
+#include "platform/vcl/comctrls.h"
 #include "platform/vcl/stdctrls.h"
 
 namespace {
 
 __attribute__((constructor)) void LoadLibrary() {
   RegisterStandardControls();  // the framework's classes, so that form files can name them
+  RegisterCommonControls();
   InitializeQVUtils();
   InitializeRecordModel();
   RegisterStandardFamily();
+  RegisterWin32Family();
   RegisterAPIFamily();
   InitializeEngine();
   RegisterTracebookComponent();
@@ -29,6 +33,7 @@ __attribute__((destructor)) void UnloadLibrary() {
   UnregisterTracebookComponent();
   FinalizeEngine();
   UnregisterAPIFamily();
+  UnregisterWin32Family();
   UnregisterStandardFamily();
   FinalizeRecordModel();
   FinalizeQVUtils();

@@ -94,6 +94,14 @@ void THostCommands::Run(const TScriptCommand& command) {
       {"start", &THostCommands::StartStop},
       {"stop", &THostCommands::StartStop},
       {"wait", &THostCommands::Wait},
+      // header controls, tool bars, tree views and list views
+      {"expand", &THostCommands::Expand},
+      {"collapse", &THostCommands::Expand},
+      {"rename", &THostCommands::Rename},
+      {"column", &THostCommands::Column},
+      {"section", &THostCommands::Section},
+      {"resize", &THostCommands::Section},
+      {"dropdown", &THostCommands::DropDown},
   };
   try {
     for (const TCommandEntry& entry : kCommands)
@@ -227,6 +235,7 @@ void THostCommands::Popup(const TScriptCommand& command) {
 }
 
 void THostCommands::Select(const TScriptCommand& command) {
+  if (SelectInView(command)) return;
   TControl& control = ShownControlAt(command.Args[0].Text);
   const TScriptArg& item = command.Args[1];
   if (!item.Quoted) {

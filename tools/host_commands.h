@@ -50,6 +50,13 @@ class THostCommands {
   void Marker(const TScriptCommand& command);
   void StartStop(const TScriptCommand& command);
   void Wait(const TScriptCommand& command);
+  // Header controls, tool bars, tree views and list views (host_commands_views.cpp).
+  bool SelectInView(const TScriptCommand& command);  // false for other controls
+  void Expand(const TScriptCommand& command);
+  void Rename(const TScriptCommand& command);
+  void Column(const TScriptCommand& command);
+  void Section(const TScriptCommand& command);
+  void DropDown(const TScriptCommand& command);
 
   TComponent& ComponentAt(const std::string& path) const;
   TControl& ControlAt(const std::string& path) const;

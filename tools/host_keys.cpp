@@ -14,11 +14,34 @@ struct TNamedKey {
 };
 
 constexpr TNamedKey kNamedKeys[] = {
-    {"Enter", VK_RETURN},   {"Tab", VK_TAB},       {"Esc", VK_ESCAPE}, {"Space", VK_SPACE},
-    {"Up", VK_UP},          {"Down", VK_DOWN},     {"Left", VK_LEFT},  {"Right", VK_RIGHT},
-    {"Home", VK_HOME},      {"End", VK_END},       {"PgUp", VK_PRIOR}, {"PgDn", VK_NEXT},
-    {"Backspace", VK_BACK}, {"Delete", VK_DELETE},
+    {"Enter", VK_RETURN},
+    {"Tab", VK_TAB},
+    {"Esc", VK_ESCAPE},
+    {"Space", VK_SPACE},
+    {"Up", VK_UP},
+    {"Down", VK_DOWN},
+    {"Left", VK_LEFT},
+    {"Right", VK_RIGHT},
+    {"Home", VK_HOME},
+    {"End", VK_END},
+    {"PgUp", VK_PRIOR},
+    {"PgDn", VK_NEXT},
+    {"Backspace", VK_BACK},
+    {"Delete", VK_DELETE},
+    // the keypad's plus and minus, and the keys of '-' and '='
+    {"NumPlus", VK_ADD},
+    {"NumMinus", VK_SUBTRACT},
+    {"-", VK_OEM_MINUS},
+    {"=", VK_OEM_PLUS},
 };
+
+// The characters of the '-' and '=' keys, unshifted and shifted.
+struct TPunctuationKey {
+  BYTE Key;
+  char Plain;
+  char Shifted;
+};
+constexpr TPunctuationKey kPunctuation[] = {{VK_OEM_MINUS, '-', '_'}, {VK_OEM_PLUS, '=', '+'}};
 
 // The shifted characters of the digit keys 0 to 9.
 constexpr std::string_view kShiftedDigits = ")!@#$%^&*(";
@@ -73,5 +96,9 @@ std::optional<TKeyStroke> KeyForCharacter(char c) {
   if (c == ' ') return TKeyStroke{VK_SPACE};
   const size_t digit = kShiftedDigits.find(c);
   if (digit != std::string_view::npos) return TKeyStroke{static_cast<BYTE>('0' + digit), true};
+  for (const TPunctuationKey& key : kPunctuation) {
+    if (c == key.Plain) return TKeyStroke{key.Key};
+    if (c == key.Shifted) return TKeyStroke{key.Key, true};
+  }
   return std::nullopt;
 }

@@ -56,6 +56,16 @@ std::function<void()> PrepareAssignment(TComponent& component, const std::string
       return [&property, target, value] { property.SetStr(*target, value); };
     case TPropertyKind::StringList:
       return [&property, target, value] { property.GetStrings(*target)->SetText(value); };
+    case TPropertyKind::TextLines: {
+      TStringList lines;
+      lines.SetText(value);
+      std::vector<std::string> split;
+      for (int i = 0; i < lines.Count(); ++i) split.push_back(lines.Get(i));
+      return [&property, target, split] { property.SetLines(*target, split); };
+    }
+    case TPropertyKind::Collection:
+      throw Exception(
+          Format("Property %s is a collection, which a script cannot set", property.Name));
     case TPropertyKind::Component: {
       TComponent* reference = SameText(value, "nil") ? nullptr : &lookup(value);
       return [&property, target, reference] {

@@ -1,7 +1,7 @@
 #pragma once
 // Setting a published property from a script value, as program code would: integers, Booleans
-// and enumerations by identifier, characters, strings, string lists (lines separated by "\n"),
-// sets as [a,b] and references to components.
+// and enumerations by identifier, characters, strings, string lists and lines (separated by
+// "\n"), sets as [a,b] and references to components. Collections cannot be set.
 
 #include <functional>
 #include <string>

@@ -13,7 +13,7 @@ namespace {
 
 // What an argument must be: w a word (a path, a name), t a quoted text, T a quoted text that the
 // keyboard can type, i an integer, n a non-negative integer, k a key name, e an exception class,
-// v any value.
+// v any value, c a quoted text that the keyboard can type or the word cancel.
 struct TCommandForm {
   std::string_view Name;
   std::string_view Required;
@@ -49,6 +49,14 @@ constexpr TCommandForm kForms[] = {
     {"start", "", "", false, "start"},
     {"stop", "", "", false, "stop"},
     {"wait", "n", "", false, "wait MS"},
+    // header controls, tool bars, tree views and list views
+    {"expand", "wt", "", false, "expand PATH \"NODE\""},
+    {"collapse", "wt", "", false, "collapse PATH \"NODE\""},
+    {"rename", "wvc", "", false, "rename PATH NODE \"TEXT\"|cancel"},
+    {"column", "wn", "", false, "column PATH INDEX"},
+    {"section", "wn", "", false, "section PATH INDEX"},
+    {"resize", "wnn", "", false, "resize PATH INDEX WIDTH"},
+    {"dropdown", "w", "t", false, "dropdown PATH [\"CAPTIONS\"]"},
 };
 
 constexpr std::string_view kExceptionClasses[] = {"Exception", "EInOutError", "EWin32Error",
@@ -90,14 +98,20 @@ std::optional<std::string> Mismatch(char kind, const TScriptArg& arg) {
     case 't':
       if (word) return "a text in double quotes expected, found " + Shown(arg);
       break;
+    case 'c':
+      if (word && arg.Text == "cancel") return std::nullopt;
+      if (word) return "a text in double quotes or cancel expected, found " + Shown(arg);
+      [[fallthrough]];
     case 'T':
       if (word) return "a text in double quotes expected, found " + Shown(arg);
       for (char c : arg.Text)
-        if (!KeyForCharacter(c)) return "cannot type the character '" + Shown(std::string_view(&c, 1)) + "'";
+        if (!KeyForCharacter(c))
+          return "cannot type the character '" + Shown(std::string_view(&c, 1)) + "'";
       break;
     case 'i':
     case 'n':
-      if (!word || !IsInteger(arg.Text, kind == 'i')) return "a number expected, found " + Shown(arg);
+      if (!word || !IsInteger(arg.Text, kind == 'i'))
+        return "a number expected, found " + Shown(arg);
       break;
     case 'k':
       if (!word || !ParseKeyName(arg.Text)) return "unknown key " + Shown(arg);

@@ -75,7 +75,7 @@ void TCustomEdit::KeyDown(WPARAM key) {
 
 void TCustomEdit::Edited() {
   TextChanged();
-  NotifyParent(EN_UPDATE);
+  if (ReportsUpdates()) NotifyParent(EN_UPDATE);
   NotifyParent(EN_CHANGE);
 }
 
@@ -152,7 +152,8 @@ void TCustomEdit::WndProc(TMessage& message) {
   TStdControl::WndProc(message);
 }
 
-// ---- TEdit and TMemo ----------------------------------------------------------------------------
+// ---- TEdit and the memos
+// -------------------------------------------------------------------------
 
 const TComponentClass& TEdit::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
@@ -169,25 +170,33 @@ const TComponentClass& TEdit::StaticClass() {
   return cls;
 }
 
-const TComponentClass& TMemo::StaticClass() {
-  static constexpr TPublishedProperty kProperties[] = {
-      Published<&TMemo::Lines>("Lines"),
-  };
+const TComponentClass& TCustomMemo::StaticClass() {
   static const TComponentClass& cls = *new TComponentClass({
-      .Name = "TMemo",
+      .Name = "TCustomMemo",
       .Parent = &TCustomEdit::StaticClass(),
-      .OwnProperties = kProperties,
-      .Create = &ConstructComponent<TMemo>,
   });
   return cls;
 }
 
-TMemo::TMemo(TComponent* owner)
+TCustomMemo::TCustomMemo(TComponent* owner)
     : TCustomEdit(owner),
       FLines([this] { return Text(); },
              [this](const std::string& text) { TCustomEdit::DoSetText(text); }) {}
 
-void TMemo::DoSetText(const std::string& value) {
+void TCustomMemo::DoSetText(const std::string& value) {
   TCustomEdit::DoSetText(value);
   TextChanged();
+}
+
+const TComponentClass& TMemo::StaticClass() {
+  static constexpr TPublishedProperty kProperties[] = {
+      Published<&TCustomMemo::Lines>("Lines"),
+  };
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TMemo",
+      .Parent = &TCustomMemo::StaticClass(),
+      .OwnProperties = kProperties,
+      .Create = &ConstructComponent<TMemo>,
+  });
+  return cls;
 }

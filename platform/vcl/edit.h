@@ -1,13 +1,13 @@
 #pragma once
-// Edits: TEdit holds one line, TMemo several. An edit keeps its text itself, as the system's edit
-// control does (the window's text messages read and set it), so typing changes it in place. Typing
-// changes the text and tells the parent EN_UPDATE and then EN_CHANGE; gaining and losing the focus
-// tell it EN_SETFOCUS and EN_KILLFOCUS. An edit wants characters and arrows (WM_GETDLGCODE); a memo
-// wants every key. A password character hides what the edit shows, not what it holds. A read-only
-// edit ignores what is typed, and a character that would take the text beyond MaxLength is refused
-// (EN_MAXTEXT); neither limits text set by program code. What is typed replaces the selection
-// (EM_SETSEL); a one-line edit with AutoSelect selects its whole text when the focus enters it
-// other than by a click, which puts the caret after the text instead.
+// Edits: TEdit holds one line, a memo (TMemo, TRichEdit) several. An edit keeps its text itself, as
+// the system's edit control does (the window's text messages read and set it), so typing changes it
+// in place. Typing changes the text and tells the parent EN_UPDATE and then EN_CHANGE; gaining and
+// losing the focus tell it EN_SETFOCUS and EN_KILLFOCUS. An edit wants characters and arrows
+// (WM_GETDLGCODE); a memo wants every key. A password character hides what the edit shows, not what
+// it holds. A read-only edit ignores what is typed, and a character that would take the text beyond
+// MaxLength is refused (EN_MAXTEXT); neither limits text set by program code. What is typed
+// replaces the selection (EM_SETSEL); a one-line edit with AutoSelect selects its whole text when
+// the focus enters it other than by a click, which puts the caret after the text instead.
 
 #include "platform/vcl/memo_lines.h"
 #include "platform/vcl/std_control.h"
@@ -37,6 +37,8 @@ class TCustomEdit : public TStdControl {
  protected:
   void CreateParams(TCreateParams& params) override;
   virtual bool MultiLine() const { return false; }
+  // Whether the parent hears EN_UPDATE before each EN_CHANGE.
+  virtual bool ReportsUpdates() const { return true; }
   // The text changed, by typing or by WM_SETTEXT.
   virtual void TextChanged() {}
   void DoEnter() override;
@@ -63,11 +65,12 @@ class TEdit : public TCustomEdit {
   using TCustomEdit::TCustomEdit;
 };
 
-class TMemo : public TCustomEdit {
-  COMPONENT_CLASS(TMemo)
+// What the multi-line edits share: their text as lines.
+class TCustomMemo : public TCustomEdit {
+  COMPONENT_CLASS(TCustomMemo)
 
  public:
-  explicit TMemo(TComponent* owner);
+  explicit TCustomMemo(TComponent* owner);
 
   // The text's lines; changing them changes the text.
   TStrings* Lines() const { return &FLines; }
@@ -79,4 +82,11 @@ class TMemo : public TCustomEdit {
 
  private:
   mutable TMemoStrings FLines;
+};
+
+class TMemo : public TCustomMemo {
+  COMPONENT_CLASS(TMemo)
+
+ public:
+  using TCustomMemo::TCustomMemo;
 };

@@ -42,3 +42,15 @@ class EParserError : public Exception {
   int FLine;
   std::string FReason;
 };
+
+// A list of lines that a property refuses: which line (counted from 0) and why. A form file
+// reports it at the line of the text where that line stands.
+class ELineError : public Exception {
+ public:
+  ELineError(int index, const std::string& reason) : Exception(reason), FIndex(index) {}
+  const char* ClassName() const override { return "ELineError"; }
+  int Index() const { return FIndex; }
+
+ private:
+  int FIndex;
+};

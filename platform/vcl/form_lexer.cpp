@@ -90,7 +90,7 @@ void TFormLexer::Next() {
     }
   } else if (c == '\'' || c == '#') {
     ReadString();
-  } else if (std::string_view(":=()[],").find(c) != std::string_view::npos) {
+  } else if (std::string_view(":=()[],<>").find(c) != std::string_view::npos) {
     FCurrent.Kind = TTokenKind::Symbol;
     FCurrent.Text = std::string(1, c);
     ++FPos;

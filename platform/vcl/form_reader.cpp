@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/classes.h"
+#include "platform/vcl/collection.h"
 #include "platform/vcl/component.h"
 #include "platform/vcl/errors.h"
 #include "platform/vcl/form_files.h"
@@ -46,6 +47,8 @@ class TFormReader {
   int64_t ReadSet(const TPublishedProperty& property);
   std::string ReadStringValue();
   void ReadStrings(TStrings& list);
+  void ReadCollection(TCollection& collection, TComponent& root);
+  void ReadLines(TComponent& component, const TPublishedProperty& property, int line);
   void Expect(char symbol);
   void ResolveFixups();
   TComponent* FindReferenced(const TFixup& fixup) const;
@@ -176,6 +179,12 @@ void TFormReader::ReadProperty(TComponent& component, TComponent& root) {
     case TPropertyKind::StringList:
       ReadStrings(*property.GetStrings(component));
       break;
+    case TPropertyKind::Collection:
+      ReadCollection(*property.GetCollection(component), root);
+      break;
+    case TPropertyKind::TextLines:
+      ReadLines(component, property, line);
+      break;
     case TPropertyKind::Component:
       if (FLexer.Current().Kind != TTokenKind::Identifier)
         FLexer.Error(Format("Component name expected for property %s", property.Name));
@@ -274,6 +283,53 @@ void TFormReader::ReadStrings(TStrings& list) {
   }
   list.EndUpdate();
   FLexer.Next();
+}
+
+// < item properties end ... >: the items replace those the collection had.
+void TFormReader::ReadCollection(TCollection& collection, TComponent& root) {
+  const int line = FLexer.Current().Line;
+  Expect('<');
+  collection.Clear();
+  while (!FLexer.Current().IsSymbol('>')) {
+    if (FLexer.Current().Kind == TTokenKind::End)
+      FLexer.Error(Format("'>' expected for the collection begun at line %d", line));
+    if (!FLexer.Current().IsKeyword("item")) FLexer.Error("'item' or '>' expected");
+    const int itemLine = FLexer.Current().Line;
+    FLexer.Next();
+    TCollectionItem* item = collection.AddItem();
+    for (;;) {
+      const TFormToken& token = FLexer.Current();
+      if (token.Kind == TTokenKind::End)
+        FLexer.Error(Format("'end' expected for the item begun at line %d", itemLine));
+      if (token.IsKeyword("end")) break;
+      if (token.IsKeyword("item") || token.IsKeyword("object"))
+        FLexer.Error(Format("'end' expected for the item begun at line %d", itemLine));
+      ReadProperty(*item, root);
+    }
+    FLexer.Next();
+  }
+  FLexer.Next();
+}
+
+// ( strings ): given to the property all at once; a line it refuses is reported where it stands.
+void TFormReader::ReadLines(TComponent& component, const TPublishedProperty& property, int line) {
+  Expect('(');
+  std::vector<std::string> lines;
+  std::vector<int> lineNumbers;
+  while (!FLexer.Current().IsSymbol(')')) {
+    if (FLexer.Current().Kind != TTokenKind::String) FLexer.Error("String or ')' expected");
+    lineNumbers.push_back(FLexer.Current().Line);
+    lines.push_back(ReadStringValue());
+  }
+  FLexer.Next();
+  AtLine(line, [&] {
+    try {
+      property.SetLines(component, lines);
+    } catch (const ELineError& e) {
+      const bool known = e.Index() >= 0 && static_cast<size_t>(e.Index()) < lineNumbers.size();
+      FLexer.Error(e.what(), known ? lineNumbers[static_cast<size_t>(e.Index())] : line);
+    }
+  });
 }
 
 // A name of a component owned by the same top-level object, that object itself, another

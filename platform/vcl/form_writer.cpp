@@ -1,6 +1,7 @@
 // Writing form files: each component's stored properties, then its children.
 
 #include "platform/classes.h"
+#include "platform/vcl/collection.h"
 #include "platform/vcl/component.h"
 #include "platform/vcl/form_files.h"
 #include "platform/vcl/form_lexer.h"
@@ -17,6 +18,8 @@ class TFormWriter {
 
  private:
   void WriteObject(const TComponent& component, int indent);
+  void WriteProperties(const TComponent& component, const std::string& margin);
+  void WriteCollection(const TCollection& collection, const std::string& margin);
   void WriteProperty(const TComponent& component, const TPublishedProperty& property,
                      const std::string& margin);
   std::string ReferenceName(const TComponent& target) const;
@@ -30,11 +33,25 @@ void TFormWriter::WriteObject(const TComponent& component, int indent) {
   FText += margin + "object ";
   if (!component.Name().empty()) FText += component.Name() + ": ";
   FText += component.ClassName() + "\n";
-  for (const TPublishedProperty* property : component.ClassType().Properties())
-    if (IsPropertyStored(*property, component)) WriteProperty(component, *property, margin + "  ");
+  WriteProperties(component, margin + "  ");
   component.GetChildren([&](TComponent* child) { WriteObject(*child, indent + 2); },
                         const_cast<TComponent*>(&FRoot));
   FText += margin + "end\n";
+}
+
+void TFormWriter::WriteProperties(const TComponent& component, const std::string& margin) {
+  for (const TPublishedProperty* property : component.ClassType().Properties())
+    if (IsPropertyStored(*property, component)) WriteProperty(component, *property, margin);
+}
+
+// Each item with its stored properties, the closing bracket after the last one's end.
+void TFormWriter::WriteCollection(const TCollection& collection, const std::string& margin) {
+  for (int i = 0; i < collection.Count(); ++i) {
+    FText += "\n" + margin + "  item\n";
+    WriteProperties(*collection.Item(i), margin + "    ");
+    FText += margin + "  end";
+  }
+  FText += ">\n";
 }
 
 // How a reference reads back: the name of a component of the same top-level object, or
@@ -89,6 +106,17 @@ void TFormWriter::WriteProperty(const TComponent& component, const TPublishedPro
       FText += ")\n";
       return;
     }
+    case TPropertyKind::TextLines: {
+      FText += margin + std::string(property.Name) + " = (";
+      for (const std::string& line : property.GetLines(component))
+        FText += "\n" + margin + "  " + FormStringLiteral(line);
+      FText += ")\n";
+      return;
+    }
+    case TPropertyKind::Collection:
+      FText += margin + std::string(property.Name) + " = <";
+      WriteCollection(*property.GetCollection(component), margin);
+      return;
   }
   FText += margin + std::string(property.Name) + " = " + value + "\n";
 }

@@ -3,6 +3,7 @@
 #include "platform/vcl/published.h"
 
 #include "platform/classes.h"
+#include "platform/vcl/collection.h"
 #include "platform/vcl/component.h"
 
 bool IsPropertyStored(const TPublishedProperty& property, const TComponent& component) {
@@ -12,6 +13,10 @@ bool IsPropertyStored(const TPublishedProperty& property, const TComponent& comp
       return !property.GetStr(component).empty();
     case TPropertyKind::StringList:
       return property.GetStrings(component)->Count() > 0;
+    case TPropertyKind::Collection:
+      return property.GetCollection(component)->Count() > 0;
+    case TPropertyKind::TextLines:
+      return !property.GetLines(component).empty();
     case TPropertyKind::Component:
       return property.GetRef(component) != nullptr;
     default:

@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <vector>
 
 #include "platform/vcl/sets.h"
 
+class TCollection;
 class TComponent;
 class TComponentClass;
 class TStrings;
@@ -24,7 +26,12 @@ enum class TPropertyKind {
   String,
   StringList,
   Component,
-  Set
+  Set,
+  // A list of items of one class, each with properties of its own: `Name = < item ... end >`.
+  Collection,
+  // Lines of text that are not a string list object (a tree's nodes, one indented line each):
+  // `Name = ('a' ' b')`, taken and given all at once.
+  TextLines
 };
 
 // A storage rule of its own: whether the property's value belongs in the form file.
@@ -54,6 +61,11 @@ struct TPublishedProperty {
   bool (*SetRef)(TComponent&, TComponent*) = nullptr;
   // The class a reference must be or descend from.
   const TComponentClass& (*ReferenceClass)() = nullptr;
+  // The collection object itself; a form file fills it in place.
+  TCollection* (*GetCollection)(const TComponent&) = nullptr;
+  std::vector<std::string> (*GetLines)(const TComponent&) = nullptr;
+  // May refuse a line with ELineError.
+  void (*SetLines)(TComponent&, const std::vector<std::string>&) = nullptr;
 };
 
 // Why `value` cannot be assigned to the reference property: the property, the class it needs and
@@ -61,8 +73,8 @@ struct TPublishedProperty {
 std::string ReferenceMismatch(const TPublishedProperty& property, const TComponent& value);
 
 // Whether the property of `component` is written to a form file: its own rule when it has one;
-// otherwise ordinal values that differ from the default (or have none), non-empty strings and
-// string lists, and assigned references.
+// otherwise ordinal values that differ from the default (or have none), non-empty strings, string
+// lists, collections and lines, and assigned references.
 bool IsPropertyStored(const TPublishedProperty& property, const TComponent& component);
 
 // Storage rule of properties that are never written.
@@ -104,8 +116,13 @@ constexpr TPropertyKind KindOf() {
     return TPropertyKind::Set;
   else if constexpr (std::is_enum_v<T> || std::is_integral_v<T>)
     return std::is_enum_v<T> ? TPropertyKind::Enumeration : TPropertyKind::Integer;
+  else if constexpr (std::is_same_v<T, std::vector<std::string>>)
+    return TPropertyKind::TextLines;
   else if constexpr (std::is_pointer_v<T> && std::is_base_of_v<TStrings, std::remove_pointer_t<T>>)
     return TPropertyKind::StringList;
+  else if constexpr (std::is_pointer_v<T> &&
+                     std::is_base_of_v<TCollection, std::remove_pointer_t<T>>)
+    return TPropertyKind::Collection;
   else
     return TPropertyKind::Component;
 }
@@ -114,7 +131,8 @@ constexpr TPropertyKind KindOf() {
 
 // A property read through the const member function `Get` and written through `Set`; the kind
 // follows Get's type: bool, char, integers, enumerations, std::string, TSet<E>, a pointer to a
-// component class (a reference), or a pointer to a string list (no setter: filled in place).
+// component class (a reference), a pointer to a string list or a collection (no setter: filled in
+// place), or std::vector<std::string> (lines).
 template <auto Get, auto Set = nullptr>
 constexpr TPublishedProperty Published(std::string_view name, TPropertyOptions options = {}) {
   using C = typename published_detail::GetterTraits<decltype(Get)>::Class;
@@ -132,6 +150,18 @@ constexpr TPublishedProperty Published(std::string_view name, TPropertyOptions o
                   "string lists are filled in place");
     info.GetStrings = [](const TComponent& c) -> TStrings* {
       return (static_cast<const C&>(c).*Get)();
+    };
+  } else if constexpr (kind == TPropertyKind::Collection) {
+    static_assert(std::is_same_v<decltype(Set), std::nullptr_t>, "collections are filled in place");
+    info.GetCollection = [](const TComponent& c) -> TCollection* {
+      return (static_cast<const C&>(c).*Get)();
+    };
+  } else if constexpr (kind == TPropertyKind::TextLines) {
+    info.GetLines = [](const TComponent& c) -> std::vector<std::string> {
+      return (static_cast<const C&>(c).*Get)();
+    };
+    info.SetLines = [](TComponent& c, const std::vector<std::string>& v) {
+      (static_cast<C&>(c).*Set)(v);
     };
   } else if constexpr (kind == TPropertyKind::Component) {
     using Target = std::remove_pointer_t<T>;

@@ -50,21 +50,6 @@ void ClickAt(POINT screenPoint, TMouseButton button = TMouseButton::mbLeft) {
   SimulateUserClick(button, screenPoint);
 }
 
-// Presses the left button at `from`, moves the pointer to `to` in a few steps and releases it
-// there, as a hand drags.
-void DragFromTo(const TControl& control, POINT from, POINT to) {
-  constexpr int kSteps = 4;
-  SimulateMouseDown(TMouseButton::mbLeft, control.ClientToScreen(from));
-  ProcessPendingMessages();
-  for (int step = 1; step <= kSteps; ++step) {
-    SimulateMouseMove(control.ClientToScreen(
-        {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps}));
-    ProcessPendingMessages();
-  }
-  SimulateMouseUp(TMouseButton::mbLeft, control.ClientToScreen(to));
-  ProcessPendingMessages();
-}
-
 POINT Centre(const TControl& control) {
   return control.ClientToScreen({control.Width() / 2, control.Height() / 2});
 }
@@ -85,6 +70,19 @@ void SimulateUserClick(TMouseButton button, POINT screenPoint, bool doubleClick)
   SimulateMouseDown(button, screenPoint, true);
   ProcessPendingMessages();
   SimulateMouseUp(button, screenPoint);
+  ProcessPendingMessages();
+}
+
+void SimulateUserDrag(const TControl& control, POINT from, POINT to) {
+  constexpr int kSteps = 4;
+  SimulateMouseDown(TMouseButton::mbLeft, control.ClientToScreen(from));
+  ProcessPendingMessages();
+  for (int step = 1; step <= kSteps; ++step) {
+    SimulateMouseMove(control.ClientToScreen(
+        {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps}));
+    ProcessPendingMessages();
+  }
+  SimulateMouseUp(TMouseButton::mbLeft, control.ClientToScreen(to));
   ProcessPendingMessages();
 }
 
@@ -147,13 +145,17 @@ void SimulateListChoice(TControl& control, int index) {
 
 void SimulateScrollTo(TControl& control, int position) {
   if (auto* bar = dynamic_cast<TScrollBar*>(&control)) {
-    DragFromTo(*bar, bar->ThumbPoint(bar->Position()), bar->ThumbPoint(position));
+    SimulateUserDrag(*bar, bar->ThumbPoint(bar->Position()), bar->ThumbPoint(position));
   } else if (auto* box = dynamic_cast<TScrollBox*>(&control)) {
     const TControlScrollBar& bar = *box->VertScrollBar();
     if (bar.MaxPosition() == 0)
       throw EInvalidOperation(Format("%s has nothing to scroll", control.Name()));
-    DragFromTo(*box, bar.ThumbPoint(bar.Position()), bar.ThumbPoint(position));
+    SimulateUserDrag(*box, bar.ThumbPoint(bar.Position()), bar.ThumbPoint(position));
   } else {
     throw EInvalidOperation(Format("%s is no scroll bar", control.Name()));
   }
+}
+
+std::vector<int> MenuItemPositions(const TMenu& menu, std::string_view captions) {
+  return MenuPath(menu, captions);
 }

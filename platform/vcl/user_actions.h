@@ -5,12 +5,14 @@
 // control cannot do it or has no such item.
 
 #include <string_view>
+#include <vector>
 
 #include "platform/win32/input.h"
 #include "platform/win32/win32_types.h"
 
 class TControl;
 class TCustomForm;
+class TMenu;
 
 // Presses and releases a key with the modifiers held around it, dispatching the messages of each
 // press and release before the next, as they reach a program while a user types: the shift state
@@ -31,6 +33,13 @@ void SimulatePopupChoice(TControl& control, std::string_view captions);
 // Clicks an item of a list box, of a combo box's list (dropping it down first) or of a radio
 // group; a list box, or a combo box's list, scrolls the item into view first.
 void SimulateListChoice(TControl& control, int index);
+// Presses the left button at `from` in the control's client area, moves the pointer to `to` in a
+// few steps and releases it there, as a hand drags.
+void SimulateUserDrag(const TControl& control, POINT from, POINT to);
 // Drags the thumb of a scroll bar, or of a scrolling container's vertical bar, to a position in a
 // few moves of the mouse (the bar tracks it at each) and releases it there.
 void SimulateScrollTo(TControl& control, int position);
+// The positions in the system menus of the items that `captions` name ("&File|&Open"), from the
+// menu's top level down; EInvalidOperation for an item that is missing, hidden or under a
+// disabled item, which the user cannot reach.
+std::vector<int> MenuItemPositions(const TMenu& menu, std::string_view captions);

@@ -1,5 +1,6 @@
 // The simulated mouse: a move, press or release at a screen point goes through the mouse hooks
-// and then, as a mouse message, to the window under the point.
+// and then, as a mouse message, to the window under the point (or to the window that has the
+// capture).
 
 #include "platform/win32/core_internal.h"
 #include "platform/win32/input.h"
@@ -41,7 +42,8 @@ WPARAM MouseKeyFlags() {
 void SimulateMouseMessage(UINT message, POINT point, bool press) {
   const POINT screenPoint{BoundedPosition(point.x), BoundedPosition(point.y)};
   MoveCursor(screenPoint);
-  const HWND target = WindowFromPoint(screenPoint);
+  const HWND captured = GetCapture();
+  const HWND target = captured ? captured : WindowFromPoint(screenPoint);
   MOUSEHOOKSTRUCT hookData{screenPoint, target, target ? HTCLIENT : HTNOWHERE, 0};
   if (CallHookChain(WH_MOUSE, HC_ACTION, message, reinterpret_cast<LPARAM>(&hookData)) != 0) {
     CallHookChain(WH_CBT, HCBT_CLICKSKIPPED, message, reinterpret_cast<LPARAM>(&hookData));
@@ -62,6 +64,22 @@ void SimulateButton(TMouseButton button, POINT screenPoint, bool down, bool doub
 
 }  // namespace
 }  // namespace wincore
+
+HWND SetCapture(HWND hwnd) {
+  HWND previous = GetCapture();
+  wincore::CurrentThreadState().capture = IsWindow(hwnd) ? hwnd : 0;
+  return previous;
+}
+
+BOOL ReleaseCapture() {
+  wincore::CurrentThreadState().capture = 0;
+  return 1;
+}
+
+HWND GetCapture() {
+  const HWND capture = wincore::CurrentThreadState().capture;
+  return IsWindow(capture) ? capture : 0;
+}
 
 void SimulateMouseMove(POINT screenPoint) {
   wincore::SimulateMouseMessage(WM_MOUSEMOVE, screenPoint, false);

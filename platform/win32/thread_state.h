@@ -46,6 +46,7 @@ struct ThreadState {
   // Used by the owning thread only.
   HWND focus = 0;
   HWND active = 0;
+  HWND capture = 0;
   QueuedMessage lastRetrieved;
 };
 

@@ -372,6 +372,12 @@ HWND GetFocus();
 // it. Returns the window that was active, 0 on failure.
 HWND SetActiveWindow(HWND hwnd);
 HWND GetActiveWindow();
+// The mouse capture: while a window of the thread has it, the mouse's messages go to that window
+// wherever the pointer is (a drag that leaves the window keeps reaching it). SetCapture returns
+// the window that had it; a destroyed window loses it.
+HWND SetCapture(HWND hwnd);
+BOOL ReleaseCapture();
+HWND GetCapture();
 BOOL SetForegroundWindow(HWND hwnd);
 
 // ---- messages ---------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "families/qv_utils.h"
+#include "platform/vcl/comctrls.h"
 #include "platform/vcl/stdctrls.h"
 #include "tests/support/family_fixture.h"
 
@@ -61,6 +62,18 @@ TEST_F(ControlTexts, AGroupBoxWithoutControlsEndsTheSearch) {
   EXPECT_EQ(GetAcceleratorControl(*form, 'G'), nullptr);
   empty->SetEnabled(false);  // a group box that cannot take the focus lets the search go on
   EXPECT_EQ(GetAcceleratorControl(*form, 'G'), button);
+}
+
+// A tool button answers without being enabled or able to take the focus; its tool bar decides.
+TEST_F(ControlTexts, AToolButtonAnswersItsMnemonicWhateverItsState) {
+  auto* bar = Add<TToolBar>(form, "Bar");
+  auto* button = new TToolButton(form);
+  button->SetParent(bar);
+  button->SetCaption("&Print");
+  button->SetEnabled(false);
+  auto* later = Add<TButton>(form, "PrintBtn", "&Print");
+  EXPECT_EQ(GetAcceleratorControl(*later, 'P'), button);
+  EXPECT_EQ(GetAcceleratorControl(*later, 'Q'), nullptr);
 }
 
 TEST_F(ControlTexts, CheckStatesAreTextsWithALeadingBlank) {

@@ -1,13 +1,14 @@
 #pragma once
-// A host with the capture families for tests: the naming unit, the standard-control family and
-// the window and mouse family registered, a clean desktop, and the records of a finished log
-// between its session records.
+// A host with the capture families for tests: the naming unit, the standard-control, common-control
+// and window and mouse families registered in their order, a clean desktop, and the records of a
+// finished log between its session records.
 
 #include <gtest/gtest.h>
 
 #include "families/api_family.h"
 #include "families/qv_utils.h"
 #include "families/std_family.h"
+#include "families/win32_family.h"
 #include "platform/vcl/win_control.h"
 #include "tests/support/capture_fixture.h"
 
@@ -29,6 +30,7 @@ class FamilyFixture : public CaptureFixture {
     InitializeQVUtils();
     // A library that registers the families when it loads needs no second proxy.
     if (!TLogStream::FindClassByName("TButtonEvent")) RegisterStandardFamily();
+    if (!TLogStream::FindClassByName("TTabControlChangeEvent")) RegisterWin32Family();
     if (!TLogStream::FindClassByName("TActivateEvent")) RegisterAPIFamily();
   }
   void TearDown() override {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "log/builtin_events.h"
 #include "platform/sysutils.h"
 #include "tests/support/scratch_dir.h"
@@ -102,6 +104,32 @@ TEST_F(OptionsEditing, ResetChecksEveryItemAndReloadsTheEditorsWithoutStoringThe
   const TEventUIDefaults library = TUserMessageEvent::StaticClass().Get_UI_Defaults();
   EXPECT_EQ(Editor.Editors.Bold, library.Bold);
   EXPECT_EQ(Editor.Editors.Swatch, SwatchIndexFor(ToRgb(library.Color)));
+}
+
+TEST_F(OptionsEditing, TheLibrarysCommonControlRecordsAreListedByTheirNames) {
+  const std::pair<const char*, const char*> classes[] = {
+      {"TTabControlChangeEvent", "tab control change"},
+      {"TTrackBarChangeEvent", "track bar change"},
+      {"TUpDownChangeEvent", "up/down change"},
+      {"THotKeyChangeEvent", "hotkey change"},
+      {"TCalendarChangeEvent", "calendar change"},
+      {"THeaderSizeEvent", "header resize"},
+      {"THeaderClickEvent", "header click"},
+      {"TToolButtonEvent", "toolbar button"},
+      {"TPageScrollerScrollEvent", "page scroller"},
+      {"TTreeViewEditEvent", "tree view edit"},
+      {"TTreeViewChangeEvent", "tree view select"},
+      {"TTreeViewExpandEvent", "tree view expand"},
+      {"TTreeViewCollapseEvent", "tree view collapse"},
+      {"TListViewEditEvent", "list view edit"},
+      {"TListViewChangeEvent", "list view select"},
+      {"TListViewColumnClickEvent", "list view column click"},
+  };
+  for (const auto& [className, displayName] : classes) {
+    const TOptionsEditor::TItem& item = Editor.Items()[static_cast<size_t>(Item(className))];
+    EXPECT_EQ(item.DisplayName, displayName);
+    EXPECT_TRUE(item.Checked) << className;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "platform/vcl/page_scroller.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/vcl/application.h"
 #include "platform/vcl/errors.h"
@@ -60,6 +61,10 @@ void TPageScroller::SetControl(TWinControl* value) {
   if (FControl) FControl->RemoveFreeNotification(this);
   FControl = value;
   if (value) value->FreeNotification(this);
+  if (HandleAllocated()) {  // the arrows go above the new child's window
+    if (value) value->HandleNeeded();
+    CreateArrows();
+  }
   if (!Loading(*this)) SetPosition(FPosition);
 }
 
@@ -120,6 +125,13 @@ void TPageScroller::PlaceControl() {
 void TPageScroller::CreateWnd() {
   TWinControl::CreateWnd();
   if (FControl) FControl->HandleNeeded();
+  CreateArrows();
+}
+
+// Windows lie above those of their siblings created before them.
+void TPageScroller::CreateArrows() {
+  for (HWND& arrow : FArrows)
+    if (arrow) DestroyWindow(std::exchange(arrow, 0));
   WNDCLASSA arrowClass;
   arrowClass.lpfnWndProc = &PageScrollerArrowProc;
   arrowClass.lpszClassName = kArrowClass;

@@ -57,6 +57,8 @@ class TPageScroller : public TWinControl {
   void Scroll(TPageScrollerButton button);
   // Puts the child where the position shows it, and shows the arrows that can scroll.
   void PlaceControl();
+  // Makes the arrows' windows anew, above the child's, and places them.
+  void CreateArrows();
   void PlaceArrows();
   int VisibleLength() const;
   RECT ButtonRect(TPageScrollerButton button) const;

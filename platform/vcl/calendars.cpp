@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <utility>
 
 #include "platform/vcl/application.h"
 #include "platform/vcl/errors.h"
@@ -478,6 +479,10 @@ void TDateTimePicker::WndProc(TMessage& message) {
     case WM_KILLFOCUS:
       CloseUp();
       FTypedValue = FTypedDigits = 0;
+      break;
+    case WM_DESTROY:  // the drop-down calendar, its window's own, goes with it
+      if (FCalendar) DestroyWindow(std::exchange(FCalendar, 0));
+      FDropped = false;
       break;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(message.LParam);

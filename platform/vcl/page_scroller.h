@@ -64,6 +64,7 @@ class TPageScroller : public TWinControl {
   RECT ButtonRect(TPageScrollerButton button) const;
 
   HWND FArrows[2] = {0, 0};  // the first and last arrow's windows
+  bool FArrowHeld = false;   // the mouse button is down on an arrow
 
   TWinControl* FControl = nullptr;
   TPageScrollerOrientation FOrientation = soHorizontal;

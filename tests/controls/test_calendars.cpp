@@ -92,6 +92,16 @@ TEST_F(CalendarsTest, TheDropDownClosesWithEscOrTheFocusGoing) {
   EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 9));
 }
 
+TEST_F(CalendarsTest, APickerWhoseWindowIsMadeAnewDropsDownAgain) {
+  ClickAt(*picker, {picker->Width() - 4, 10});
+  picker->DestroyHandle();  // its drop-down calendar goes with its window
+  EXPECT_FALSE(picker->DroppedDown());
+  picker->HandleNeeded();
+  ClickAt(*picker, {picker->Width() - 4, 10});
+  EXPECT_TRUE(picker->DroppedDown());
+  EXPECT_TRUE(IsWindowVisible(picker->CalendarHandle()));
+}
+
 TEST_F(CalendarsTest, ThePickersKeysStepAndTypeItsParts) {
   // The short date format m/d/yy: month, day, year.
   picker->SetFocus();

@@ -35,6 +35,20 @@ TEST_F(PageScrollerTest, AnArrowClickTellsTheParentAndThenMovesTheChild) {
   EXPECT_EQ(strip->Position(), 100);
 }
 
+TEST_F(PageScrollerTest, AnArrowThatReachedTheEndGoesWhenTheButtonIsReleased) {
+  const POINT arrow = strip->ClientToScreen(strip->ButtonPoint(sbLast));
+  strip->SetPosition(250);
+  SimulateMouseDown(TMouseButton::mbLeft, arrow);
+  ProcessPendingMessages();
+  EXPECT_EQ(strip->Position(), 300);
+  const HWND held = WindowFromPoint(arrow);  // the arrow's own window, no control's
+  EXPECT_EQ(GetParent(held), strip->Handle());
+  EXPECT_EQ(FindControl(held), nullptr);
+  SimulateMouseUp(TMouseButton::mbLeft, arrow);
+  ProcessPendingMessages();
+  EXPECT_EQ(WindowFromPoint(arrow), strip->Handle());
+}
+
 TEST_F(PageScrollerTest, TheScrollHandlerMayChangeTheDistance) {
   strip->OnScroll = [](TObject*, NMPGSCROLL& scroll) { scroll.iScroll = 30; };
   SimulatePageScroll(*strip, PGF_SCROLLRIGHT);

@@ -101,13 +101,11 @@ std::optional<std::string> Mismatch(char kind, const TScriptArg& arg) {
     case 'T':
       if (word) return "a text in double quotes expected, found " + Shown(arg);
       for (char c : arg.Text)
-        if (!KeyForCharacter(c))
-          return "cannot type the character '" + Shown(std::string_view(&c, 1)) + "'";
+        if (!KeyForCharacter(c)) return "cannot type the character '" + Shown(std::string_view(&c, 1)) + "'";
       break;
     case 'i':
     case 'n':
-      if (!word || !IsInteger(arg.Text, kind == 'i'))
-        return "a number expected, found " + Shown(arg);
+      if (!word || !IsInteger(arg.Text, kind == 'i')) return "a number expected, found " + Shown(arg);
       break;
     case 'k':
       if (!word || !ParseKeyName(arg.Text)) return "unknown key " + Shown(arg);

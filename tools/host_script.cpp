@@ -6,14 +6,18 @@
 #include <optional>
 #include <string>
 
+#include "platform/vcl/calendars.h"
 #include "platform/vcl/errors.h"
+#include "platform/vcl/keyboard.h"
 #include "tools/host_keys.h"
 
 namespace {
 
 // What an argument must be: w a word (a path, a name), t a quoted text, T a quoted text that the
 // keyboard can type, i an integer, n a non-negative integer, k a key name, e an exception class,
-// v any value, c a quoted text that the keyboard can type or the word cancel.
+// v any value, c a quoted text that the keyboard can type or the word cancel; a the word up or
+// down, r up, down, left or right, D a date yyyy-mm-dd, h a quoted shortcut ("Ctrl+Shift+A", or
+// "" for none).
 struct TCommandForm {
   std::string_view Name;
   std::string_view Required;
@@ -49,6 +53,11 @@ constexpr TCommandForm kForms[] = {
     {"start", "", "", false, "start"},
     {"stop", "", "", false, "stop"},
     {"wait", "n", "", false, "wait MS"},
+    {"slide", "wi", "", false, "slide PATH POS"},
+    {"spin", "wa", "n", false, "spin PATH up|down [COUNT]"},
+    {"hotkey", "wh", "", false, "hotkey PATH \"KEYS\""},
+    {"date", "wD", "", false, "date PATH YYYY-MM-DD"},
+    {"pagescroll", "wr", "", false, "pagescroll PATH up|down|left|right"},
     // header controls, tool bars, tree views and list views
     {"expand", "wt", "", false, "expand PATH \"NODE\""},
     {"collapse", "wt", "", false, "collapse PATH \"NODE\""},
@@ -120,6 +129,25 @@ std::optional<std::string> Mismatch(char kind, const TScriptArg& arg) {
       for (std::string_view name : kExceptionClasses)
         if (word && name == arg.Text) return std::nullopt;
       return "unknown exception class " + Shown(arg);
+    case 'a':
+    case 'r':
+      for (std::string_view name : {"up", "down", "left", "right"}) {
+        if (kind == 'a' && name == "left") break;
+        if (word && name == arg.Text) return std::nullopt;
+      }
+      return std::string(kind == 'a' ? "up or down" : "up, down, left or right") +
+             " expected, found " + Shown(arg);
+    case 'D': {
+      TDateTime date = 0;
+      if (!word || !TryTextToDate(arg.Text, date))
+        return "a date YYYY-MM-DD expected, found " + Shown(arg);
+      break;
+    }
+    case 'h':
+      if (word) return "a shortcut in double quotes expected, found " + Shown(arg);
+      if (!arg.Text.empty() && TextToShortCut(arg.Text) == 0)
+        return "unknown shortcut " + Shown(arg);
+      break;
   }
   return std::nullopt;
 }

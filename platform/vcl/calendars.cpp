@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <utility>
 
 #include "platform/vcl/application.h"
 #include "platform/vcl/errors.h"
@@ -19,9 +20,14 @@ constexpr int kDropButtonWidth = 16;
 constexpr int kDropDownWidth = 182;
 constexpr int kDropDownHeight = 160;
 
-// A value's date (whole days) and time of day (the fraction, whose sign follows the date's).
+// A value's date (whole days) and time of day (to the millisecond, as the controls keep it; the
+// fraction's sign follows the date's).
 TDateTime DatePart(TDateTime value) { return std::trunc(value); }
-TDateTime TimePart(TDateTime value) { return std::fabs(value - std::trunc(value)); }
+TDateTime TimePart(TDateTime value) {
+  int hour = 0, minute = 0, second = 0, millisecond = 0;
+  DecodeTime(value, hour, minute, second, millisecond);
+  return EncodeTime(hour, minute, second, millisecond);
+}
 TDateTime Combine(TDateTime date, TDateTime time) { return date < 0 ? date - time : date + time; }
 
 // The numbers of a text of `count` numbers of digits joined by `separator`, or false.
@@ -46,6 +52,11 @@ NMSELCHANGE SelectionOf(TDateTime day) {
 }
 
 }  // namespace
+
+bool TryTextToDate(const std::string& text, TDateTime& date) {
+  int parts[3] = {};
+  return ParseNumbers(text, '-', 3, parts) && TryEncodeDate(parts[0], parts[1], parts[2], date);
+}
 
 // ---- TCommonCalendar ----------------------------------------------------------------------------
 
@@ -81,9 +92,8 @@ void TCommonCalendar::SetDate(TDateTime value) {
 std::string TCommonCalendar::DateText() const { return FormatDateTime("yyyy-mm-dd", FDateTime); }
 
 void TCommonCalendar::SetDateText(const std::string& value) {
-  int parts[3] = {};
   TDateTime date = 0;
-  if (!ParseNumbers(value, '-', 3, parts) || !TryEncodeDate(parts[0], parts[1], parts[2], date))
+  if (!TryTextToDate(value, date))
     throw EConvertError(Format("'%s' is not a valid date (yyyy-mm-dd)", value));
   SetDate(date);
 }
@@ -435,25 +445,15 @@ bool TDateTimePicker::KeyDown(WPARAM key, LPARAM keyData) {
     if (key == VK_ESCAPE || key == VK_RETURN) CloseUp();
     return key == VK_ESCAPE || key == VK_RETURN;
   }
-  const int typed = FTypedDigits;
-  FTypedValue = FTypedDigits = 0;
-  switch (key) {
-    case VK_LEFT:
-      FPartIndex = std::max(FPartIndex - 1, 0);
-      return true;
-    case VK_RIGHT:
-      FPartIndex = std::min(FPartIndex + 1, 2);
-      return true;
-    case VK_UP:
-      StepPart(1);
-      return true;
-    case VK_DOWN:
-      StepPart(-1);
-      return true;
-    default:
-      FTypedDigits = typed;
-      return false;
-  }
+  if (key != VK_LEFT && key != VK_RIGHT && key != VK_UP && key != VK_DOWN) return false;
+  FTypedValue = FTypedDigits = 0;  // a part begins anew after the arrows
+  if (key == VK_LEFT)
+    FPartIndex = std::max(FPartIndex - 1, 0);
+  else if (key == VK_RIGHT)
+    FPartIndex = std::min(FPartIndex + 1, 2);
+  else
+    StepPart(key == VK_UP ? 1 : -1);
+  return true;
 }
 
 void TDateTimePicker::WndProc(TMessage& message) {
@@ -479,6 +479,10 @@ void TDateTimePicker::WndProc(TMessage& message) {
     case WM_KILLFOCUS:
       CloseUp();
       FTypedValue = FTypedDigits = 0;
+      break;
+    case WM_DESTROY:  // the drop-down calendar, its window's own, goes with it
+      if (FCalendar) DestroyWindow(std::exchange(FCalendar, 0));
+      FDropped = false;
       break;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(message.LParam);

@@ -21,6 +21,10 @@
 #include "platform/vcl/month_grid.h"
 #include "platform/vcl/std_control.h"
 
+// The date a text 'yyyy-mm-dd' names, as form files and scripts write dates; false for a text
+// that names none.
+bool TryTextToDate(const std::string& text, TDateTime& date);
+
 class TCommonCalendar : public TStdControl {
   COMPONENT_CLASS(TCommonCalendar)
 

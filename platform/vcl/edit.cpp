@@ -152,8 +152,7 @@ void TCustomEdit::WndProc(TMessage& message) {
   TStdControl::WndProc(message);
 }
 
-// ---- TEdit and the memos
-// -------------------------------------------------------------------------
+// ---- TEdit and the memos ------------------------------------------------------------------------
 
 const TComponentClass& TEdit::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {

@@ -3,6 +3,7 @@
 #include "platform/vcl/page_scroller.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/vcl/application.h"
 #include "platform/vcl/errors.h"
@@ -17,12 +18,18 @@ bool Loading(const TComponent& component) { return component.ComponentState().Co
 }  // namespace
 
 // An arrow's window: a press scrolls its page scroller (kept in the window's user data) the way
-// the arrow points (its identifier: the sbFirst or sbLast arrow).
+// the arrow points (its identifier: the sbFirst or sbLast arrow). An arrow that the press brought
+// to the end of the scroll stays until the button is released over it.
 LRESULT PageScrollerArrowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto* scroller = reinterpret_cast<TPageScroller*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!scroller || msg != WM_LBUTTONDOWN) return DefWindowProcA(hwnd, msg, wParam, lParam);
+  if (!scroller || (msg != WM_LBUTTONDOWN && msg != WM_LBUTTONUP))
+    return DefWindowProcA(hwnd, msg, wParam, lParam);
   try {
-    scroller->Scroll(static_cast<TPageScrollerButton>(GetWindowLongPtrA(hwnd, GWLP_ID)));
+    scroller->FArrowHeld = msg == WM_LBUTTONDOWN;
+    if (msg == WM_LBUTTONDOWN)
+      scroller->Scroll(static_cast<TPageScrollerButton>(GetWindowLongPtrA(hwnd, GWLP_ID)));
+    else
+      scroller->PlaceArrows();
   } catch (const std::exception& e) {
     Application().HandleException(scroller, e);
   }
@@ -60,6 +67,10 @@ void TPageScroller::SetControl(TWinControl* value) {
   if (FControl) FControl->RemoveFreeNotification(this);
   FControl = value;
   if (value) value->FreeNotification(this);
+  if (HandleAllocated()) {  // the arrows go above the new child's window
+    if (value) value->HandleNeeded();
+    CreateArrows();
+  }
   if (!Loading(*this)) SetPosition(FPosition);
 }
 
@@ -120,6 +131,13 @@ void TPageScroller::PlaceControl() {
 void TPageScroller::CreateWnd() {
   TWinControl::CreateWnd();
   if (FControl) FControl->HandleNeeded();
+  CreateArrows();
+}
+
+// Windows lie above those of their siblings created before them.
+void TPageScroller::CreateArrows() {
+  for (HWND& arrow : FArrows)
+    if (arrow) DestroyWindow(std::exchange(arrow, 0));
   WNDCLASSA arrowClass;
   arrowClass.lpfnWndProc = &PageScrollerArrowProc;
   arrowClass.lpszClassName = kArrowClass;
@@ -139,7 +157,10 @@ void TPageScroller::PlaceArrows() {
     if (!FArrows[button]) continue;
     const RECT r = ButtonRect(button);
     MoveWindow(FArrows[button], r.left, r.top, r.right - r.left, r.bottom - r.top, 1);
-    ShowWindow(FArrows[button], ButtonVisible(button) ? SW_SHOWNA : SW_HIDE);
+    if (ButtonVisible(button))
+      ShowWindow(FArrows[button], SW_SHOWNA);
+    else if (!FArrowHeld)
+      ShowWindow(FArrows[button], SW_HIDE);
   }
 }
 

@@ -57,11 +57,14 @@ class TPageScroller : public TWinControl {
   void Scroll(TPageScrollerButton button);
   // Puts the child where the position shows it, and shows the arrows that can scroll.
   void PlaceControl();
+  // Makes the arrows' windows anew, above the child's, and places them.
+  void CreateArrows();
   void PlaceArrows();
   int VisibleLength() const;
   RECT ButtonRect(TPageScrollerButton button) const;
 
   HWND FArrows[2] = {0, 0};  // the first and last arrow's windows
+  bool FArrowHeld = false;   // the mouse button is down on an arrow
 
   TWinControl* FControl = nullptr;
   TPageScrollerOrientation FOrientation = soHorizontal;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/vcl/errors.h"
+#include "platform/vcl/form.h"
 #include "platform/vcl/key_forwarding.h"
 
 namespace {
@@ -199,12 +200,20 @@ TTabSheet* TPageControl::PageOfTab(int tabIndex) const {
   return static_cast<TTabSheet*>(FTabs.GetObject(tabIndex));
 }
 
+// A page left while the focus is inside it hands the focus on to the new page's first control,
+// or else to the page control, so that it never stays on a hidden control.
 void TPageControl::SetActivePage(TTabSheet* page) {
   if (page && page->PageControl() != this)
     throw EInvalidOperation(Format("%s is not a page of %s", page->Name(), Name()));
+  TCustomForm* form = GetParentForm(this);
+  const bool focusLeaves = form && FActivePage && FActivePage != page &&
+                           FActivePage->ContainsControl(form->ActiveControl());
   FActivePage = page;
   for (TTabSheet* each : FPages) each->SetVisible(each == page);
   FTabIndex = page ? page->TabIndex() : -1;
+  if (!focusLeaves) return;
+  if (page) page->SelectFirst();
+  if ((!page || !page->ContainsControl(form->ActiveControl())) && CanFocus()) SetFocus();
 }
 
 void TPageControl::Change() {
@@ -214,7 +223,7 @@ void TPageControl::Change() {
 
 void TPageControl::InsertPage(TTabSheet* page) {
   FPages.push_back(page);
-  PlacePage(*page);
+  page->SetBounds(0, 0, 0, 0);
   if (page->TabVisible()) FTabs.AddObject(page->Caption(), page);
   if (!FActivePage)
     SetActivePage(page);
@@ -237,14 +246,9 @@ void TPageControl::UpdateTabs() {
   FTabIndex = FActivePage ? FActivePage->TabIndex() : -1;
 }
 
-void TPageControl::PlacePage(TTabSheet& page) const {
-  const RECT r = DisplayRect();
-  page.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
-}
-
 void TPageControl::SetBounds(int left, int top, int width, int height) {
   TCustomTabControl::SetBounds(left, top, width, height);
-  for (TTabSheet* page : FPages) PlacePage(*page);
+  for (TTabSheet* page : FPages) page->SetBounds(0, 0, 0, 0);
 }
 
 bool TPageControl::FocusIsInside() {
@@ -296,6 +300,15 @@ void TTabSheet::SetParent(TWinControl* parent) {
   if (FPageControl) std::exchange(FPageControl, nullptr)->RemovePage(this);
   FPageControl = dynamic_cast<TPageControl*>(parent);
   if (FPageControl) FPageControl->InsertPage(this);
+}
+
+void TTabSheet::SetBounds(int left, int top, int width, int height) {
+  if (!FPageControl) {
+    TWinControl::SetBounds(left, top, width, height);
+    return;
+  }
+  const RECT r = FPageControl->DisplayRect();
+  TWinControl::SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
 }
 
 void TTabSheet::SetTabVisible(bool value) {

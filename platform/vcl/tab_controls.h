@@ -85,7 +85,6 @@ class TPageControl : public TCustomTabControl {
   void RemovePage(TTabSheet* page);
   // The tabs follow the captions and tab visibility of the pages.
   void UpdateTabs();
-  void PlacePage(TTabSheet& page) const;
   bool FocusIsInside();
 
   std::vector<TTabSheet*> FPages;
@@ -111,6 +110,8 @@ class TTabSheet : public TWinControl {
   int TabIndex() const;
 
   void SetParent(TWinControl* parent) override;
+  // A page control keeps its sheets in the area below its tabs, whatever bounds they are given.
+  void SetBounds(int left, int top, int width, int height) override;
 
  protected:
   void DoSetText(const std::string& value) override;

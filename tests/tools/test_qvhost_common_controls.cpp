@@ -52,12 +52,10 @@ class QvhostCommonControls : public ::testing::Test {
   std::pair<int, std::string> Run(const std::string& form, const std::string& script) {
     WriteTextFile(Dir.File("form.dfm"), form);
     WriteTextFile(Dir.File("session.script"), script);
-    return RunFiles(Dir.File("form.dfm"), Dir.File("session.script"));
-  }
-  std::pair<int, std::string> RunFiles(const std::string& form, const std::string& script) {
     const std::string err = Dir.File("err.txt");
-    const std::string command = std::string(QVHOST_PATH) + " --log " + LogFile() + " " + form +
-                                " " + script + " >/dev/null 2>" + err;
+    const std::string command = std::string(QVHOST_PATH) + " --log " + LogFile() + " " +
+                                Dir.File("form.dfm") + " " + Dir.File("session.script") +
+                                " >/dev/null 2>" + err;
     const int status = std::system(command.c_str());
     return {WEXITSTATUS(status), ReadTextFile(err)};
   }
@@ -113,24 +111,5 @@ TEST_F(QvhostCommonControls, ACommandTheControlCannotDoEndsTheSession) {
     EXPECT_EQ(records.back()->ClassName(), "TStopSessionEvent");
   }
 }
-
-// The scenarios of the common controls, whose expected records come with their family; until
-// then each session runs from start to end.
-class CommonControlScenario : public QvhostCommonControls,
-                              public ::testing::WithParamInterface<std::string> {};
-
-TEST_P(CommonControlScenario, RunsToTheEnd) {
-  const std::string source = std::string(SCENARIO_DIR) + "/cc_" + GetParam();
-  const auto [code, err] = RunFiles(source + ".dfm", source + ".script");
-  EXPECT_EQ(code, 0) << err;
-  const TRecords records = ReadLogFile(LogFile());
-  ASSERT_FALSE(records.empty());
-  EXPECT_EQ(records.back()->ClassName(), "TStopSessionEvent");
-}
-
-INSTANTIATE_TEST_SUITE_P(Qvhost, CommonControlScenario,
-                         ::testing::Values("tabs", "trackbar", "updown", "hotkey", "calendar",
-                                           "pagescroller", "richedit"),
-                         [](const auto& info) { return info.param; });
 
 }  // namespace

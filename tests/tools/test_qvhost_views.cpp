@@ -189,22 +189,4 @@ TEST_F(QvhostViews, AFormFileWithAMalformedTreeNamesTheLine) {
       << ReadTextFile(err);
 }
 
-// The scenarios of these controls, whose expected records come with their family; until then
-// each must run to its end.
-class ViewScenario : public QvhostViews, public ::testing::WithParamInterface<std::string> {};
-
-TEST_P(ViewScenario, RunsToTheEnd) {
-  const std::string source = std::string(SCENARIO_DIR) + "/cc_" + GetParam();
-  const std::string err = Dir.File("err.txt");
-  const int status = std::system((std::string(QVHOST_PATH) + " --log " + Dir.File("s.evt") + " " +
-                                  source + ".dfm " + source + ".script >/dev/null 2>" + err)
-                                     .c_str());
-  EXPECT_EQ(WEXITSTATUS(status), 0) << ReadTextFile(err);
-  EXPECT_EQ(ReadTextFile(err), "");
-}
-
-INSTANTIATE_TEST_SUITE_P(Qvhost, ViewScenario,
-                         ::testing::Values("header", "toolbar", "treeview", "listview"),
-                         [](const auto& info) { return info.param; });
-
 }  // namespace

@@ -61,7 +61,10 @@ TEST_P(Scenario, LogsWhatTheUserDid) {
 INSTANTIATE_TEST_SUITE_P(Qvhost, Scenario,
                          ::testing::Values("frame", "buttons", "edits", "lists", "menus",
                                            "scrolling", "session", "keyboard", "twoforms", "native",
-                                           "restart"),
+                                           "restart", "cc_tabs", "cc_trackbar", "cc_updown",
+                                           "cc_hotkey", "cc_calendar", "cc_pagescroller",
+                                           "cc_richedit", "cc_header", "cc_toolbar", "cc_treeview",
+                                           "cc_listview"),
                          [](const auto& info) { return info.param; });
 
 }  // namespace

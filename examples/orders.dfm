@@ -2,7 +2,7 @@ object MainForm: TForm
   Caption = 'Orders'
   Left = 100
   Top = 80
-  Width = 520
+  Width = 900
   Height = 420
   Menu = MainMenu1
   object Tracebook1: TKDTracebook
@@ -24,6 +24,14 @@ object MainForm: TForm
     object SaveAction: TAction
       Caption = '&Save'
       ShortCut = 'Ctrl+S'
+    end
+  end
+  object LabelMenu: TPopupMenu
+    object GiftItem: TMenuItem
+      Caption = '&Gift'
+    end
+    object FragileItem: TMenuItem
+      Caption = '&Fragile'
     end
   end
   object NotesMenu: TPopupMenu
@@ -151,5 +159,165 @@ object MainForm: TForm
     Width = 200
     Height = 17
     Max = 50
+  end
+  object Details: TPageControl
+    Left = 480
+    Top = 8
+    Width = 400
+    Height = 370
+    ActivePage = SchedulePage
+    object SchedulePage: TTabSheet
+      Caption = 'Schedule'
+      object DeliveryDay: TMonthCalendar
+        Left = 8
+        Top = 8
+        Width = 190
+        Height = 160
+        Date = '2026-12-08'
+      end
+      object Pickup: TDateTimePicker
+        Left = 210
+        Top = 8
+        Width = 160
+        Height = 21
+        Date = '2026-12-10'
+        Time = '09:30:00'
+      end
+      object Urgency: TTrackBar
+        Left = 210
+        Top = 40
+        Width = 160
+        Height = 30
+        Max = 10
+        Position = 5
+      end
+      object Copies: TEdit
+        Left = 210
+        Top = 80
+        Width = 60
+        Height = 21
+      end
+      object CopiesSpin: TUpDown
+        Left = 270
+        Top = 80
+        Width = 16
+        Height = 21
+        Associate = Copies
+        Min = 1
+        Max = 9
+        Position = 1
+      end
+      object QuickKey: THotKey
+        Left = 210
+        Top = 110
+        Width = 160
+        Height = 21
+        HotKey = 'Ctrl+Q'
+      end
+      object Period: TTabControl
+        Left = 8
+        Top = 180
+        Width = 362
+        Height = 60
+        Tabs.Strings = (
+          'Day'
+          'Week'
+          'Month')
+        TabIndex = 0
+      end
+    end
+    object CataloguePage: TTabSheet
+      Caption = 'Catalogue'
+      object ToolBar1: TToolBar
+        Left = 0
+        Top = 0
+        Width = 392
+        Height = 29
+        ShowCaptions = True
+        object SaveBtn: TToolButton
+          Action = SaveAction
+        end
+        object LabelBtn: TToolButton
+          Caption = '&Label'
+          Style = tbsDropDown
+          DropdownMenu = LabelMenu
+        end
+      end
+      object Categories: TTreeView
+        Left = 8
+        Top = 36
+        Width = 150
+        Height = 150
+        Items = (
+          'Hardware'
+          ' Screws'
+          ' Nails'
+          'Garden'
+          ' Seeds'
+          ' Tools')
+      end
+      object OrderLines: TListView
+        Left = 166
+        Top = 36
+        Width = 220
+        Height = 150
+        ViewStyle = vsReport
+        Columns = <
+          item
+            Caption = 'Article'
+            Width = 100
+          end
+          item
+            Caption = 'Price'
+            Width = 60
+          end>
+        Items = <
+          item
+            Caption = 'Screws'
+            SubItems.Strings = (
+              '4.50')
+          end
+          item
+            Caption = 'Seeds'
+            SubItems.Strings = (
+              '2.10')
+          end>
+      end
+      object Totals: THeaderControl
+        Left = 8
+        Top = 196
+        Width = 378
+        Height = 20
+        Sections = <
+          item
+            Text = 'Net'
+            Width = 120
+          end
+          item
+            Text = 'Tax'
+            Width = 80
+          end>
+      end
+    end
+    object CommentsPage: TTabSheet
+      Caption = 'Comments'
+      object Instructions: TRichEdit
+        Left = 8
+        Top = 8
+        Width = 370
+        Height = 120
+      end
+      object Stamps: TPageScroller
+        Left = 8
+        Top = 140
+        Width = 224
+        Height = 30
+        Control = StampStrip
+        object StampStrip: TPanel
+          Width = 600
+          Height = 30
+        end
+      end
+    end
   end
 end

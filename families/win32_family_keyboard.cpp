@@ -14,7 +14,8 @@ void TWin32Proxy::KeyboardHook(int, WPARAM wParam, LPARAM lParam) {
   const std::optional<WORD> typed = TypedCharacter(wParam);
   if (!typed) return;
   auto* button = dynamic_cast<TToolButton*>(GetAcceleratorControl(*focused, *typed));
-  if (!button || !dynamic_cast<TToolBar*>(focused)) return;
+  // A disabled button takes its mnemonic from the search but does nothing, so nothing is recorded.
+  if (!button || !button->Enabled() || !dynamic_cast<TToolBar*>(focused)) return;
   auto* toolBar = dynamic_cast<TToolBar*>(button->Parent());
   if (!toolBar || !toolBar->Enabled() || !toolBar->Showing() || !toolBar->ShowCaptions()) return;
   // A drop-down button's menu opens from its arrow since version 4.71; its mnemonic clicks it. A

@@ -181,13 +181,16 @@ TEST_F(Win32ToolBar, AMnemonicOnTheFocusedBarClicksOrDropsDownAsTheButtonDoes) {
                              {"TToolButtonEvent", "Form1.ToolBar1.OpenBtn clicked"}}));
 }
 
-TEST_F(Win32ToolBar, AMnemonicCountsOnlyOnAFocusedBarThatShowsItsCaptions) {
+TEST_F(Win32ToolBar, AMnemonicCountsOnlyOnAFocusedBarThatShowsItsCaptionsForAnEnabledButton) {
   ShowAndStart();
   static_cast<TWinControl*>(form->FindComponent("Edit1"))->SetFocus();
   Key('O', false, false, true);  // the bar clicks it, but the focus is elsewhere
   bar->SetFocus();
   bar->SetShowCaptions(false);
   Key('O');
+  bar->SetShowCaptions(true);
+  static_cast<TControl*>(form->FindComponent("FileBtn"))->SetEnabled(false);
+  Key('F');  // the bar does nothing for a disabled button
   EXPECT_EQ(Texts(), TTexts{});
 }
 

@@ -7,17 +7,10 @@
 #include "capture/tracebook_component.h"
 #include "families/qv_utils.h"
 #include "platform/mmsystem.h"
-#include "platform/vcl/comctrls.h"
 #include "platform/vcl/errors.h"
 #include "platform/vcl/forms.h"
 #include "platform/vcl/stdctrls.h"
 #include "platform/vcl/user_actions.h"
-#include "platform/vcl/user_actions_calendar.h"
-#include "platform/vcl/user_actions_hot_key.h"
-#include "platform/vcl/user_actions_page_scroller.h"
-#include "platform/vcl/user_actions_tab_control.h"
-#include "platform/vcl/user_actions_track_bar.h"
-#include "platform/vcl/user_actions_up_down.h"
 #include "platform/vcl/utility_window.h"
 #include "platform/win32/input.h"
 #include "tools/host_keys.h"
@@ -247,16 +240,9 @@ void THostCommands::Popup(const TScriptCommand& command) {
 }
 
 void THostCommands::Select(const TScriptCommand& command) {
-  if (SelectInView(command)) return;
+  if (SelectInView(command) || SelectTab(command)) return;
   TControl& control = ShownControlAt(command.Args[0].Text);
   const TScriptArg& item = command.Args[1];
-  if (auto* tabs = dynamic_cast<TCustomTabControl*>(&control)) {
-    const int index = item.Quoted ? tabs->Tabs()->IndexOf(item.Text) : Number(item);
-    if (index < 0 && item.Quoted)
-      throw Exception(command.Args[0].Text + " has no tab \"" + item.Text + "\"");
-    SimulateTabChoice(*tabs, index);
-    return;
-  }
   if (!item.Quoted) {
     SimulateListChoice(control, Number(item));
     return;
@@ -287,45 +273,6 @@ void THostCommands::Frame(const TScriptCommand& command) {
                                  : command.Name == "minimize" ? SC_MINIMIZE
                                                               : SC_RESTORE);
   }
-}
-
-// ---- the common controls ----------------------------------------------------------------------
-
-template <typename T>
-T& THostCommands::ShownControlOf(const TScriptCommand& command, const char* what) const {
-  auto* control = dynamic_cast<T*>(&ShownControlAt(command.Args[0].Text));
-  if (!control) throw Exception(command.Args[0].Text + " is no " + what);
-  return *control;
-}
-
-void THostCommands::Slide(const TScriptCommand& command) {
-  SimulateSlide(ShownControlOf<TTrackBar>(command, "track bar"), Number(command.Args[1]));
-}
-
-void THostCommands::Spin(const TScriptCommand& command) {
-  const int count = command.Args.size() == 3 ? Number(command.Args[2]) : 1;
-  SimulateSpin(ShownControlOf<TUpDown>(command, "up-down control"),
-               command.Args[1].Text == "up" ? btNext : btPrev, count);
-}
-
-void THostCommands::HotKey(const TScriptCommand& command) {
-  SimulateHotKeyEntry(ShownControlOf<THotKey>(command, "hot-key control"),
-                      TextToShortCut(command.Args[1].Text));
-}
-
-void THostCommands::Date(const TScriptCommand& command) {
-  TDateTime day = 0;
-  TryTextToDate(command.Args[1].Text, day);  // the script's parser checked it
-  SimulateDatePick(ShownControlOf<TCommonCalendar>(command, "calendar"), day);
-}
-
-void THostCommands::PageScroll(const TScriptCommand& command) {
-  const std::string& way = command.Args[1].Text;
-  const int direction = way == "up"     ? PGF_SCROLLUP
-                        : way == "down" ? PGF_SCROLLDOWN
-                        : way == "left" ? PGF_SCROLLLEFT
-                                        : PGF_SCROLLRIGHT;
-  SimulatePageScroll(ShownControlOf<TPageScroller>(command, "page scroller"), direction);
 }
 
 // ---- the host program's code --------------------------------------------------------------------

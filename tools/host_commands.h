@@ -50,6 +50,9 @@ class THostCommands {
   void Marker(const TScriptCommand& command);
   void StartStop(const TScriptCommand& command);
   void Wait(const TScriptCommand& command);
+  // Tab and page controls, track bars, up-downs, hot keys, calendars and page scrollers
+  // (host_commands_controls.cpp).
+  bool SelectTab(const TScriptCommand& command);  // false for other controls
   void Slide(const TScriptCommand& command);
   void Spin(const TScriptCommand& command);
   void HotKey(const TScriptCommand& command);
@@ -70,9 +73,6 @@ class THostCommands {
   // A form the user can see, so that its frame and its menu bar can be used.
   TCustomForm& ShownFormAt(const std::string& path) const;
   TKDTracebook& Tracebook() const;
-  // The shown control at the command's path, of the class the command needs.
-  template <typename T>
-  T& ShownControlOf(const TScriptCommand& command, const char* what) const;
   // The screen point of the command's X Y in the control's client area, or of its centre.
   POINT PointOf(const TScriptCommand& command) const;
   // Runs `code` as an event handler of the host: from the message loop, by a posted message.

@@ -3,17 +3,11 @@
 #include "platform/vcl/comctrls.h"
 #include "platform/vcl/user_actions.h"
 #include "platform/vcl/user_actions_views.h"
+#include "tools/control_cast.h"
 #include "tools/host_commands.h"
 #include "tools/host_keys.h"
 
 namespace {
-
-template <typename T>
-T& Typed(TControl& control, const std::string& path, const char* what) {
-  auto* typed = dynamic_cast<T*>(&control);
-  if (!typed) throw Exception(Format("%s is no %s", path, std::string(what)));
-  return *typed;
-}
 
 bool IsIndex(const TScriptArg& arg) {
   return !arg.Quoted && !arg.Text.empty() &&
@@ -48,7 +42,7 @@ bool THostCommands::SelectInView(const TScriptCommand& command) {
 
 void THostCommands::Expand(const TScriptCommand& command) {
   const std::string& path = command.Args[0].Text;
-  auto& tree = Typed<TTreeView>(ShownControlAt(path), path, "tree view");
+  auto& tree = ControlAs<TTreeView>(ShownControlAt(path), path, "tree view");
   SimulateTreeExpand(tree, ShownTreeNode(tree, command.Args[1].Text), command.Name == "expand");
 }
 
@@ -59,7 +53,7 @@ void THostCommands::Rename(const TScriptCommand& command) {
   if (auto* tree = dynamic_cast<TTreeView*>(&control)) {
     SimulateBeginTreeEdit(*tree, ShownTreeNode(*tree, item.Text));
   } else {
-    auto& view = Typed<TListView>(control, path, "tree view or list view");
+    auto& view = ControlAs<TListView>(control, path, "tree view or list view");
     SimulateBeginListViewEdit(view, ListViewItemIndex(view, item.Text, IsIndex(item)));
   }
   const TScriptArg& text = command.Args[2];
@@ -68,13 +62,13 @@ void THostCommands::Rename(const TScriptCommand& command) {
 
 void THostCommands::Column(const TScriptCommand& command) {
   const std::string& path = command.Args[0].Text;
-  SimulateColumnClick(Typed<TListView>(ShownControlAt(path), path, "list view"),
+  SimulateColumnClick(ControlAs<TListView>(ShownControlAt(path), path, "list view"),
                       StrToInt(command.Args[1].Text));
 }
 
 void THostCommands::Section(const TScriptCommand& command) {
   const std::string& path = command.Args[0].Text;
-  auto& header = Typed<THeaderControl>(ShownControlAt(path), path, "header control");
+  auto& header = ControlAs<THeaderControl>(ShownControlAt(path), path, "header control");
   if (command.Name == "section")
     SimulateSectionClick(header, StrToInt(command.Args[1].Text));
   else
@@ -83,6 +77,6 @@ void THostCommands::Section(const TScriptCommand& command) {
 
 void THostCommands::DropDown(const TScriptCommand& command) {
   const std::string& path = command.Args[0].Text;
-  auto& button = Typed<TToolButton>(ShownControlAt(path), path, "tool button");
+  auto& button = ControlAs<TToolButton>(ShownControlAt(path), path, "tool button");
   SimulateToolDropDown(button, command.Args.size() > 1 ? &command.Args[1].Text : nullptr);
 }

@@ -31,7 +31,7 @@ TEST_F(Win32Controls, ChoosingAPageOrATabRecordsItsTextAndIndex) {
   SimulateTabChoice(*tabs, 1);
   Key(VK_LEFT);
   const TRecords records = Recorded();
-  EXPECT_EQ(TextsOf(records),
+  ASSERT_EQ(TextsOf(records),
             (TTexts{{"TTabControlChangeEvent", "Form1.PageControl1: Page two (1)"},
                     {"TTabControlChangeEvent", "Form1.PageControl1: Page one (0)"},
                     {"TTabControlChangeEvent", "Form1.Tabs: Green (1)"},
@@ -46,7 +46,7 @@ TEST_F(Win32Controls, ATrackBarRecordsOnceAtTheEndOfEachGesture) {
   Key(VK_RIGHT);
   Key(VK_HOME);
   const TRecords records = Recorded();
-  EXPECT_EQ(TextsOf(records), (TTexts{{"TTrackBarChangeEvent", "Form1.TrackBar1: Position = 7)"},
+  ASSERT_EQ(TextsOf(records), (TTexts{{"TTrackBarChangeEvent", "Form1.TrackBar1: Position = 7)"},
                                       {"TTrackBarChangeEvent", "Form1.TrackBar1: Position = 8)"},
                                       {"TTrackBarChangeEvent", "Form1.TrackBar1: Position = 0)"}}));
   EXPECT_EQ(records[0]->GetEventName(), "track bar change");
@@ -61,7 +61,7 @@ TEST_F(Win32Controls, AnUpDownRecordsEachClickWithItsSignedPosition) {
   SimulateSpin(*upDown, btNext, 2);
   SimulateSpin(*upDown, btPrev, 3);
   const TRecords records = Recorded();
-  EXPECT_EQ(TextsOf(records), (TTexts{{"TUpDownChangeEvent", "Form1.UpDown1: Position = 1)"},
+  ASSERT_EQ(TextsOf(records), (TTexts{{"TUpDownChangeEvent", "Form1.UpDown1: Position = 1)"},
                                       {"TUpDownChangeEvent", "Form1.UpDown1: Position = 2)"},
                                       {"TUpDownChangeEvent", "Form1.UpDown1: Position = 1)"},
                                       {"TUpDownChangeEvent", "Form1.UpDown1: Position = 0)"},
@@ -78,7 +78,7 @@ TEST_F(Win32Controls, AHotKeyIsRecordedWhenLeftWithAnotherShortcut) {
   SimulateHotKeyEntry(*hotKey, shortCut);  // left as it was found: nothing
   SimulateHotKeyEntry(*hotKey, 0);
   const TRecords records = Recorded();
-  EXPECT_EQ(TextsOf(records), (TTexts{{"THotKeyChangeEvent", "Form1.HotKey1: Shift+Ctrl+A"},
+  ASSERT_EQ(TextsOf(records), (TTexts{{"THotKeyChangeEvent", "Form1.HotKey1: Shift+Ctrl+A"},
                                       {"THotKeyChangeEvent", "Form1.HotKey1: "}}));
   EXPECT_EQ(records[0]->GetEventName(), "hotkey change");
 }
@@ -104,7 +104,7 @@ TEST_F(Win32Calendars, APickedDayIsRecordedWithTheLibrarysFormat) {
   SimulateDatePick(*calendar, EncodeDate(2026, 12, 8));
   Key(VK_RIGHT);
   const TRecords records = Recorded();
-  EXPECT_EQ(TextsOf(records), (TTexts{{"TCalendarChangeEvent", "Form1.Cal 2026-12-08"},
+  ASSERT_EQ(TextsOf(records), (TTexts{{"TCalendarChangeEvent", "Form1.Cal 2026-12-08"},
                                       {"TCalendarChangeEvent", "Form1.Cal 2026-12-09"}}));
   EXPECT_EQ(records[0]->GetEventName(), "calendar change");
   TStringList lines;
@@ -137,7 +137,7 @@ TEST_F(Win32Controls, APageScrollerRecordsItsDirectionAndNewPosition) {
   SimulatePageScroll(*scroller, PGF_SCROLLLEFT);
   const TRecords records = Recorded();
   ASSERT_GT(scrolled, 0);
-  EXPECT_EQ(TextsOf(records),
+  ASSERT_EQ(TextsOf(records),
             (TTexts{{"TPageScrollerScrollEvent", Format("Form1.Pager Right, %d", scrolled)},
                     {"TPageScrollerScrollEvent", "Form1.Pager Left, 0"}}));
   EXPECT_EQ(records[0]->GetEventName(), "page scroller");

@@ -44,7 +44,7 @@ TEST_F(Win32Tree, ExpansionsSelectionsAndFinishedLabelEditsAreRecorded) {
   Key(VK_LEFT);
   SimulateTreeExpand(*tree, Node(0), false);
   const TRecords records = Recorded();
-  EXPECT_EQ(TextsOf(records), (TTexts{{"TTreeViewExpandEvent", "Form1.Tree 0"},
+  ASSERT_EQ(TextsOf(records), (TTexts{{"TTreeViewExpandEvent", "Form1.Tree 0"},
                                       {"TTreeViewChangeEvent", "Form1.Tree 2"},
                                       {"TTreeViewEditEvent", "Form1.Tree 2 \"plum\""},
                                       {"TTreeViewChangeEvent", "Form1.Tree 3"},
@@ -91,7 +91,7 @@ TEST_F(Win32ListView, ColumnClicksAndLabelEditsAreRecorded) {
   Type("x");
   Key(VK_RETURN);
   const TRecords records = Recorded();
-  EXPECT_EQ(TextsOf(records), (TTexts{{"TListViewColumnClickEvent", "Form1.Files: Size (1)"},
+  ASSERT_EQ(TextsOf(records), (TTexts{{"TListViewColumnClickEvent", "Form1.Files: Size (1)"},
                                       {"TListViewChangeEvent", "Form1.Files 0"},
                                       {"TListViewEditEvent", "Form1.Files 0 \"x\""}}));
   EXPECT_EQ(records[0]->GetEventName(), "list view column click");
@@ -109,7 +109,7 @@ TEST_F(Win32Views, AHeaderSectionRecordsItsNewWidthAndItsClicks) {
   SimulateSectionResize(*header, 0, 120);
   SimulateSectionClick(*header, 1);
   const TRecords records = Recorded();
-  EXPECT_EQ(TextsOf(records), (TTexts{{"THeaderSizeEvent", "Form1.Header1: Name (0) 120"},
+  ASSERT_EQ(TextsOf(records), (TTexts{{"THeaderSizeEvent", "Form1.Header1: Name (0) 120"},
                                       {"THeaderClickEvent", "Form1.Header1: Size (1)"}}));
   EXPECT_EQ(records[0]->GetEventName(), "header resize");
   EXPECT_EQ(records[1]->GetEventName(), "header click");
@@ -161,7 +161,7 @@ TEST_F(Win32ToolBar, AClickRecordsTheActionFirstAndTheArrowADropDown) {
   Click(*open);
   SimulateToolDropDown(*dropDown, nullptr);
   const TRecords records = Recorded();
-  EXPECT_EQ(TextsOf(records),
+  ASSERT_EQ(TextsOf(records),
             (TTexts{{"TActionEvent", "OpenAction action linked to OpenBtn"},
                     {"TToolButtonEvent", "Form1.ToolBar1.OpenBtn clicked"},
                     {"TToolButtonEvent", "Form1.ToolBar1.MenuBtn dropped down"}}));

@@ -8,7 +8,7 @@
 #include <unistd.h>
 
 #include "log/builtin_events.h"
-#include "tests/support/capture_fixture.h"
+#include "tests/support/family_fixture.h"
 
 namespace {
 
@@ -37,7 +37,9 @@ constexpr char kForm[] =
     "  end\n"
     "end\n";
 
-class Qvhost : public ::testing::Test {
+// The families' records are registered for each test, so that the logs read back whatever the
+// tests before this one unregistered when they run in one process.
+class Qvhost : public FamilyFixture {
  protected:
   // Runs qvhost on the form text and script text given, logging into the scratch folder.
   // `launcher` runs it (e.g. under a resource limit).
@@ -52,8 +54,6 @@ class Qvhost : public ::testing::Test {
     return {WEXITSTATUS(status), ReadTextFile(err), WIFEXITED(status) != 0};
   }
   std::string LogFile() const { return Dir.File("session.evt"); }
-
-  ScratchDir Dir;
 };
 
 TEST_F(Qvhost, ASessionIsLoggedFromStartToEnd) {

@@ -2,12 +2,7 @@
 // controls, calendars and page scrollers.
 
 #include "platform/vcl/comctrls.h"
-#include "platform/vcl/user_actions_calendar.h"
-#include "platform/vcl/user_actions_hot_key.h"
-#include "platform/vcl/user_actions_page_scroller.h"
-#include "platform/vcl/user_actions_tab_control.h"
-#include "platform/vcl/user_actions_track_bar.h"
-#include "platform/vcl/user_actions_up_down.h"
+#include "platform/vcl/user_actions_controls.h"
 #include "tools/control_cast.h"
 #include "tools/host_commands.h"
 

@@ -66,6 +66,8 @@ class TComponent : public TObject {
   // Loading state, set and cleared by the form reader around reading this component.
   void BeginLoading() { FComponentState.Include(csLoading).Include(csReading); }
   void EndLoading() { FComponentState.Exclude(csLoading).Exclude(csReading); }
+  // Whether a form file is being read into the component: values may come in any order.
+  bool Loading() const { return FComponentState.Contains(csLoading); }
   // Called by the form reader once the component's properties and the objects inside it are read,
   // before references are resolved and before any component's Loaded.
   virtual void ReadCompleted() {}

@@ -82,7 +82,7 @@ void TCustomForm::SetMenu(TMainMenu* menu) {
 
 void TCustomForm::SetVisible(bool value) {
   TControl::SetVisible(value);
-  if (ComponentState().Contains(csLoading)) return;  // shown when loading ends
+  if (Loading()) return;  // shown when loading ends
   if (value) {
     ShowWindow(Handle(), ShowCommandFor(FWindowState));
     if (FWindowState != wsMinimized) SetActiveWindow(Handle());
@@ -111,7 +111,7 @@ TWindowState TCustomForm::WindowState() const {
 
 void TCustomForm::SetWindowState(TWindowState value) {
   FWindowState = value;
-  if (!HandleAllocated() || !Visible() || ComponentState().Contains(csLoading)) return;
+  if (!HandleAllocated() || !Visible() || Loading()) return;
   constexpr int kCommands[] = {SW_RESTORE, SW_MINIMIZE, SW_MAXIMIZE};
   ShowWindow(Handle(), kCommands[value]);
 }
@@ -121,7 +121,7 @@ void TCustomForm::SetWindowState(TWindowState value) {
 void TCustomForm::SetActiveControl(TWinControl* control) {
   if (control && (control == this || !ContainsControl(control)))
     throw EInvalidOperation(Format("%s is not a control of the form %s", control->Name(), Name()));
-  if (ComponentState().Contains(csLoading) || !control) {
+  if (Loading() || !control) {
     FActiveControl = control;
     return;
   }

@@ -100,7 +100,7 @@ const TComponentClass& TListView::StaticClass() {
       Published<&TListView::Columns>("Columns"),
       Published<&TListView::Items>("Items"),
       Published<&TListView::ReadOnly, &TListView::SetReadOnly>("ReadOnly", {.Default = false}),
-      Published<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder", {.Default = -1}),
+      kTabOrderProperty,
       kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({

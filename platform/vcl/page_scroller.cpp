@@ -13,8 +13,6 @@ namespace {
 constexpr std::string_view kOrientationNames[] = {"soHorizontal", "soVertical"};
 constexpr char kArrowClass[] = "PageScrollerArrow";
 
-bool Loading(const TComponent& component) { return component.ComponentState().Contains(csLoading); }
-
 }  // namespace
 
 // An arrow's window: a press scrolls its page scroller (kept in the window's user data) the way
@@ -71,7 +69,7 @@ void TPageScroller::SetControl(TWinControl* value) {
     if (value) value->HandleNeeded();
     CreateArrows();
   }
-  if (!Loading(*this)) SetPosition(FPosition);
+  if (!Loading()) SetPosition(FPosition);
 }
 
 void TPageScroller::Notification(TComponent* component, TOperation operation) {
@@ -84,22 +82,22 @@ void TPageScroller::Notification(TComponent* component, TOperation operation) {
 
 void TPageScroller::SetOrientation(TPageScrollerOrientation value) {
   FOrientation = value;
-  if (!Loading(*this)) SetPosition(FPosition);
+  if (!Loading()) SetPosition(FPosition);
 }
 
 void TPageScroller::SetButtonSize(int value) {
   FButtonSize = std::max(BoundedSize(value), 1);
-  if (!Loading(*this)) SetPosition(FPosition);
+  if (!Loading()) SetPosition(FPosition);
 }
 
 void TPageScroller::SetPosition(int value) {
-  FPosition = Loading(*this) ? value : std::clamp(value, 0, MaxPosition());
-  if (!Loading(*this)) PlaceControl();
+  FPosition = Loading() ? value : std::clamp(value, 0, MaxPosition());
+  if (!Loading()) PlaceControl();
 }
 
 void TPageScroller::SetBounds(int left, int top, int width, int height) {
   TWinControl::SetBounds(left, top, width, height);
-  if (!Loading(*this)) SetPosition(FPosition);
+  if (!Loading()) SetPosition(FPosition);
 }
 
 void TPageScroller::Loaded() {

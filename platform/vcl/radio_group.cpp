@@ -81,5 +81,5 @@ void TRadioGroup::ArrangeButtons() {
 void TRadioGroup::ButtonChecked(const TGroupButton* button) {
   FItemIndex =
       static_cast<int>(std::find(FButtons.begin(), FButtons.end(), button) - FButtons.begin());
-  if (!ComponentState().Contains(csLoading)) Click();
+  if (!Loading()) Click();
 }

@@ -24,7 +24,6 @@ class TButtonControl : public TStdControl {
   virtual void MnemonicTyped() = 0;
   // The parent reflected a notification of this button back to it.
   virtual void Notified(WORD) {}
-  bool Loading() const { return ComponentState().Contains(csLoading); }
 
  private:
   bool FPressed = false;

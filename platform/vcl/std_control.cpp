@@ -8,7 +8,7 @@
 
 const TComponentClass& TStdControl::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
-      Published<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder", {.Default = -1}),
+      kTabOrderProperty,
       Published<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", {.Default = false}),
   };
   static const TComponentClass& cls = *new TComponentClass({

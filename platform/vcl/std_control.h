@@ -31,6 +31,11 @@ class TStdControl : public TWinControl {
   virtual void ActionChanged(const TAction& action);
 };
 
+// TabOrder as every windowed control class publishes it: -1, the order of a control without a
+// parent, is never stored.
+inline constexpr TPublishedProperty kTabOrderProperty =
+    Published<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder", {.Default = -1});
+
 // TabStop as the classes publish it whose controls are tab stops unless told otherwise; their
 // constructors turn it on.
 inline constexpr TPublishedProperty kTabStopOnByDefault =

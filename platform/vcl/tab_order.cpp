@@ -22,7 +22,7 @@ int TWinControl::TabOrder() const {
 
 void TWinControl::SetTabOrder(int value) {
   // While a form file is read, later siblings do not exist yet: the parent places it once read.
-  if (ComponentState().Contains(csLoading))
+  if (Loading())
     FTabOrder = value;
   else
     UpdateTabOrder(value);

@@ -8,6 +8,7 @@
 #include "platform/vcl/actions.h"
 #include "platform/vcl/form.h"
 #include "platform/vcl/key_forwarding.h"
+#include "platform/vcl/std_control.h"
 #include "platform/vcl/menus.h"
 #include "platform/vcl/std_control.h"
 
@@ -142,7 +143,7 @@ const TComponentClass& TToolBar::StaticClass() {
       Published<&TToolBar::ButtonWidth, &TToolBar::SetButtonWidth>("ButtonWidth", {.Default = 23}),
       Published<&TToolBar::ButtonHeight, &TToolBar::SetButtonHeight>("ButtonHeight",
                                                                      {.Default = 22}),
-      Published<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder", {.Default = -1}),
+      kTabOrderProperty,
       Published<&TWinControl::TabStop, &TWinControl::SetTabStop>("TabStop", {.Default = false}),
   };
   static const TComponentClass& cls = *new TComponentClass({

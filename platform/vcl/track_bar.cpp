@@ -12,8 +12,6 @@ constexpr std::string_view kOrientationNames[] = {"trHorizontal", "trVertical"};
 constexpr int kMargin = 12;
 constexpr int kThumbLength = 10;
 
-bool Loading(const TComponent& component) { return component.ComponentState().Contains(csLoading); }
-
 // The keys that move the thumb: each press is a gesture that its release ends.
 bool IsTrackKey(WPARAM key) {
   switch (key) {
@@ -61,15 +59,15 @@ int TTrackBar::Clamped(int64_t position) const {
 
 void TTrackBar::SetMin(int value) {
   FMin = value;
-  if (!Loading(*this)) FPosition = Clamped(FPosition);
+  if (!Loading()) FPosition = Clamped(FPosition);
 }
 
 void TTrackBar::SetMax(int value) {
   FMax = value;
-  if (!Loading(*this)) FPosition = Clamped(FPosition);
+  if (!Loading()) FPosition = Clamped(FPosition);
 }
 
-void TTrackBar::SetPosition(int value) { FPosition = Loading(*this) ? value : Clamped(value); }
+void TTrackBar::SetPosition(int value) { FPosition = Loading() ? value : Clamped(value); }
 
 void TTrackBar::Loaded() {
   TStdControl::Loaded();

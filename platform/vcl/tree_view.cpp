@@ -140,7 +140,7 @@ const TComponentClass& TTreeView::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
       Published<&TTreeView::ItemLines, &TTreeView::SetItemLines>("Items"),
       Published<&TTreeView::ReadOnly, &TTreeView::SetReadOnly>("ReadOnly", {.Default = false}),
-      Published<&TWinControl::TabOrder, &TWinControl::SetTabOrder>("TabOrder", {.Default = -1}),
+      kTabOrderProperty,
       kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({

@@ -15,8 +15,6 @@ constexpr int kMaxValue = 32767;
 
 int SixteenBit(int value) { return std::clamp(value, kMinValue, kMaxValue); }
 
-bool Loading(const TComponent& component) { return component.ComponentState().Contains(csLoading); }
-
 }  // namespace
 
 const TComponentClass& TUpDown::StaticClass() {
@@ -50,17 +48,17 @@ int TUpDown::Clamped(int position) const {
 
 void TUpDown::SetMin(int value) {
   FMin = SixteenBit(value);
-  if (!Loading(*this)) FPosition = Clamped(FPosition);
+  if (!Loading()) FPosition = Clamped(FPosition);
 }
 
 void TUpDown::SetMax(int value) {
   FMax = SixteenBit(value);
-  if (!Loading(*this)) FPosition = Clamped(FPosition);
+  if (!Loading()) FPosition = Clamped(FPosition);
 }
 
 void TUpDown::SetPosition(int value) {
-  FPosition = Loading(*this) ? SixteenBit(value) : Clamped(SixteenBit(value));
-  if (!Loading(*this)) ShowInAssociate();
+  FPosition = Loading() ? SixteenBit(value) : Clamped(SixteenBit(value));
+  if (!Loading()) ShowInAssociate();
 }
 
 void TUpDown::SetAssociate(TWinControl* value) {
@@ -70,7 +68,7 @@ void TUpDown::SetAssociate(TWinControl* value) {
   FAssociate = value;
   if (!value) return;
   value->FreeNotification(this);
-  if (!Loading(*this)) ShowInAssociate();
+  if (!Loading()) ShowInAssociate();
 }
 
 void TUpDown::Loaded() {

@@ -73,6 +73,10 @@ void SimulateUserClick(TMouseButton button, POINT screenPoint, bool doubleClick)
   ProcessPendingMessages();
 }
 
+void SimulateClickAt(const TControl& control, POINT clientPoint) {
+  SimulateUserClick(TMouseButton::mbLeft, control.ClientToScreen(clientPoint));
+}
+
 void SimulateUserDrag(const TControl& control, POINT from, POINT to) {
   constexpr int kSteps = 4;
   SimulateMouseDown(TMouseButton::mbLeft, control.ClientToScreen(from));

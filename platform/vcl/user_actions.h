@@ -22,6 +22,8 @@ void SimulateTypedKeyStroke(BYTE key, bool shift = false, bool ctrl = false, boo
 // press and release before the next, as a hand clicks: the program has taken the press (focus
 // moved, an item selected) before the mouse hooks see the release.
 void SimulateUserClick(TMouseButton button, POINT screenPoint, bool doubleClick = false);
+// Clicks the left button at a point of the control's client area.
+void SimulateClickAt(const TControl& control, POINT clientPoint);
 // Opens the form's menu bar and chooses an item with the mouse; `captions` are the captions from
 // the bar down as written ("&File|&Open"), separated by vertical bars. An item under a disabled
 // one cannot be reached: EInvalidOperation, and nothing is chosen. A disabled item at the end is

@@ -13,10 +13,6 @@
 
 namespace {
 
-void ClickAt(const TControl& control, POINT point) {
-  SimulateUserClick(TMouseButton::mbLeft, control.ClientToScreen(point));
-}
-
 // The child of `parent` (or the top-level node) with this text.
 TTreeNode* ChildNode(const TTreeView& tree, const TTreeNode* parent, std::string_view text) {
   const TTreeNodes& nodes = *tree.Items();
@@ -61,7 +57,7 @@ TTreeNode& ShownTreeNode(const TTreeView& tree, std::string_view path) {
 void SimulateTreeSelect(TTreeView& tree, TTreeNode& node) {
   if (tree.Selected() == &node) return;
   tree.MakeVisible(node);
-  ClickAt(tree, tree.LabelPoint(node));
+  SimulateClickAt(tree, tree.LabelPoint(node));
 }
 
 void SimulateTreeExpand(TTreeView& tree, TTreeNode& node, bool expand) {
@@ -72,7 +68,7 @@ void SimulateTreeExpand(TTreeView& tree, TTreeNode& node, bool expand) {
     throw EInvalidOperation(Format("The node '%s' of %s is %s already", node.Text(), tree.Name(),
                                    std::string(expand ? "expanded" : "collapsed")));
   tree.MakeVisible(node);
-  ClickAt(tree, tree.ButtonPoint(node));
+  SimulateClickAt(tree, tree.ButtonPoint(node));
 }
 
 void SimulateBeginTreeEdit(TTreeView& tree, TTreeNode& node) {
@@ -81,7 +77,7 @@ void SimulateBeginTreeEdit(TTreeView& tree, TTreeNode& node) {
   if (tree.Selected() != &node)
     throw EInvalidOperation(Format("%s did not select the node '%s'", tree.Name(), node.Text()));
   tree.MakeVisible(node);
-  ClickAt(tree, tree.LabelPoint(node));
+  SimulateClickAt(tree, tree.LabelPoint(node));
   CheckEditBegun(tree, tree.IsEditing());
 }
 
@@ -103,7 +99,7 @@ int ListViewItemIndex(const TListView& view, const std::string& item, bool isInd
 void SimulateListViewSelect(TListView& view, int index) {
   if (view.ItemIndex() == index) return;
   view.MakeVisible(index);
-  ClickAt(view, view.ItemPoint(index));
+  SimulateClickAt(view, view.ItemPoint(index));
 }
 
 void SimulateBeginListViewEdit(TListView& view, int index) {
@@ -112,7 +108,7 @@ void SimulateBeginListViewEdit(TListView& view, int index) {
   if (view.ItemIndex() != index)
     throw EInvalidOperation(Format("%s did not select the item %d", view.Name(), index));
   view.MakeVisible(index);
-  ClickAt(view, view.ItemPoint(index));
+  SimulateClickAt(view, view.ItemPoint(index));
   CheckEditBegun(view, view.IsEditing());
 }
 
@@ -121,7 +117,7 @@ void SimulateColumnClick(TListView& view, int index) {
     throw EInvalidOperation(view.Name() + " shows no column headers (ViewStyle is not vsReport)");
   if (!view.Column(index))
     throw EInvalidOperation(Format("%s has no column %d", view.Name(), index));
-  ClickAt(view, view.ColumnPoint(index));
+  SimulateClickAt(view, view.ColumnPoint(index));
 }
 
 // ---- header controls ----------------------------------------------------------------------------
@@ -142,7 +138,7 @@ void SimulateSectionClick(THeaderControl& header, int index) {
   if (header.DividerAt(middle) >= 0)  // a press there would grab a divider
     throw EInvalidOperation(
         Format("The section %d of %s is too narrow to click", index, header.Name()));
-  ClickAt(header, {middle, header.Height() / 2});
+  SimulateClickAt(header, {middle, header.Height() / 2});
 }
 
 void SimulateSectionResize(THeaderControl& header, int index, int width) {
@@ -173,6 +169,6 @@ void SimulateToolDropDown(TToolButton& button, const std::string* captions) {
   }
   const POINT arrow{button.Left() + button.Width() - TToolButton::kArrowWidth / 2,
                     button.Top() + button.Height() / 2};
-  ClickAt(*bar, arrow);
+  SimulateClickAt(*bar, arrow);
   CancelPendingPopupChoice();  // in case no menu opened
 }

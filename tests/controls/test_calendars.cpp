@@ -1,7 +1,7 @@
 // Month calendars and date-time pickers: the notifications of a pick with the mouse (in the
 // picker's drop-down too), of the keys, and the bounds of their values.
 
-#include "platform/vcl/user_actions_calendar.h"
+#include "platform/vcl/user_actions_controls.h"
 #include "tests/controls/common_controls_fixture.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // Hot-key controls take their value from the keys pressed in them; rich edits notify their
 // parent as edits do, but without EN_UPDATE.
 
-#include "platform/vcl/user_actions_hot_key.h"
+#include "platform/vcl/user_actions_controls.h"
 #include "tests/controls/common_controls_fixture.h"
 
 namespace {

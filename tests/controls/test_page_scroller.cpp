@@ -1,7 +1,7 @@
 // Page scrollers: the scroll their parent hears, the distance it may change, the arrows shown at
 // each position and the child they move.
 
-#include "platform/vcl/user_actions_page_scroller.h"
+#include "platform/vcl/user_actions_controls.h"
 #include "tests/controls/common_controls_fixture.h"
 
 namespace {

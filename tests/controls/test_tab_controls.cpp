@@ -1,7 +1,7 @@
 // Tab controls and page controls: what their parent hears when the user chooses a tab with the
 // mouse or the keys, refusals, the page shown and the focus that leaves a hidden page.
 
-#include "platform/vcl/user_actions_tab_control.h"
+#include "platform/vcl/user_actions_controls.h"
 #include "tests/controls/common_controls_fixture.h"
 
 namespace {

@@ -1,8 +1,7 @@
 // Track bars and up-down controls: the scroll messages their parent hears for drags, clicks and
 // keys, with the position already in place at each, and the bounds of their positions.
 
-#include "platform/vcl/user_actions_track_bar.h"
-#include "platform/vcl/user_actions_up_down.h"
+#include "platform/vcl/user_actions_controls.h"
 #include "tests/controls/common_controls_fixture.h"
 
 namespace {

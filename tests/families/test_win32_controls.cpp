@@ -5,12 +5,7 @@
 #include "families/win32_events.h"
 #include "log/log_lifecycle.h"
 #include "platform/vcl/comctrls.h"
-#include "platform/vcl/user_actions_calendar.h"
-#include "platform/vcl/user_actions_hot_key.h"
-#include "platform/vcl/user_actions_page_scroller.h"
-#include "platform/vcl/user_actions_tab_control.h"
-#include "platform/vcl/user_actions_track_bar.h"
-#include "platform/vcl/user_actions_up_down.h"
+#include "platform/vcl/user_actions_controls.h"
 #include "tests/families/std_family_form.h"
 
 namespace {

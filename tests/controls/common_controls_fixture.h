@@ -123,9 +123,6 @@ class CommonControlsTest : public ControlsTest {
 
   // What was heard since the last call.
   static std::vector<std::string> Heard() { return std::exchange(gHeard, {}); }
-  static void ClickAt(const TControl& control, POINT client) {
-    SimulateUserClick(TMouseButton::mbLeft, control.ClientToScreen(client));
-  }
 };
 
 using Lines = std::vector<std::string>;

@@ -31,8 +31,8 @@ TEST_F(CalendarsTest, AClickOnAnotherDayChangesAndSelectsIt) {
 }
 
 TEST_F(CalendarsTest, TheArrowsPageTheMonthsWithoutChangingTheDay) {
-  ClickAt(*month, month->ArrowPoint(true));
-  ClickAt(*month, month->ArrowPoint(true));
+  SimulateClickAt(*month, month->ArrowPoint(true));
+  SimulateClickAt(*month, month->ArrowPoint(true));
   EXPECT_EQ(month->Grid().ShownMonth(), 2);
   EXPECT_EQ(month->Date(), EncodeDate(2026, 12, 9));
   EXPECT_EQ(Heard(), Lines{});
@@ -44,7 +44,7 @@ TEST_F(CalendarsTest, TheArrowsPageTheMonthsWithoutChangingTheDay) {
 TEST_F(CalendarsTest, ADayOfTheMonthBesideIsChosenAndShown) {
   // The grid's first cell is the Sunday before December 1st, 2026: November 29th.
   const POINT first = month->DayPoint(EncodeDate(2026, 12, 1));
-  ClickAt(*month, {first.x - month->Width() / 7 * 2, first.y});
+  SimulateClickAt(*month, {first.x - month->Width() / 7 * 2, first.y});
   EXPECT_EQ(month->Date(), EncodeDate(2026, 11, 29));
   EXPECT_EQ(month->Grid().ShownMonth(), 11);
 }
@@ -79,25 +79,25 @@ TEST_F(CalendarsTest, PickingTheSameDayInTheDropDownReportsOnceAsItCloses) {
 }
 
 TEST_F(CalendarsTest, TheDropDownClosesWithEscOrTheFocusGoing) {
-  ClickAt(*picker, {picker->Width() - 4, 10});
+  SimulateClickAt(*picker, {picker->Width() - 4, 10});
   EXPECT_TRUE(picker->DroppedDown());
   EXPECT_NE(picker->CalendarHandle(), 0u);
   Key(VK_ESCAPE);
   EXPECT_FALSE(picker->DroppedDown());
   Key(VK_DOWN, false, false, true);  // Alt+Down
   EXPECT_TRUE(picker->DroppedDown());
-  ClickAt(*month, month->ArrowPoint(true));  // the focus goes to the month calendar
+  SimulateClickAt(*month, month->ArrowPoint(true));  // the focus goes to the month calendar
   EXPECT_FALSE(picker->DroppedDown());
   EXPECT_EQ(Heard(), (Lines{"DTN_DROPDOWN", "DTN_CLOSEUP", "DTN_DROPDOWN", "DTN_CLOSEUP"}));
   EXPECT_EQ(picker->Date(), EncodeDate(2026, 12, 9));
 }
 
 TEST_F(CalendarsTest, APickerWhoseWindowIsMadeAnewDropsDownAgain) {
-  ClickAt(*picker, {picker->Width() - 4, 10});
+  SimulateClickAt(*picker, {picker->Width() - 4, 10});
   picker->DestroyHandle();  // its drop-down calendar goes with its window
   EXPECT_FALSE(picker->DroppedDown());
   picker->HandleNeeded();
-  ClickAt(*picker, {picker->Width() - 4, 10});
+  SimulateClickAt(*picker, {picker->Width() - 4, 10});
   EXPECT_TRUE(picker->DroppedDown());
   EXPECT_TRUE(IsWindowVisible(picker->CalendarHandle()));
 }
@@ -151,7 +151,7 @@ TEST_F(CalendarsTest, ValuesOutsideTheCalendarsYearsAreRefused) {
   EXPECT_THROW(month->SetDateText("26-2-3x"), EConvertError);
   EXPECT_THROW(picker->SetTimeText("25:00"), EConvertError);
   month->SetDateTime(EncodeDate(9999, 12, 31));
-  ClickAt(*month, month->ArrowPoint(true));  // no month after the last
+  SimulateClickAt(*month, month->ArrowPoint(true));  // no month after the last
   EXPECT_EQ(month->Grid().ShownYear(), 9999);
   month->SetFocus();
   Key(VK_RIGHT);

@@ -98,7 +98,7 @@ TEST_F(ListViewTest, AReadOnlyListViewEditsNoCaptions) {
   view->SetReadOnly(true);
   EXPECT_THROW(SimulateBeginListViewEdit(*view, 0), EInvalidOperation);
   SimulateListViewSelect(*view, 0);
-  ClickAt(*view, view->ItemPoint(0));
+  SimulateClickAt(*view, view->ItemPoint(0));
   Key(VK_F1 + 1);
   EXPECT_FALSE(view->IsEditing());
 }

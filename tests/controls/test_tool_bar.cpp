@@ -79,7 +79,7 @@ TEST_F(ToolBarTest, AClickTellsTheParentTheButtonsPositionBeforeTheButtonClicks)
 TEST_F(ToolBarTest, DisabledButtonsSeparatorsAndCommandsBeyondTheButtonsDoNothing) {
   bold->SetEnabled(false);
   Click(*bold);
-  ClickAt(*bar, {26, 10});  // the separator
+  SimulateClickAt(*bar, {26, 10});  // the separator
   SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(9, 0), static_cast<LPARAM>(bar->Handle()));
   EXPECT_EQ(Happened(), (std::vector<std::string>{"WM_COMMAND 9 from ToolBar1"}));
 }

@@ -75,7 +75,7 @@ TEST_F(TreeViewTest, HiddenNodesLeafNodesAndRepeatedExpansionsAreRefused) {
   EXPECT_THROW(Expand("Fruit"), EInvalidOperation);
   EXPECT_THROW(Expand("Fruit|Apple"), EInvalidOperation);
   Notices();
-  ClickAt(*tree, tree->ButtonPoint(Node("Fruit|Apple")));  // a leaf has no button to click
+  SimulateClickAt(*tree, tree->ButtonPoint(Node("Fruit|Apple")));  // a leaf has no button to click
   EXPECT_TRUE(Notices().empty());
 }
 
@@ -159,7 +159,7 @@ TEST_F(TreeViewTest, LeavingTheEditBoxFinishesTheEdit) {
 TEST_F(TreeViewTest, AReadOnlyTreeEditsNoLabels) {
   tree->SetReadOnly(true);
   SimulateTreeSelect(*tree, Node("Fruit"));
-  ClickAt(*tree, tree->LabelPoint(Node("Fruit")));
+  SimulateClickAt(*tree, tree->LabelPoint(Node("Fruit")));
   Key(VK_F1 + 1);
   EXPECT_FALSE(tree->IsEditing());
   EXPECT_THROW(SimulateBeginTreeEdit(*tree, Node("Fruit")), EInvalidOperation);

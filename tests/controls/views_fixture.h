@@ -103,7 +103,4 @@ class ViewsTest : public ControlsTest {
   }
 
   static std::vector<std::string> Notices() { return std::exchange(gViewNotices, {}); }
-  static void ClickAt(const TControl& control, POINT point) {
-    SimulateUserClick(TMouseButton::mbLeft, control.ClientToScreen(point));
-  }
 };

@@ -1,0 +1,11 @@
+// Registration of the additional control classes.
+
+#include "platform/vcl/additional_controls.h"
+
+void RegisterAdditionalControls() {
+  RegisterClasses({
+      &TDrawGrid::StaticClass(),
+      &TStringGrid::StaticClass(),
+      &TOutline::StaticClass(),
+  });
+}

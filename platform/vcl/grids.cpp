@@ -1,0 +1,486 @@
+// Grids: their size, scrolling, current cell, keys, mouse and in-place editing; the string grid's
+// texts.
+
+#include "platform/vcl/grids.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/vcl/errors.h"
+#include "platform/vcl/std_control.h"
+
+namespace {
+
+constexpr BYTE VK_F2 = VK_F1 + 1;
+
+constexpr std::string_view kGridOptionIdents[] = {
+    "goFixedVertLine", "goFixedHorzLine",     "goVertLine",     "goHorzLine",
+    "goRangeSelect",   "goDrawFocusSelected", "goRowSizing",    "goColSizing",
+    "goRowMoving",     "goColMoving",         "goEditing",      "goTabs",
+    "goRowSelect",     "goAlwaysShowEditor",  "goThumbTracking"};
+
+bool CtrlDown() { return GetKeyState(VK_CONTROL) < 0; }
+
+}  // namespace
+
+// ---- TCustomGrid --------------------------------------------------------------------------------
+
+const TComponentClass& TCustomGrid::StaticClass() {
+  static constexpr TPublishedProperty kProperties[] = {
+      kTabOrderProperty,
+      kTabStopOnByDefault,
+  };
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TCustomGrid",
+      .Parent = &TWinControl::StaticClass(),
+      .OwnProperties = kProperties,
+  });
+  return cls;
+}
+
+TCustomGrid::TCustomGrid(TComponent* owner) : TWinControl(owner) {
+  SetTabStop(true);
+  SetBounds(0, 0, 320, 120);  // the framework's size for a new grid
+}
+
+// The editor is a child window; it goes with the grid's children, after the grid stops listening.
+TCustomGrid::~TCustomGrid() { FEditing = false; }
+
+void TCustomGrid::CheckCell(TGridCoord cell) const {
+  if (cell.X < FFixedCols || cell.X >= FColCount || cell.Y < FFixedRows || cell.Y >= FRowCount)
+    throw EInvalidOperation(
+        Format("%s has no cell %d, %d that can be current: columns %d to %d, "
+               "rows %d to %d",
+               Name(), cell.X, cell.Y, FFixedCols, FColCount - 1, FFixedRows, FRowCount - 1));
+}
+
+void TCustomGrid::SetCol(int value) {
+  CheckCell({value, FRow});
+  FocusCell({value, FRow});
+}
+
+void TCustomGrid::SetRow(int value) {
+  CheckCell({FCol, value});
+  FocusCell({FCol, value});
+}
+
+void TCustomGrid::MoveCurrent(TGridCoord cell) {
+  HideEditor(false);
+  FCol = cell.X;
+  FRow = cell.Y;
+  MakeCellVisible(FCol, FRow);
+}
+
+void TCustomGrid::SetColCount(int value) {
+  HideEditor(false);
+  FColCount = std::max(value, 1);
+  FFixedCols = std::min(FFixedCols, FColCount - 1);
+  FCol = std::clamp(FCol, FFixedCols, FColCount - 1);
+  ClampScroll();
+  SizeChanged();
+}
+
+void TCustomGrid::SetRowCount(int value) {
+  HideEditor(false);
+  FRowCount = std::max(value, 1);
+  FFixedRows = std::min(FFixedRows, FRowCount - 1);
+  FRow = std::clamp(FRow, FFixedRows, FRowCount - 1);
+  ClampScroll();
+  SizeChanged();
+}
+
+void TCustomGrid::SetFixedCols(int value) {
+  if (value < 0 || value >= FColCount)
+    throw EInvalidOperation(
+        Format("Fixed column count must be less than column count (%d fixed of %d columns)", value,
+               FColCount));
+  HideEditor(false);
+  FFixedCols = value;
+  FCol = std::max(FCol, FFixedCols);
+  ClampScroll();
+}
+
+void TCustomGrid::SetFixedRows(int value) {
+  if (value < 0 || value >= FRowCount)
+    throw EInvalidOperation(Format(
+        "Fixed row count must be less than row count (%d fixed of %d rows)", value, FRowCount));
+  HideEditor(false);
+  FFixedRows = value;
+  FRow = std::max(FRow, FFixedRows);
+  ClampScroll();
+}
+
+void TCustomGrid::SetDefaultColWidth(int value) {
+  FDefaultColWidth = std::max(BoundedSize(value), 1);
+  ClampScroll();
+}
+
+void TCustomGrid::SetDefaultRowHeight(int value) {
+  FDefaultRowHeight = std::max(BoundedSize(value), 1);
+  ClampScroll();
+}
+
+void TCustomGrid::SetOptions(TGridOptions value) {
+  FOptions = value;
+  if (!FOptions.Contains(goEditing)) HideEditor(false);
+}
+
+void TCustomGrid::SetPasswordChar(char value) {
+  FPasswordChar = value;
+  if (FEditor) FEditor->SetPasswordChar(value);
+}
+
+// ---- scrolling and geometry ---------------------------------------------------------------------
+
+int TCustomGrid::VisibleRowCount() const {
+  const int scrolling = (Height() - FFixedRows * FDefaultRowHeight) / FDefaultRowHeight;
+  return std::clamp(scrolling, 1, std::max(FRowCount - FFixedRows, 1));
+}
+
+int TCustomGrid::VisibleColCount() const {
+  const int scrolling = (Width() - FFixedCols * FDefaultColWidth) / FDefaultColWidth;
+  return std::clamp(scrolling, 1, std::max(FColCount - FFixedCols, 1));
+}
+
+void TCustomGrid::SetTopRow(int value) {
+  FTopRow = std::clamp(value, FFixedRows, std::max(FRowCount - VisibleRowCount(), FFixedRows));
+  if (FEditing) FEditor->Place(CellRect(FCol, FRow));
+}
+
+void TCustomGrid::SetLeftCol(int value) {
+  FLeftCol = std::clamp(value, FFixedCols, std::max(FColCount - VisibleColCount(), FFixedCols));
+  if (FEditing) FEditor->Place(CellRect(FCol, FRow));
+}
+
+void TCustomGrid::ClampScroll() {
+  SetTopRow(FTopRow);
+  SetLeftCol(FLeftCol);
+  MakeCellVisible(FCol, FRow);
+}
+
+void TCustomGrid::MakeCellVisible(int col, int row) {
+  if (col >= FFixedCols) {
+    if (col < FLeftCol) SetLeftCol(col);
+    if (col >= FLeftCol + VisibleColCount()) SetLeftCol(col - VisibleColCount() + 1);
+  }
+  if (row >= FFixedRows) {
+    if (row < FTopRow) SetTopRow(row);
+    if (row >= FTopRow + VisibleRowCount()) SetTopRow(row - VisibleRowCount() + 1);
+  }
+}
+
+namespace {
+
+// Where a column (row) starts along its axis: the fixed ones at the start, the scrolling ones
+// from the first shown; -1 for one scrolled away before the first shown.
+int CellStart(int index, int fixed, int first, int size) {
+  if (index < fixed) return index * size;
+  if (index < first) return -1;
+  return (fixed + index - first) * size;
+}
+
+// The column (row) at a position along its axis, or -1 past the last one.
+int CellAtPosition(int position, int count, int fixed, int first, int size) {
+  if (position < 0) return -1;
+  const int index = position / size;
+  const int cell = index < fixed ? index : first + index - fixed;
+  return cell < count ? cell : -1;
+}
+
+}  // namespace
+
+RECT TCustomGrid::CellRect(int col, int row) const {
+  if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount) return {};
+  const int left = CellStart(col, FFixedCols, FLeftCol, FDefaultColWidth);
+  const int top = CellStart(row, FFixedRows, FTopRow, FDefaultRowHeight);
+  if (left < 0 || top < 0 || left >= Width() || top >= Height()) return {};
+  return {left, top, std::min(left + FDefaultColWidth, Width()),
+          std::min(top + FDefaultRowHeight, Height())};
+}
+
+TGridCoord TCustomGrid::MouseCoord(int x, int y) const {
+  if (x >= Width() || y >= Height()) return {-1, -1};
+  const int col = CellAtPosition(x, FColCount, FFixedCols, FLeftCol, FDefaultColWidth);
+  const int row = CellAtPosition(y, FRowCount, FFixedRows, FTopRow, FDefaultRowHeight);
+  if (col < 0 || row < 0) return {-1, -1};
+  return {col, row};
+}
+
+// ---- the in-place editor ------------------------------------------------------------------------
+
+bool TCustomGrid::EditorMode() const { return FEditing; }
+
+void TCustomGrid::SetEditorMode(bool value) {
+  if (value)
+    ShowEditor();
+  else
+    HideEditor(false);
+}
+
+std::string TCustomGrid::GetEditText(int, int) const { return {}; }
+
+void TCustomGrid::SetEditText(int, int, const std::string&) {}
+
+void TCustomGrid::ShowEditor() {
+  if (FEditing || !FOptions.Contains(goEditing) || !CanFocus()) return;
+  if (!FEditor) FEditor = new TInplaceEdit(this);
+  MakeCellVisible(FCol, FRow);
+  FEditor->SetPasswordChar(FPasswordChar);
+  FEditor->Place(CellRect(FCol, FRow));
+  const std::string text = GetEditText(FCol, FRow);
+  if (FEditor->Text() != text) FEditor->SetText(text);
+  FEditing = true;
+  FEditor->SetVisible(true);
+  FEditor->SetFocus();
+  FEditor->SelectAll();
+}
+
+void TCustomGrid::HideEditor(bool cancel) {
+  if (!FEditing || FClosingEditor) return;
+  FClosingEditor = true;
+  if (cancel) {
+    const std::string text = GetEditText(FCol, FRow);
+    if (FEditor->Text() != text) FEditor->SetText(text);
+  } else {
+    SetEditText(FCol, FRow, FEditor->Text());
+  }
+  // The editor hears that it lost the focus while its cell is still the current one.
+  if (FEditor->Focused() && CanFocus()) SetFocus();
+  FEditing = false;
+  FEditor->SetVisible(false);
+  FClosingEditor = false;
+}
+
+void TCustomGrid::EditorLostFocus() { HideEditor(false); }
+
+void TCustomGrid::EditorKeyDown(WPARAM key) {
+  switch (key) {
+    case VK_RETURN:
+      HideEditor(false);
+      return;
+    case VK_ESCAPE:
+      HideEditor(true);
+      return;
+    default:
+      KeyDown(key);  // the keys that move between rows leave the editor for the new row
+  }
+}
+
+// ---- keys and the mouse -------------------------------------------------------------------------
+
+void TCustomGrid::KeyDown(WPARAM key) {
+  TGridCoord cell{FCol, FRow};
+  const int lastCol = FColCount - 1;
+  const int lastRow = FRowCount - 1;
+  switch (key) {
+    case VK_LEFT:
+      cell.X = std::max(cell.X - 1, FFixedCols);
+      break;
+    case VK_RIGHT:
+      cell.X = std::min(cell.X + 1, lastCol);
+      break;
+    case VK_UP:
+      cell.Y = std::max(cell.Y - 1, FFixedRows);
+      break;
+    case VK_DOWN:
+      cell.Y = std::min(cell.Y + 1, lastRow);
+      break;
+    case VK_PRIOR:
+      cell.Y = std::max(cell.Y - VisibleRowCount(), FFixedRows);
+      break;
+    case VK_NEXT:
+      cell.Y = std::min(cell.Y + VisibleRowCount(), lastRow);
+      break;
+    case VK_HOME:
+      cell = {FFixedCols, CtrlDown() ? FFixedRows : cell.Y};
+      break;
+    case VK_END:
+      cell = {lastCol, CtrlDown() ? lastRow : cell.Y};
+      break;
+    case VK_F2:
+    case VK_RETURN:
+      ShowEditor();
+      return;
+    default:
+      return;
+  }
+  if (cell != TGridCoord{FCol, FRow}) FocusCell(cell);
+}
+
+void TCustomGrid::MouseDown(POINT point) {
+  if (CanFocus()) SetFocus();  // an open editor closes, keeping its text
+  const TGridCoord cell = MouseCoord(point.x, point.y);
+  if (cell.X < FFixedCols || cell.Y < FFixedRows) return;  // a fixed cell, or outside every cell
+  if (cell == TGridCoord{FCol, FRow})
+    ShowEditor();
+  else
+    FocusCell(cell);
+}
+
+void TCustomGrid::Typed(char character) {
+  if (FEditing || static_cast<unsigned char>(character) < ' ' || !FOptions.Contains(goEditing))
+    return;
+  ShowEditor();
+  if (FEditing) SendMessageA(FEditor->Handle(), WM_CHAR, static_cast<BYTE>(character), 0);
+}
+
+void TCustomGrid::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case WM_GETDLGCODE:
+      message.Result = DLGC_WANTARROWS |
+                       (FOptions.Contains(goEditing) ? DLGC_WANTCHARS | DLGC_WANTALLKEYS : 0) |
+                       (FOptions.Contains(goTabs) ? DLGC_WANTTAB : 0);
+      return;
+    case WM_KEYDOWN:
+      KeyDown(message.WParam);
+      return;
+    case WM_CHAR:
+      Typed(static_cast<char>(message.WParam));
+      return;
+    case WM_LBUTTONDOWN:
+      MouseDown(PointOfMessage(message.LParam));
+      return;
+    case WM_KILLFOCUS:
+      // The focus leaving the grid for a window other than its editor closes the editor.
+      TWinControl::WndProc(message);
+      if (FEditor && static_cast<HWND>(message.WParam) != FEditor->Handle()) HideEditor(false);
+      return;
+    case WM_SIZE:
+      TWinControl::WndProc(message);
+      ClampScroll();
+      return;
+  }
+  TWinControl::WndProc(message);
+}
+
+// ---- TDrawGrid and TStringGrid ------------------------------------------------------------------
+
+namespace {
+
+constexpr TPublishedProperty kGridProperties[] = {
+    Published<&TCustomGrid::ColCount, &TCustomGrid::SetColCount>("ColCount", {.Default = 5}),
+    Published<&TCustomGrid::RowCount, &TCustomGrid::SetRowCount>("RowCount", {.Default = 5}),
+    Published<&TCustomGrid::DefaultColWidth, &TCustomGrid::SetDefaultColWidth>("DefaultColWidth",
+                                                                               {.Default = 64}),
+    Published<&TCustomGrid::DefaultRowHeight, &TCustomGrid::SetDefaultRowHeight>("DefaultRowHeight",
+                                                                                 {.Default = 24}),
+    Published<&TCustomGrid::FixedCols, &TCustomGrid::SetFixedCols>("FixedCols", {.Default = 1}),
+    Published<&TCustomGrid::FixedRows, &TCustomGrid::SetFixedRows>("FixedRows", {.Default = 1}),
+    Published<&TCustomGrid::Options, &TCustomGrid::SetOptions>(
+        "Options", {.ValueNames = kGridOptionIdents, .Default = kDefaultGridOptions.Bits()}),
+    Published<&TCustomGrid::PasswordChar, &TCustomGrid::SetPasswordChar>("PasswordChar",
+                                                                         {.Default = 0}),
+};
+
+}  // namespace
+
+const TComponentClass& TDrawGrid::StaticClass() {
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TDrawGrid",
+      .Parent = &TCustomGrid::StaticClass(),
+      .OwnProperties = kGridProperties,
+      .Create = &ConstructComponent<TDrawGrid>,
+  });
+  return cls;
+}
+
+const TComponentClass& TStringGrid::StaticClass() {
+  static constexpr TPublishedProperty kProperties[] = {
+      Published<&TStringGrid::RowLines, &TStringGrid::SetRowLines>("Rows"),
+  };
+  static const TComponentClass& cls = *new TComponentClass({
+      .Name = "TStringGrid",
+      .Parent = &TDrawGrid::StaticClass(),
+      .OwnProperties = kProperties,
+      .Create = &ConstructComponent<TStringGrid>,
+  });
+  return cls;
+}
+
+namespace {
+
+constexpr char kCellSeparator = '\t';
+
+// A tab would split the cell when the grid is read back, a line break the row.
+bool StorableCellText(const std::string& text) {
+  return text.find_first_of("\t\r\n") == std::string::npos;
+}
+
+std::vector<std::string> SplitRowLine(const std::string& line) {
+  std::vector<std::string> cells;
+  size_t start = 0;
+  for (;;) {
+    const size_t tab = line.find(kCellSeparator, start);
+    cells.push_back(line.substr(start, tab - start));
+    if (tab == std::string::npos) return cells;
+    start = tab + 1;
+  }
+}
+
+}  // namespace
+
+std::string TStringGrid::Cells(int col, int row) const {
+  if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount())
+    throw EInvalidOperation(Format("%s has no cell %d, %d (%d columns, %d rows)", Name(), col, row,
+                                   ColCount(), RowCount()));
+  if (static_cast<size_t>(row) >= FCells.size()) return {};
+  const std::vector<std::string>& cells = FCells[static_cast<size_t>(row)];
+  return static_cast<size_t>(col) < cells.size() ? cells[static_cast<size_t>(col)] : std::string();
+}
+
+void TStringGrid::SetCells(int col, int row, const std::string& value) {
+  Cells(col, row);  // checks the cell
+  if (!StorableCellText(value))
+    throw EInvalidOperation(
+        Format("A cell of %s cannot hold a tab or a line break: '%s'", Name(), value));
+  if (value.empty() && Cells(col, row).empty()) return;
+  if (static_cast<size_t>(row) >= FCells.size()) FCells.resize(static_cast<size_t>(row) + 1);
+  std::vector<std::string>& cells = FCells[static_cast<size_t>(row)];
+  if (static_cast<size_t>(col) >= cells.size()) cells.resize(static_cast<size_t>(col) + 1);
+  cells[static_cast<size_t>(col)] = value;
+}
+
+void TStringGrid::SizeChanged() {
+  if (FCells.size() > static_cast<size_t>(RowCount()))
+    FCells.resize(static_cast<size_t>(RowCount()));
+  for (std::vector<std::string>& cells : FCells)
+    if (cells.size() > static_cast<size_t>(ColCount()))
+      cells.resize(static_cast<size_t>(ColCount()));
+}
+
+std::vector<std::string> TStringGrid::RowLines() const {
+  std::vector<std::string> lines;
+  lines.reserve(FCells.size());
+  for (const std::vector<std::string>& cells : FCells) {
+    size_t used = cells.size();
+    while (used > 0 && cells[used - 1].empty()) --used;
+    std::string line;
+    for (size_t i = 0; i < used; ++i) {
+      if (i > 0) line += kCellSeparator;
+      line += cells[i];
+    }
+    lines.push_back(std::move(line));
+  }
+  while (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
+}
+
+void TStringGrid::SetRowLines(const std::vector<std::string>& lines) {
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(lines.size());
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const int index = static_cast<int>(i);
+    if (index >= RowCount())
+      throw ELineError(index, Format("%s has %d rows, but Rows gives a line for row %d (set "
+                                     "RowCount first)",
+                                     Name(), RowCount(), index));
+    rows.push_back(SplitRowLine(lines[i]));
+    if (rows.back().size() > static_cast<size_t>(ColCount()))
+      throw ELineError(index,
+                       Format("%s has %d columns, but row %d of Rows has %d cells (set "
+                              "ColCount first)",
+                              Name(), ColCount(), index, static_cast<int>(rows.back().size())));
+    if (rows.back().size() == 1 && rows.back()[0].empty()) rows.back().clear();
+  }
+  FCells = std::move(rows);
+}

@@ -12,6 +12,7 @@
 #include "families/std_family.h"
 #include "families/win32_family.h"
 #include "log/log_lifecycle.h"
+#include "platform/vcl/additional_controls.h"
 #include "platform/vcl/comctrls.h"
 #include "platform/vcl/stdctrls.h"
 
@@ -20,6 +21,7 @@ namespace {
 __attribute__((constructor)) void LoadLibrary() {
   RegisterStandardControls();  // the framework's classes, so that form files can name them
   RegisterCommonControls();
+  RegisterAdditionalControls();
   InitializeQVUtils();
   InitializeRecordModel();
   RegisterStandardFamily();

@@ -7,5 +7,8 @@ void RegisterAdditionalControls() {
       &TDrawGrid::StaticClass(),
       &TStringGrid::StaticClass(),
       &TOutline::StaticClass(),
+      &TSpeedButton::StaticClass(),
+      &TSplitter::StaticClass(),
+      &TCheckListBox::StaticClass(),
   });
 }

@@ -7,9 +7,11 @@
 
 #include "capture/engine.h"
 #include "capture/tracebook_component.h"
+#include "families/additional_family.h"
 #include "families/api_family.h"
 #include "families/qv_utils.h"
 #include "families/std_family.h"
+#include "families/win31_family.h"
 #include "families/win32_family.h"
 #include "log/log_lifecycle.h"
 #include "platform/vcl/additional_controls.h"
@@ -27,6 +29,8 @@ __attribute__((constructor)) void LoadLibrary() {
   RegisterStandardFamily();
   RegisterWin32Family();
   RegisterAPIFamily();
+  RegisterAdditionalFamily();
+  RegisterWin31Family();
   InitializeEngine();
   RegisterTracebookComponent();
 }
@@ -34,6 +38,8 @@ __attribute__((constructor)) void LoadLibrary() {
 __attribute__((destructor)) void UnloadLibrary() {
   UnregisterTracebookComponent();
   FinalizeEngine();
+  UnregisterWin31Family();
+  UnregisterAdditionalFamily();
   UnregisterAPIFamily();
   UnregisterWin32Family();
   UnregisterStandardFamily();

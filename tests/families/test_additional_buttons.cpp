@@ -104,4 +104,30 @@ TEST_F(AdditionalButtons, ACheckListBoxRecordsTheClickedItemWithItsNewCheckAndNo
                              {"TCheckListBoxEvent", "Form1.Fruit \"Pear\" (1) Unchecked"}}));
 }
 
+// What a check list box that lost its selection tells its parent, as a program may make it do.
+TEST_F(AdditionalButtons, ACheckListBoxWithoutASelectedItemRecordsNoneUnchecked) {
+  auto* fruit = Make<TCheckListBox>(form, "Fruit", {10, 10, 150, 100});
+  fruit->Items()->Add("Apple");
+  fruit->SetChecked(0, true);
+  ShowAndStart();
+  SendMessageA(form->Handle(), WM_COMMAND, MAKEWPARAM(LOWORD(fruit->Handle()), LBN_SELCHANGE),
+               fruit->Handle());
+  ProcessPendingMessages();
+  EXPECT_EQ(Texts(), (TTexts{{"TCheckListBoxEvent", "Form1.Fruit <none> (-1) Unchecked"}}));
+}
+
+TEST_F(AdditionalButtons, ASplitterFreedDuringItsDragIsNotRecorded) {
+  Make<TPanel>(form, "Left", {0, 0, 100, 100})->SetAlign(alLeft);
+  auto* splitter = Make<TSplitter>(form, "Split", {100, 0, 4, 100});
+  splitter->SetAlign(alLeft);
+  ShowAndStart();
+  const POINT grip = Centre(*splitter);
+  SimulateMouseDown(TMouseButton::mbLeft, grip);
+  ProcessPendingMessages();
+  delete splitter;
+  SimulateMouseUp(TMouseButton::mbLeft, grip);
+  ProcessPendingMessages();
+  EXPECT_EQ(Texts(), TTexts{});
+}
+
 }  // namespace

@@ -113,16 +113,23 @@ TEST_F(AdditionalGrids, AFreedGridPassesNoLastCellToAGridMadeAtItsPlace) {
                              {"TGridCellChangeEvent", "Form1.Second 1, 1"}}));
 }
 
-TEST_F(AdditionalGrids, ChecksPostedWhileNoLogIsOpenBuildNothing) {
+// A check arrives after the action that posted it: the log may have been stopped, or the control
+// freed, meanwhile.
+TEST_F(AdditionalGrids, ChecksPostedWithoutALogOrForAFreedControlBuildNothing) {
   auto* grid = MakeGrid();
   auto* list = Make<TCheckListBox>(form, "Fruit", {10, 220, 100, 60});
   list->Items()->Add("Apple");
+  auto* freed = MakeGrid("Freed");
   form->Show();
   const HWND proxies = ProxyList().GetHandle();
   PostMessageA(proxies, TAdditionalProxy::WM_GRIDCELLCHECK, 0, grid->Handle());
   PostMessageA(proxies, TAdditionalProxy::WM_CHECKLISTBOXCLICKED, 0, list->Handle());
   ProcessPendingMessages();
   ShowAndStart();
+  const HWND freedWindow = freed->Handle();
+  delete freed;
+  PostMessageA(proxies, TAdditionalProxy::WM_GRIDCELLCHECK, 0, freedWindow);
+  ProcessPendingMessages();
   grid->SetFocus();
   Key(VK_UP);  // still the grid's first check
   EXPECT_EQ(Texts(), (TTexts{{"TGridCellChangeEvent", "Form1.Grid 1, 1"}}));

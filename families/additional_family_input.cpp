@@ -38,8 +38,7 @@ void TAdditionalProxy::KeyboardHook(int, WPARAM wParam, LPARAM lParam) {
   if (IsModifierOrLockKey(wParam)) return;
   FollowFocus(FocusWindow, FocusDlgCode);
   auto* focused = dynamic_cast<TWinControl*>(FindControl(FocusWindow));
-  if (IsKeyRelease(lParam) || !focused) return;
-  if (!MayBeMnemonic(lParam, FocusDlgCode)) return;
+  if (IsKeyRelease(lParam) || !focused || !MayBeMnemonic(lParam, FocusDlgCode)) return;
   const std::optional<WORD> typed = TypedCharacter(wParam);
   if (!typed) return;
   if (auto* button = dynamic_cast<TSpeedButton*>(GetAcceleratorControl(*focused, *typed))) {

@@ -145,6 +145,13 @@ TEST_F(OutlineTest, AnEmptyOutlineHasNoSelectionAndTakesKeysAndClicks) {
   EXPECT_EQ(outline->SelectedItem(), 0);
   outline->Add(nullptr, "Only");
   EXPECT_EQ(outline->SelectedItem(), 1);
+  // Items added at the end: a row for each one shown, none below a collapsed one.
+  outline->Add(outline->Items(1), "Child");
+  outline->Add(nullptr, "Second");
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Only", "Second"}));
+  outline->Items(1)->Expand();
+  EXPECT_EQ(Rows(), (std::vector<std::string>{"Only", "Child", "Second"}));
+  EXPECT_EQ(outline->Items(2)->Level(), 2);
 }
 
 TEST_F(OutlineTest, AChildAddedToAnEarlierItemRenumbersTheItemsAfterIt) {

@@ -43,8 +43,11 @@ TCustomGrid::TCustomGrid(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 320, 120);  // the framework's size for a new grid
 }
 
-// The editor is a child window; it goes with the grid's children, after the grid stops listening.
-TCustomGrid::~TCustomGrid() { FEditing = false; }
+// The editor goes first, while the grid it reports to is whole; an open edit is dropped.
+TCustomGrid::~TCustomGrid() {
+  FEditing = false;
+  delete FEditor;
+}
 
 void TCustomGrid::CheckCell(TGridCoord cell) const {
   if (cell.X < FFixedCols || cell.X >= FColCount || cell.Y < FFixedRows || cell.Y >= FRowCount)
@@ -339,11 +342,6 @@ void TCustomGrid::WndProc(TMessage& message) {
       return;
     case WM_LBUTTONDOWN:
       MouseDown(PointOfMessage(message.LParam));
-      return;
-    case WM_KILLFOCUS:
-      // The focus leaving the grid for a window other than its editor closes the editor.
-      TWinControl::WndProc(message);
-      if (FEditor && static_cast<HWND>(message.WParam) != FEditor->Handle()) HideEditor(false);
       return;
     case WM_SIZE:
       TWinControl::WndProc(message);

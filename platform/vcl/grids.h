@@ -149,7 +149,7 @@ class TCustomGrid : public TWinControl {
   char FPasswordChar = '\0';
   int FTopRow = 1;  // the first row and column shown after the fixed ones
   int FLeftCol = 1;
-  TInplaceEdit* FEditor = nullptr;  // a child window: destroyed with the grid
+  TInplaceEdit* FEditor = nullptr;  // a child window, which the grid destroys
   bool FEditing = false;
   bool FClosingEditor = false;  // closing moves the focus, which must not close it again
 };

@@ -91,7 +91,16 @@ TOutlineNode* TCustomOutline::Add(TOutlineNode* parent, const std::string& text)
   FItems.insert(FItems.begin() + static_cast<ptrdiff_t>(position), std::move(node));
   (parent ? parent->FChildren : FTopLevel).push_back(added);
   Renumber(position);
-  RowsChanged();
+  if (position + 1 < FItems.size()) {
+    RowsChanged();
+    return added;
+  }
+  // An item added at the end leaves the rows before it as they are.
+  if (added->IsVisible()) {
+    added->FRow = static_cast<int>(FRows.size());
+    FRows.push_back(added);
+  }
+  RowsLaidOut();
   return added;
 }
 
@@ -117,6 +126,10 @@ void TCustomOutline::RowsChanged() {
     if (!node->FExpanded)  // its descendants have no rows
       while (i < FItems.size() && FItems[i]->FLevel > node->FLevel) FItems[i++]->FRow = -1;
   }
+  RowsLaidOut();
+}
+
+void TCustomOutline::RowsLaidOut() {
   // A selected item hidden by a collapse gives the selection to the parent that has a row.
   while (FSelected && FSelected->FRow < 0) FSelected = FSelected->FParent;
   if (!FSelected && !FRows.empty()) FSelected = FRows.front();

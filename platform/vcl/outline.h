@@ -91,9 +91,11 @@ class TCustomOutline : public TCustomGrid {
 
  private:
   friend class TOutlineNode;
-  // The items or their expansion changed: the rows are laid out again, the grid's row count
-  // follows, and the selection keeps its item (or the parent that hides it).
+  // The items or their expansion changed: the rows are laid out again.
   void RowsChanged();
+  // The rows are laid out: the grid's row count follows, and the selection keeps its item (or the
+  // parent that hides it), or takes the first when there was none.
+  void RowsLaidOut();
   void Toggle(TOutlineNode& node);
   void Renumber(size_t from);
 

@@ -80,10 +80,10 @@ void SimulateCellEdit(TCustomGrid& grid, int col, int row, const std::string& te
 
 int OutlineItemIndex(const TCustomOutline& outline, const std::string& item, bool isIndex) {
   if (isIndex) {
-    const int index = StrToInt(item);
+    const int index = StrToIntDef(item, 0);
     if (!outline.Items(index))
       throw EInvalidOperation(
-          Format("%s has no item %d (items 1 to %d)", outline.Name(), index, outline.ItemCount()));
+          Format("%s has no item %s (items 1 to %d)", outline.Name(), item, outline.ItemCount()));
     return index;
   }
   for (int i = 1; i <= outline.ItemCount(); ++i)

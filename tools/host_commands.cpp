@@ -107,6 +107,9 @@ void THostCommands::Run(const TScriptCommand& command) {
       {"section", &THostCommands::Section},
       {"resize", &THostCommands::Section},
       {"dropdown", &THostCommands::DropDown},
+      // splitters (and any control the mouse drags) and check list boxes
+      {"drag", &THostCommands::Drag},
+      {"check", &THostCommands::Check},
   };
   try {
     for (const TCommandEntry& entry : kCommands)

@@ -65,6 +65,10 @@ class THostCommands {
   void Column(const TScriptCommand& command);
   void Section(const TScriptCommand& command);
   void DropDown(const TScriptCommand& command);
+  // Splitters (and any control the mouse drags) and check list boxes
+  // (host_commands_additional.cpp).
+  void Drag(const TScriptCommand& command);
+  void Check(const TScriptCommand& command);
 
   TComponent& ComponentAt(const std::string& path) const;
   TControl& ControlAt(const std::string& path) const;

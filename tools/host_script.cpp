@@ -66,6 +66,9 @@ constexpr TCommandForm kForms[] = {
     {"section", "wn", "", false, "section PATH INDEX"},
     {"resize", "wnn", "", false, "resize PATH INDEX WIDTH"},
     {"dropdown", "w", "t", false, "dropdown PATH [\"CAPTIONS\"]"},
+    // splitters (and any control the mouse drags) and check list boxes
+    {"drag", "wii", "", false, "drag PATH DX DY"},
+    {"check", "wv", "", false, "check PATH ITEM"},
 };
 
 constexpr std::string_view kExceptionClasses[] = {"Exception", "EInOutError", "EWin32Error",

@@ -110,6 +110,9 @@ void THostCommands::Run(const TScriptCommand& command) {
       // grids
       {"cell", &THostCommands::Cell},
       {"edit", &THostCommands::Edit},
+      // splitters (and any control the mouse drags) and check list boxes
+      {"drag", &THostCommands::Drag},
+      {"check", &THostCommands::Check},
   };
   try {
     for (const TCommandEntry& entry : kCommands)

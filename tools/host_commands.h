@@ -69,6 +69,10 @@ class THostCommands {
   bool SelectInOutline(const TScriptCommand& command);  // false for other controls
   void Cell(const TScriptCommand& command);
   void Edit(const TScriptCommand& command);
+  // Splitters (and any control the mouse drags) and check list boxes
+  // (host_commands_additional.cpp).
+  void Drag(const TScriptCommand& command);
+  void Check(const TScriptCommand& command);
 
   TComponent& ComponentAt(const std::string& path) const;
   TControl& ControlAt(const std::string& path) const;

@@ -69,6 +69,9 @@ constexpr TCommandForm kForms[] = {
     // grids
     {"cell", "wnn", "", false, "cell PATH COL ROW"},
     {"edit", "wnnT", "l", false, "edit PATH COL ROW \"TEXT\" [enter|click]"},
+    // splitters (and any control the mouse drags) and check list boxes
+    {"drag", "wii", "", false, "drag PATH DX DY"},
+    {"check", "wv", "", false, "check PATH ITEM"},
 };
 
 constexpr std::string_view kExceptionClasses[] = {"Exception", "EInOutError", "EWin32Error",

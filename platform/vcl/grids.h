@@ -61,8 +61,8 @@ class TCustomGrid : public TWinControl {
   void SetCol(int value);
   void SetRow(int value);
 
-  // At least one more column (row) than fixed ones; fewer columns than fixed ones take fixed
-  // ones away.
+  // At least 1; a count that leaves no column (row) beside the fixed ones takes fixed ones away
+  // until one scrolls.
   int ColCount() const { return FColCount; }
   void SetColCount(int value);
   int RowCount() const { return FRowCount; }

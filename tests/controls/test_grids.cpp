@@ -227,6 +227,23 @@ TEST_F(GridTest, CellTextsStayInsideTheGridAndHoldNoSeparators) {
   EXPECT_EQ(grid->Cells(5, 9), "");
 }
 
+// Counts as large as a form file may give: positions beyond the client area need 64 bits.
+TEST_F(GridTest, AGridOfTheLargestSizeMovesAndMeasuresWithoutOverflow) {
+  constexpr int kLargest = 0x7FFFFFFF;
+  grid->SetColCount(kLargest);
+  grid->SetRowCount(kLargest);
+  grid->SetFixedRows(kLargest - 2);
+  EXPECT_EQ(grid->VisibleRowCount(), 1);
+  Key(VK_END, false, true);
+  EXPECT_EQ(Current(*grid), (TGridCoord{kLargest - 1, kLargest - 1}));
+  Key(VK_NEXT);
+  Key(VK_PRIOR);
+  EXPECT_EQ(grid->Row(), kLargest - 2);
+  EXPECT_EQ(grid->CellRect(kLargest - 1, kLargest - 3).right, 0);  // a fixed row far below
+  EXPECT_EQ(grid->CellRect(1, kLargest - 2).right, 0);             // scrolled away to the left
+  EXPECT_EQ(grid->MouseCoord(100, 50), (TGridCoord{grid->LeftCol(), 2}));
+}
+
 // The editor goes before the grid's own parts, and tells the grid nothing on its way out.
 TEST_F(GridTest, AGridDestroyedWhileItEditsDropsTheEdit) {
   AllowEditing();

@@ -312,6 +312,20 @@ void TCustomGrid::KeyDown(WPARAM key) {
     case VK_END:
       cell = {lastCol, CtrlDown() ? lastRow : cell.Y};
       break;
+    case VK_TAB:
+      // With goTabs, Tab goes on along the row and into the next one, Shift+Tab back.
+      if (!FOptions.Contains(goTabs)) return;
+      if (GetKeyState(VK_SHIFT) >= 0) {
+        if (cell.X < lastCol)
+          ++cell.X;
+        else if (cell.Y < lastRow)
+          cell = {FFixedCols, cell.Y + 1};
+      } else if (cell.X > FFixedCols) {
+        --cell.X;
+      } else if (cell.Y > FFixedRows) {
+        cell = {lastCol, cell.Y - 1};
+      }
+      break;
     case VK_F2:
     case VK_RETURN:
       ShowEditor();

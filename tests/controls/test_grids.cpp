@@ -71,6 +71,29 @@ TEST_F(GridTest, AKeyAtTheGridsEdgeMovesNothing) {
   }
 }
 
+// Without goTabs, Tab leaves the grid for the next control.
+TEST_F(GridTest, WithGoTabsTabMovesAlongTheRowsAndShiftTabBack) {
+  Key(VK_TAB);
+  EXPECT_TRUE(edit->Focused());
+  grid->SetOptions(TGridOptions(kDefaultGridOptions).Include(goTabs).Include(goEditing));
+  grid->SetFocus();
+  SimulateCellClick(*grid, 5, 1);
+  Key(VK_TAB);
+  EXPECT_EQ(Current(*grid), (TGridCoord{1, 2}));
+  Key(VK_TAB, true);
+  EXPECT_EQ(Current(*grid), (TGridCoord{5, 1}));
+  Key(VK_HOME);
+  Key(VK_TAB, true);  // the first cell: nothing before it
+  EXPECT_EQ(Current(*grid), (TGridCoord{1, 1}));
+  EXPECT_TRUE(grid->Focused());
+  // In the editor, Tab keeps the text and moves on.
+  Type("t");
+  Key(VK_TAB);
+  EXPECT_EQ(grid->Cells(1, 1), "t");
+  EXPECT_EQ(Current(*grid), (TGridCoord{2, 1}));
+  EXPECT_TRUE(grid->Focused());
+}
+
 TEST_F(GridTest, APressOnACellMakesItCurrentButNotOnAFixedOne) {
   edit->SetFocus();
   ClickCell(*grid, 2, 3);

@@ -4,6 +4,7 @@
 #include "platform/vcl/grids.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 #include "platform/vcl/errors.h"
@@ -135,14 +136,23 @@ void TCustomGrid::SetPasswordChar(char value) {
 
 // ---- scrolling and geometry ---------------------------------------------------------------------
 
+namespace {
+
+// How many scrolling columns (rows) fit whole beside the fixed ones, at least one and at most as
+// many as there are. Counts and sizes may be large: the products need 64 bits.
+int ScrollingCells(int clientSize, int count, int fixed, int size) {
+  const int64_t fit = (clientSize - int64_t{fixed} * size) / size;
+  return static_cast<int>(std::clamp<int64_t>(fit, 1, std::max(count - fixed, 1)));
+}
+
+}  // namespace
+
 int TCustomGrid::VisibleRowCount() const {
-  const int scrolling = (Height() - FFixedRows * FDefaultRowHeight) / FDefaultRowHeight;
-  return std::clamp(scrolling, 1, std::max(FRowCount - FFixedRows, 1));
+  return ScrollingCells(Height(), FRowCount, FFixedRows, FDefaultRowHeight);
 }
 
 int TCustomGrid::VisibleColCount() const {
-  const int scrolling = (Width() - FFixedCols * FDefaultColWidth) / FDefaultColWidth;
-  return std::clamp(scrolling, 1, std::max(FColCount - FFixedCols, 1));
+  return ScrollingCells(Width(), FColCount, FFixedCols, FDefaultColWidth);
 }
 
 void TCustomGrid::SetTopRow(int value) {
@@ -176,29 +186,31 @@ namespace {
 
 // Where a column (row) starts along its axis: the fixed ones at the start, the scrolling ones
 // from the first shown; -1 for one scrolled away before the first shown.
-int CellStart(int index, int fixed, int first, int size) {
-  if (index < fixed) return index * size;
+int64_t CellStart(int index, int fixed, int first, int size) {
+  if (index < fixed) return int64_t{index} * size;
   if (index < first) return -1;
-  return (fixed + index - first) * size;
+  return (int64_t{fixed} + index - first) * size;
 }
 
 // The column (row) at a position along its axis, or -1 past the last one.
 int CellAtPosition(int position, int count, int fixed, int first, int size) {
   if (position < 0) return -1;
   const int index = position / size;
-  const int cell = index < fixed ? index : first + index - fixed;
-  return cell < count ? cell : -1;
+  const int64_t cell = index < fixed ? index : int64_t{first} + index - fixed;
+  return cell < count ? static_cast<int>(cell) : -1;
 }
 
 }  // namespace
 
 RECT TCustomGrid::CellRect(int col, int row) const {
   if (col < 0 || col >= FColCount || row < 0 || row >= FRowCount) return {};
-  const int left = CellStart(col, FFixedCols, FLeftCol, FDefaultColWidth);
-  const int top = CellStart(row, FFixedRows, FTopRow, FDefaultRowHeight);
+  const int64_t left = CellStart(col, FFixedCols, FLeftCol, FDefaultColWidth);
+  const int64_t top = CellStart(row, FFixedRows, FTopRow, FDefaultRowHeight);
   if (left < 0 || top < 0 || left >= Width() || top >= Height()) return {};
-  return {left, top, std::min(left + FDefaultColWidth, Width()),
-          std::min(top + FDefaultRowHeight, Height())};
+  // Within the client area, so within int.
+  const int x = static_cast<int>(left);
+  const int y = static_cast<int>(top);
+  return {x, y, std::min(x + FDefaultColWidth, Width()), std::min(y + FDefaultRowHeight, Height())};
 }
 
 TGridCoord TCustomGrid::MouseCoord(int x, int y) const {
@@ -289,16 +301,30 @@ void TCustomGrid::KeyDown(WPARAM key) {
       cell.Y = std::min(cell.Y + 1, lastRow);
       break;
     case VK_PRIOR:
-      cell.Y = std::max(cell.Y - VisibleRowCount(), FFixedRows);
+      cell.Y = cell.Y - FFixedRows > VisibleRowCount() ? cell.Y - VisibleRowCount() : FFixedRows;
       break;
     case VK_NEXT:
-      cell.Y = std::min(cell.Y + VisibleRowCount(), lastRow);
+      cell.Y = lastRow - cell.Y > VisibleRowCount() ? cell.Y + VisibleRowCount() : lastRow;
       break;
     case VK_HOME:
       cell = {FFixedCols, CtrlDown() ? FFixedRows : cell.Y};
       break;
     case VK_END:
       cell = {lastCol, CtrlDown() ? lastRow : cell.Y};
+      break;
+    case VK_TAB:
+      // With goTabs, Tab goes on along the row and into the next one, Shift+Tab back.
+      if (!FOptions.Contains(goTabs)) return;
+      if (GetKeyState(VK_SHIFT) >= 0) {
+        if (cell.X < lastCol)
+          ++cell.X;
+        else if (cell.Y < lastRow)
+          cell = {FFixedCols, cell.Y + 1};
+      } else if (cell.X > FFixedCols) {
+        --cell.X;
+      } else if (cell.Y > FFixedRows) {
+        cell = {lastCol, cell.Y - 1};
+      }
       break;
     case VK_F2:
     case VK_RETURN:

@@ -3,7 +3,8 @@
 // rows fixed (they stay in place while the rest scrolls and are never the current cell). One
 // cell is current: the arrow keys, PgUp and PgDn (a page of rows), Home and End (the first and
 // last column; with Ctrl the first and last cell) and a left-button press on a cell move it, and
-// the grid scrolls to keep it in view; a key at the grid's edge moves nothing. With goEditing the
+// the grid scrolls to keep it in view; a key at the grid's edge moves nothing. With goTabs, Tab
+// and Shift+Tab move it along the rows too. With goEditing the
 // grid edits the current cell in an in-place editor (TInplaceEdit), which opens on F2, on Enter,
 // on a typed character (which replaces the cell's text) and on a click on the current cell, and
 // closes on Enter, on a click on another cell or when the focus leaves the grid; Esc closes it and
@@ -61,8 +62,8 @@ class TCustomGrid : public TWinControl {
   void SetCol(int value);
   void SetRow(int value);
 
-  // At least one more column (row) than fixed ones; fewer columns than fixed ones take fixed
-  // ones away.
+  // At least 1; a count that leaves no column (row) beside the fixed ones takes fixed ones away
+  // until one scrolls.
   int ColCount() const { return FColCount; }
   void SetColCount(int value);
   int RowCount() const { return FRowCount; }
@@ -132,7 +133,7 @@ class TCustomGrid : public TWinControl {
   void HideEditor(bool cancel);
   // The focus left the editor (for the grid or elsewhere): it closes, keeping its text.
   void EditorLostFocus();
-  // A key the editor leaves to the grid: Enter, Esc and the keys that move between rows.
+  // A key the editor leaves to the grid: Enter, Esc, Tab and the keys that move between rows.
   void EditorKeyDown(WPARAM key);
   void Typed(char character);
   void ClampScroll();

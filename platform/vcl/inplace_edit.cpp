@@ -27,12 +27,14 @@ void TInplaceEdit::Place(const RECT& cell) {
 void TInplaceEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_GETDLGCODE:
-      message.Result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
+      message.Result = DLGC_WANTALLKEYS | DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL |
+                       (FGrid->Options().Contains(goTabs) ? DLGC_WANTTAB : 0);
       return;
     case WM_KEYDOWN:
       switch (message.WParam) {
         case VK_RETURN:
         case VK_ESCAPE:
+        case VK_TAB:
         case VK_UP:
         case VK_DOWN:
         case VK_PRIOR:

@@ -79,6 +79,8 @@ void TCustomOutline::SetSelectedItem(int index) {
 }
 
 TOutlineNode* TCustomOutline::Add(TOutlineNode* parent, const std::string& text) {
+  if (parent && parent->FOutline != this)
+    throw EInvalidOperation(Format("The item '%s' is not an item of %s", parent->FText, Name()));
   // A new child goes after its parent's last descendant.
   size_t position = FItems.size();
   if (parent) {
@@ -89,7 +91,7 @@ TOutlineNode* TCustomOutline::Add(TOutlineNode* parent, const std::string& text)
   auto node = std::make_unique<TOutlineNode>(this, parent, text);
   TOutlineNode* added = node.get();
   FItems.insert(FItems.begin() + static_cast<ptrdiff_t>(position), std::move(node));
-  (parent ? parent->FChildren : FTopLevel).push_back(added);
+  if (parent) parent->FChildren.push_back(added);
   Renumber(position);
   if (position + 1 < FItems.size()) {
     RowsChanged();
@@ -107,7 +109,6 @@ TOutlineNode* TCustomOutline::Add(TOutlineNode* parent, const std::string& text)
 void TCustomOutline::Clear() {
   FSelected = nullptr;
   FRows.clear();
-  FTopLevel.clear();
   FItems.clear();
   RowsChanged();
 }
@@ -175,10 +176,7 @@ void TCustomOutline::SetLines(const std::vector<std::string>& lines) {
                                      lines[i].substr(indent), static_cast<int>(indent - previous)));
     previous = indent;
   }
-  FSelected = nullptr;
-  FRows.clear();
-  FTopLevel.clear();
-  FItems.clear();
+  Clear();
   FItems.reserve(lines.size());
   std::vector<TOutlineNode*> parents;  // the last item read at each level
   for (const std::string& line : lines) {
@@ -188,7 +186,7 @@ void TCustomOutline::SetLines(const std::vector<std::string>& lines) {
     FItems.push_back(std::make_unique<TOutlineNode>(this, parent, line.substr(indent)));
     TOutlineNode* node = FItems.back().get();
     node->FIndex = static_cast<int>(FItems.size());
-    (parent ? parent->FChildren : FTopLevel).push_back(node);
+    if (parent) parent->FChildren.push_back(node);
     parents.push_back(node);
   }
   RowsChanged();

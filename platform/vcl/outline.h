@@ -22,14 +22,12 @@ class TOutlineNode {
   TOutlineNode& operator=(const TOutlineNode&) = delete;
 
   std::string Text() const { return FText; }
-  void SetText(const std::string& value) { FText = value; }
   // The item's index in its outline, from 1.
   int Index() const { return FIndex; }
   // 1 for a top-level item.
   int Level() const { return FLevel; }
   TOutlineNode* Parent() const { return FParent; }
   bool HasItems() const { return !FChildren.empty(); }
-  int ChildCount() const { return static_cast<int>(FChildren.size()); }
   // Whether the item's children have rows when the item itself has one.
   bool Expanded() const { return FExpanded; }
   // Whether every item above this one is expanded, so that it has a row.
@@ -67,7 +65,7 @@ class TCustomOutline : public TCustomGrid {
   // selects that item (EInvalidOperation outside 1..ItemCount) and expands its parents.
   int SelectedItem() const { return FSelected ? FSelected->Index() : 0; }
   void SetSelectedItem(int index);
-  // A new last child of `parent` (a new top-level item without one).
+  // A new last child of `parent`, an item of this outline (a new top-level item without one).
   TOutlineNode* Add(TOutlineNode* parent, const std::string& text);
   void Clear();
 
@@ -100,8 +98,7 @@ class TCustomOutline : public TCustomGrid {
   void Renumber(size_t from);
 
   std::vector<std::unique_ptr<TOutlineNode>> FItems;  // in tree order
-  std::vector<TOutlineNode*> FTopLevel;
-  std::vector<TOutlineNode*> FRows;  // the items shown, in row order
+  std::vector<TOutlineNode*> FRows;                   // the items shown, in row order
   TOutlineNode* FSelected = nullptr;
 };
 

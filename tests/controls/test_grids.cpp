@@ -71,6 +71,29 @@ TEST_F(GridTest, AKeyAtTheGridsEdgeMovesNothing) {
   }
 }
 
+// Without goTabs, Tab leaves the grid for the next control.
+TEST_F(GridTest, WithGoTabsTabMovesAlongTheRowsAndShiftTabBack) {
+  Key(VK_TAB);
+  EXPECT_TRUE(edit->Focused());
+  grid->SetOptions(TGridOptions(kDefaultGridOptions).Include(goTabs).Include(goEditing));
+  grid->SetFocus();
+  SimulateCellClick(*grid, 5, 1);
+  Key(VK_TAB);
+  EXPECT_EQ(Current(*grid), (TGridCoord{1, 2}));
+  Key(VK_TAB, true);
+  EXPECT_EQ(Current(*grid), (TGridCoord{5, 1}));
+  Key(VK_HOME);
+  Key(VK_TAB, true);  // the first cell: nothing before it
+  EXPECT_EQ(Current(*grid), (TGridCoord{1, 1}));
+  EXPECT_TRUE(grid->Focused());
+  // In the editor, Tab keeps the text and moves on.
+  Type("t");
+  Key(VK_TAB);
+  EXPECT_EQ(grid->Cells(1, 1), "t");
+  EXPECT_EQ(Current(*grid), (TGridCoord{2, 1}));
+  EXPECT_TRUE(grid->Focused());
+}
+
 TEST_F(GridTest, APressOnACellMakesItCurrentButNotOnAFixedOne) {
   edit->SetFocus();
   ClickCell(*grid, 2, 3);
@@ -225,6 +248,23 @@ TEST_F(GridTest, CellTextsStayInsideTheGridAndHoldNoSeparators) {
   grid->SetRowCount(5);
   grid->SetRowCount(10);
   EXPECT_EQ(grid->Cells(5, 9), "");
+}
+
+// Counts as large as a form file may give: positions beyond the client area need 64 bits.
+TEST_F(GridTest, AGridOfTheLargestSizeMovesAndMeasuresWithoutOverflow) {
+  constexpr int kLargest = 0x7FFFFFFF;
+  grid->SetColCount(kLargest);
+  grid->SetRowCount(kLargest);
+  grid->SetFixedRows(kLargest - 2);
+  EXPECT_EQ(grid->VisibleRowCount(), 1);
+  Key(VK_END, false, true);
+  EXPECT_EQ(Current(*grid), (TGridCoord{kLargest - 1, kLargest - 1}));
+  Key(VK_NEXT);
+  Key(VK_PRIOR);
+  EXPECT_EQ(grid->Row(), kLargest - 2);
+  EXPECT_EQ(grid->CellRect(kLargest - 1, kLargest - 3).right, 0);  // a fixed row far below
+  EXPECT_EQ(grid->CellRect(1, kLargest - 2).right, 0);             // scrolled away to the left
+  EXPECT_EQ(grid->MouseCoord(100, 50), (TGridCoord{grid->LeftCol(), 2}));
 }
 
 // The editor goes before the grid's own parts, and tells the grid nothing on its way out.

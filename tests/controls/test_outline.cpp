@@ -160,6 +160,10 @@ TEST_F(OutlineTest, AChildAddedToAnEarlierItemRenumbersTheItemsAfterIt) {
   EXPECT_EQ(truck->Level(), 3);
   EXPECT_EQ(outline->Items(6)->Text(), "Boats");
   EXPECT_EQ(outline->Items(9)->Text(), "Plants");
+  auto* other = Make<TOutline>(form, "Outline2", {220, 10, 100, 100});
+  other->SetLines({"Elsewhere"});
+  EXPECT_THROW(outline->Add(other->Items(1), "Stray"), EInvalidOperation);
+  EXPECT_EQ(outline->ItemCount(), 9);
 }
 
 // Lines refused leave the items as they were.

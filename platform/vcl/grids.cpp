@@ -252,12 +252,11 @@ void TCustomGrid::ShowEditor() {
 
 void TCustomGrid::HideEditor(bool cancel) {
   if (!FEditing || FClosingEditor) return;
+  if (!cancel) SetEditText(FCol, FRow, FEditor->Text());  // a text refused keeps the editor open
   FClosingEditor = true;
   if (cancel) {
     const std::string text = GetEditText(FCol, FRow);
     if (FEditor->Text() != text) FEditor->SetText(text);
-  } else {
-    SetEditText(FCol, FRow, FEditor->Text());
   }
   // The editor hears that it lost the focus while its cell is still the current one.
   if (FEditor->Focused() && CanFocus()) SetFocus();

@@ -216,6 +216,19 @@ TEST_F(GridTest, TheFocusLeavingTheGridOrAKeyToAnotherRowClosesTheEditor) {
   EXPECT_TRUE(grid->Focused());
 }
 
+// A text the cell cannot hold (program code gave the editor a tab) stays in the open editor.
+TEST_F(GridTest, AnEditorTextTheCellRefusesKeepsTheEditorOpen) {
+  AllowEditing();
+  Key(VK_F2);
+  grid->InplaceEditor()->SetText("a\tb");
+  EXPECT_THROW(grid->SetEditorMode(false), EInvalidOperation);
+  EXPECT_TRUE(grid->EditorMode());
+  grid->InplaceEditor()->SetText("ab");
+  Key(VK_RETURN);
+  EXPECT_FALSE(grid->EditorMode());
+  EXPECT_EQ(grid->Cells(1, 1), "ab");
+}
+
 TEST_F(GridTest, WithoutGoEditingNothingOpensAnEditor) {
   grid->SetCells(1, 1, "old");
   Key(VK_F2);

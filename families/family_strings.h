@@ -1,7 +1,7 @@
 #pragma once
 // Numbers of the capture families' texts in the string table: window descriptions, show
 // commands, record names, check states, scroll orientations and directions, the action record's
-// link text and the tool-button actions.
+// link text, the tool-button actions and the check states of check list box items.
 
 namespace family_strings {
 
@@ -43,6 +43,18 @@ constexpr int SScrollBarPosition = 20311;
 constexpr int SHorizontal = 20312;
 constexpr int SVertical = 20313;
 constexpr int SRadioGroupSelect = 20314;
+
+// Texts of the additional-control records.
+constexpr int SSpeedButtonClick = 20500;
+constexpr int SGridCellEdit = 20501;
+constexpr int SGridCellChange = 20502;
+constexpr int SSplitter = 20503;
+constexpr int SCheckListBoxSelect = 20504;
+constexpr int SItemChecked = 20550;
+constexpr int SItemUnchecked = 20551;
+
+// Texts of the outline record.
+constexpr int SOutlineNodeChange = 20750;
 
 // Texts of the common-control records.
 constexpr int STabControlChange = 20800;

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "platform/vcl/additional_controls.h"
 #include "platform/vcl/comctrls.h"
 #include "platform/vcl/form.h"
 #include "platform/vcl/keyboard.h"
@@ -19,6 +20,7 @@ std::optional<TControl*> FindAcceleratorControl(TControl& control, WORD key) {
   auto* windowed = dynamic_cast<TWinControl*>(&control);
   const bool canFocus = windowed && windowed->CanFocus();
 
+  if (dynamic_cast<TSpeedButton*>(&control) && control.Enabled() && mnemonic) return &control;
   if (auto* group = dynamic_cast<TCustomGroupBox*>(&control); group && canFocus && mnemonic) {
     return group->ControlCount() > 0 ? group->Controls(0) : nullptr;
   }

@@ -2,27 +2,14 @@
 
 #include "families/std_family.h"
 
-#include <string_view>
 #include <utility>
 
 #include "families/mnemonic_keys.h"
 #include "families/qv_utils.h"
 #include "families/std_events.h"
 #include "log/log_stream.h"
+#include "platform/vcl/additional_controls.h"
 #include "platform/vcl/stdctrls.h"
-
-namespace {
-
-// Whether the control's class is, or derives from, the class of that name. Used for classes of
-// other families that this family leaves to them (a check list box, a grid's in-place editor).
-bool IsKindOf(const TComponent& component, std::string_view className) {
-  for (const TComponentClass* cls = &component.ClassType(); cls; cls = cls->ClassParent()) {
-    if (cls->ClassName() == className) return true;
-  }
-  return false;
-}
-
-}  // namespace
 
 const TLogEventProxyClass& TStandardProxy::StaticClass() {
   static const TLogEventProxyClass cls{"TStandardProxy", &TLogEventProxy::StaticClass(),
@@ -104,15 +91,16 @@ void TStandardProxy::ControlNotified(WPARAM wParam) {
   std::string windowName;
   std::string item;
   int32_t index = 0;
+  // A check list box and a grid's in-place editor are left to the additional-control family.
   if (auto* combo = dynamic_cast<TComboBox*>(control)) {
     ComboBoxNotified(*combo, code);
   } else if (auto* list = dynamic_cast<TListBox*>(control);
-             list && !IsKindOf(*list, "TCheckListBox")) {
+             list && !dynamic_cast<TCheckListBox*>(list)) {
     if (code != LBN_SELCHANGE) return;
     GetListBoxInfo(*list, windowName, item, index);
     LogStream->WriteEvent(std::make_unique<TListBoxSelectEvent>(windowName, item, index));
   } else if (auto* edit = dynamic_cast<TCustomEdit*>(control);
-             edit && !IsKindOf(*edit, "TInplaceEdit")) {
+             edit && !dynamic_cast<TInplaceEdit*>(edit)) {
     // One flag for all edits: an edit is recorded once per visit, when it was changed.
     if (code == EN_SETFOCUS) {
       EditChanged = false;

@@ -7,11 +7,14 @@
 
 #include "capture/engine.h"
 #include "capture/tracebook_component.h"
+#include "families/additional_family.h"
 #include "families/api_family.h"
 #include "families/qv_utils.h"
 #include "families/std_family.h"
+#include "families/win31_family.h"
 #include "families/win32_family.h"
 #include "log/log_lifecycle.h"
+#include "platform/vcl/additional_controls.h"
 #include "platform/vcl/comctrls.h"
 #include "platform/vcl/stdctrls.h"
 
@@ -20,11 +23,14 @@ namespace {
 __attribute__((constructor)) void LoadLibrary() {
   RegisterStandardControls();  // the framework's classes, so that form files can name them
   RegisterCommonControls();
+  RegisterAdditionalControls();
   InitializeQVUtils();
   InitializeRecordModel();
   RegisterStandardFamily();
   RegisterWin32Family();
   RegisterAPIFamily();
+  RegisterAdditionalFamily();
+  RegisterWin31Family();
   InitializeEngine();
   RegisterTracebookComponent();
 }
@@ -32,6 +38,8 @@ __attribute__((constructor)) void LoadLibrary() {
 __attribute__((destructor)) void UnloadLibrary() {
   UnregisterTracebookComponent();
   FinalizeEngine();
+  UnregisterWin31Family();
+  UnregisterAdditionalFamily();
   UnregisterAPIFamily();
   UnregisterWin32Family();
   UnregisterStandardFamily();

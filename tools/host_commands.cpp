@@ -107,6 +107,12 @@ void THostCommands::Run(const TScriptCommand& command) {
       {"section", &THostCommands::Section},
       {"resize", &THostCommands::Section},
       {"dropdown", &THostCommands::DropDown},
+      // grids
+      {"cell", &THostCommands::Cell},
+      {"edit", &THostCommands::Edit},
+      // splitters (and any control the mouse drags) and check list boxes
+      {"drag", &THostCommands::Drag},
+      {"check", &THostCommands::Check},
   };
   try {
     for (const TCommandEntry& entry : kCommands)
@@ -240,7 +246,7 @@ void THostCommands::Popup(const TScriptCommand& command) {
 }
 
 void THostCommands::Select(const TScriptCommand& command) {
-  if (SelectInView(command) || SelectTab(command)) return;
+  if (SelectInView(command) || SelectTab(command) || SelectInOutline(command)) return;
   TControl& control = ShownControlAt(command.Args[0].Text);
   const TScriptArg& item = command.Args[1];
   if (!item.Quoted) {

@@ -65,6 +65,14 @@ class THostCommands {
   void Column(const TScriptCommand& command);
   void Section(const TScriptCommand& command);
   void DropDown(const TScriptCommand& command);
+  // Grids and outlines (host_commands_grids.cpp).
+  bool SelectInOutline(const TScriptCommand& command);  // false for other controls
+  void Cell(const TScriptCommand& command);
+  void Edit(const TScriptCommand& command);
+  // Splitters (and any control the mouse drags) and check list boxes
+  // (host_commands_additional.cpp).
+  void Drag(const TScriptCommand& command);
+  void Check(const TScriptCommand& command);
 
   TComponent& ComponentAt(const std::string& path) const;
   TControl& ControlAt(const std::string& path) const;

@@ -28,9 +28,10 @@ constexpr TNamedKey kNamedKeys[] = {
     {"PgDn", VK_NEXT},
     {"Backspace", VK_BACK},
     {"Delete", VK_DELETE},
-    // the keypad's plus and minus, and the keys of '-' and '='
+    // the keypad's plus, minus and multiply, and the keys of '-' and '='
     {"NumPlus", VK_ADD},
     {"NumMinus", VK_SUBTRACT},
+    {"NumMultiply", VK_MULTIPLY},
     {"-", VK_OEM_MINUS},
     {"=", VK_OEM_PLUS},
 };

@@ -17,7 +17,7 @@ namespace {
 // keyboard can type, i an integer, n a non-negative integer, k a key name, e an exception class,
 // v any value, c a quoted text that the keyboard can type or the word cancel; a the word up or
 // down, r up, down, left or right, D a date yyyy-mm-dd, h a quoted shortcut ("Ctrl+Shift+A", or
-// "" for none).
+// "" for none), l the word enter or click.
 struct TCommandForm {
   std::string_view Name;
   std::string_view Required;
@@ -66,6 +66,12 @@ constexpr TCommandForm kForms[] = {
     {"section", "wn", "", false, "section PATH INDEX"},
     {"resize", "wnn", "", false, "resize PATH INDEX WIDTH"},
     {"dropdown", "w", "t", false, "dropdown PATH [\"CAPTIONS\"]"},
+    // grids
+    {"cell", "wnn", "", false, "cell PATH COL ROW"},
+    {"edit", "wnnT", "l", false, "edit PATH COL ROW \"TEXT\" [enter|click]"},
+    // splitters (and any control the mouse drags) and check list boxes
+    {"drag", "wii", "", false, "drag PATH DX DY"},
+    {"check", "wv", "", false, "check PATH ITEM"},
 };
 
 constexpr std::string_view kExceptionClasses[] = {"Exception", "EInOutError", "EWin32Error",
@@ -137,6 +143,9 @@ std::optional<std::string> Mismatch(char kind, const TScriptArg& arg) {
       }
       return std::string(kind == 'a' ? "up or down" : "up, down, left or right") +
              " expected, found " + Shown(arg);
+    case 'l':
+      if (word && (arg.Text == "enter" || arg.Text == "click")) return std::nullopt;
+      return "enter or click expected, found " + Shown(arg);
     case 'D': {
       TDateTime date = 0;
       if (!word || !TryTextToDate(arg.Text, date))

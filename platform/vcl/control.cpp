@@ -7,12 +7,21 @@
 #include "platform/vcl/menus.h"
 #include "platform/vcl/win_control.h"
 
+namespace {
+
+constexpr std::string_view kAlignNames[] = {"alNone", "alTop",   "alBottom",
+                                            "alLeft", "alRight", "alClient"};
+
+}  // namespace
+
 const TComponentClass& TControl::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
       Published<&TControl::Left, &TControl::SetLeft>("Left"),
       Published<&TControl::Top, &TControl::SetTop>("Top"),
       Published<&TControl::Width, &TControl::SetWidth>("Width"),
       Published<&TControl::Height, &TControl::SetHeight>("Height"),
+      Published<&TControl::Align, &TControl::SetAlign>(
+          "Align", {.ValueNames = kAlignNames, .Default = alNone}),
       Published<&TControl::Enabled, &TControl::SetEnabled>("Enabled", {.Default = true}),
       Published<&TControl::Visible, &TControl::SetVisible>("Visible", {.Default = true}),
       Published<&TControl::Action, &TControl::SetAction>("Action"),
@@ -45,10 +54,26 @@ void TControl::SetBounds(int left, int top, int width, int height) {
   FTop = BoundedPosition(top);
   FWidth = BoundedSize(width);
   FHeight = BoundedSize(height);
+  RequestAlign();
+}
+
+void TControl::SetAlign(TAlign value) {
+  if (value == FAlign) return;
+  FAlign = value;
+  if (FParent) FParent->AlignControls();
+}
+
+void TControl::RequestAlign() {
+  if (FAlign != alNone && FParent) FParent->AlignControls();
 }
 
 void TControl::SetEnabled(bool value) { FEnabled = value; }
-void TControl::SetVisible(bool value) { FVisible = value; }
+
+void TControl::SetVisible(bool value) {
+  if (value == FVisible) return;
+  FVisible = value;
+  RequestAlign();
+}
 
 void TControl::SetAction(TAction* value) {
   if (FAction) FAction->RemoveFreeNotification(this);

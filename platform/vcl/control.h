@@ -12,6 +12,11 @@ class TAction;
 class TPopupMenu;
 class TWinControl;
 
+// Where a control keeps itself in its parent: at no side (where its bounds put it), along the top
+// or bottom edge (full width), the left or right edge (full height), or over what the others
+// leave (the client).
+enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+
 class TControl : public TComponent {
   COMPONENT_CLASS(TControl)
 
@@ -31,6 +36,10 @@ class TControl : public TComponent {
   void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }
   void SetHeight(int value) { SetBounds(FLeft, FTop, FWidth, value); }
   virtual void SetBounds(int left, int top, int width, int height);
+  // An aligned control's parent lays it out whenever the parent is resized, and whenever the
+  // control changes its alignment, its size or its visibility.
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign value);
 
   // Caption and Text are the same string: what the control shows.
   std::string Caption() const { return DoGetText(); }
@@ -63,6 +72,9 @@ class TControl : public TComponent {
   void SetParentComponent(TComponent* parent) override;
 
  protected:
+  // Whether the parent keeps handing this control (without a window) the mouse from a press of the
+  // left button over it until the release, wherever the pointer goes.
+  virtual bool CapturesMouse() const { return false; }
   virtual std::string DoGetText() const { return FText; }
   virtual void DoSetText(const std::string& value) { FText = value; }
   void Notification(TComponent* component, TOperation operation) override;
@@ -76,8 +88,12 @@ class TControl : public TComponent {
   bool FVisible = true;
 
  private:
+  // Asks the parent to lay out its aligned children again, when this one is aligned.
+  void RequestAlign();
+
   friend class TWinControl;
   TWinControl* FParent = nullptr;
   TAction* FAction = nullptr;
   TPopupMenu* FPopupMenu = nullptr;
+  TAlign FAlign = alNone;
 };

@@ -9,8 +9,7 @@
 
 class TCustomForm;
 
-// Messages between the framework's controls.
-constexpr UINT CM_BASE = 0xB000;
+// Messages between the framework's controls (CM_BASE in win_control.h).
 constexpr UINT CM_DIALOGKEY = CM_BASE + 5;   // wParam: key, lParam: key data; 1 when taken
 constexpr UINT CM_DIALOGCHAR = CM_BASE + 6;  // wParam: character, lParam: key data; 1 when taken
 

@@ -30,9 +30,12 @@ class TListBox : public TStdControl {
 
   void WndProc(TMessage& message) override;
 
+ protected:
+  // The item under a client point, or -1.
+  int ItemAt(POINT point) const;
+
  private:
   int VisibleRows() const;
-  int ItemAt(POINT point) const;
   LRESULT ItemText(WPARAM index, LPARAM buffer) const;
   void MoveSelection(WPARAM key);
 

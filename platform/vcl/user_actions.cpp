@@ -77,16 +77,20 @@ void SimulateClickAt(const TControl& control, POINT clientPoint) {
   SimulateUserClick(TMouseButton::mbLeft, control.ClientToScreen(clientPoint));
 }
 
+// The screen points are taken before the press: a control that moves under the pointer (a
+// splitter) must not carry the rest of the drag along with it.
 void SimulateUserDrag(const TControl& control, POINT from, POINT to) {
   constexpr int kSteps = 4;
-  SimulateMouseDown(TMouseButton::mbLeft, control.ClientToScreen(from));
+  const POINT start = control.ClientToScreen(from);
+  const POINT end = control.ClientToScreen(to);
+  SimulateMouseDown(TMouseButton::mbLeft, start);
   ProcessPendingMessages();
   for (int step = 1; step <= kSteps; ++step) {
-    SimulateMouseMove(control.ClientToScreen(
-        {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps}));
+    SimulateMouseMove(
+        {start.x + (end.x - start.x) * step / kSteps, start.y + (end.y - start.y) * step / kSteps});
     ProcessPendingMessages();
   }
-  SimulateMouseUp(TMouseButton::mbLeft, control.ClientToScreen(to));
+  SimulateMouseUp(TMouseButton::mbLeft, end);
   ProcessPendingMessages();
 }
 

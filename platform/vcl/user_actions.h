@@ -36,7 +36,8 @@ void SimulatePopupChoice(TControl& control, std::string_view captions);
 // group; a list box, or a combo box's list, scrolls the item into view first.
 void SimulateListChoice(TControl& control, int index);
 // Presses the left button at `from` in the control's client area, moves the pointer to `to` in a
-// few steps and releases it there, as a hand drags.
+// few steps and releases it there, as a hand drags; both points are where they lie at the press,
+// also for a control that moves with the drag.
 void SimulateUserDrag(const TControl& control, POINT from, POINT to);
 // Drags the thumb of a scroll bar, or of a scrolling container's vertical bar, to a position in a
 // few moves of the mouse (the bar tracks it at each) and releases it there.

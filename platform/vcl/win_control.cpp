@@ -67,7 +67,9 @@ const TComponentClass& TWinControl::StaticClass() {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
-  // Child controls go with their parent, whoever owns them; each leaves the lists as it dies.
+  // Child controls go with their parent, whoever owns them; each leaves the lists as it dies, and
+  // the ones left are not laid out again meanwhile.
+  FAligning = true;
   while (!FWinControls.empty()) delete FWinControls.back();
   while (!FControls.empty()) delete FControls.back();
   DestroyHandle();
@@ -146,8 +148,11 @@ void TWinControl::DoSetText(const std::string& value) {
 // ---- bounds and flags ---------------------------------------------------------------------------
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
+  const int oldWidth = FWidth;
+  const int oldHeight = FHeight;
   TControl::SetBounds(left, top, width, height);
   if (FHandle) MoveWindow(FHandle, FLeft, FTop, FWidth, FHeight, 1);
+  if (FWidth != oldWidth || FHeight != oldHeight) AlignControls();
 }
 
 void TWinControl::UpdateBounds() {
@@ -155,7 +160,10 @@ void TWinControl::UpdateBounds() {
   if (!FHandle || !GetWindowRect(FHandle, &rect)) return;
   POINT topLeft{rect.left, rect.top};
   if (Parent() && Parent()->HandleAllocated()) ::ScreenToClient(Parent()->FHandle, &topLeft);
+  const int oldWidth = FWidth;
+  const int oldHeight = FHeight;
   TControl::SetBounds(topLeft.x, topLeft.y, rect.right - rect.left, rect.bottom - rect.top);
+  if (FWidth != oldWidth || FHeight != oldHeight) AlignControls();
 }
 
 POINT TWinControl::ClientOrigin() const {
@@ -203,6 +211,7 @@ void TWinControl::InsertControl(TControl* control) {
     FControls.push_back(control);
   }
   control->FParent = this;
+  if (control->Align() != alNone) AlignControls();
 }
 
 void TWinControl::RemoveControl(TControl* control) {
@@ -211,6 +220,8 @@ void TWinControl::RemoveControl(TControl* control) {
   std::erase(FWinControls, control);
   std::erase(FTabList, control);
   control->FParent = nullptr;
+  if (control == FMouseControl) ReleaseMouseCaptureChild();
+  if (control->Align() != alNone) AlignControls();
 }
 
 TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled, bool allowWinControls) const {
@@ -293,10 +304,35 @@ bool TWinControl::ReflectNotifyToChild(TMessage& message) {
   return true;
 }
 
+TControl* TWinControl::MouseCaptureChild() {
+  if (FMouseControl && (!FHandle || GetCapture() != FHandle)) {
+    // Another window took the mouse: the child's press is over.
+    TControl* child = std::exchange(FMouseControl, nullptr);
+    child->Perform(CM_CANCELMODE, 0, 0);
+  }
+  return FMouseControl;
+}
+
+void TWinControl::ReleaseMouseCaptureChild() {
+  FMouseControl = nullptr;
+  if (FHandle && GetCapture() == FHandle) ReleaseCapture();
+}
+
+// Mouse messages over a child without a window go to that child, in its coordinates; a child
+// that captures the mouse gets every mouse message from its press to the release.
 bool TWinControl::ForwardMouseToChild(TMessage& message) {
   POINT point = PointOfLParam(message.LParam);
-  TControl* child = ControlAtPos(point, false);
-  if (!child) return false;
+  TControl* child = MouseCaptureChild();
+  if (!child) {
+    child = ControlAtPos(point, false);
+    if (!child) return false;
+    if ((message.Msg == WM_LBUTTONDOWN || message.Msg == WM_LBUTTONDBLCLK) &&
+        child->CapturesMouse() && FHandle) {
+      FMouseControl = child;
+      SetCapture(FHandle);
+    }
+  }
+  if (message.Msg == WM_LBUTTONUP && child == FMouseControl) ReleaseMouseCaptureChild();
   LPARAM childPoint = MAKELPARAM(static_cast<WORD>(point.x - child->Left()),
                                  static_cast<WORD>(point.y - child->Top()));
   message.Result = child->Perform(message.Msg, message.WParam, childPoint);

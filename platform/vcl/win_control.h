@@ -23,6 +23,12 @@ constexpr UINT CN_CHAR = CN_BASE + WM_CHAR;
 constexpr UINT CN_SYSKEYDOWN = CN_BASE + WM_SYSKEYDOWN;
 constexpr UINT CN_SYSCHAR = CN_BASE + WM_SYSCHAR;
 
+// Messages between the framework's controls.
+constexpr UINT CM_BASE = 0xB000;
+// To a child without a window that held the mouse, when its parent's window lost the capture
+// before the button came up: the press is over.
+constexpr UINT CM_CANCELMODE = CM_BASE + 4;
+
 // What CreateParams fills in before the window is created.
 struct TCreateParams {
   std::string Caption;
@@ -55,6 +61,11 @@ class TWinControl : public TControl {
   TControl* Controls(int index) const;  // raises EListError out of range
   // The topmost visible child under a point of the client area, or nullptr.
   TControl* ControlAtPos(POINT point, bool allowDisabled, bool allowWinControls = false) const;
+  // Lays out the visible aligned children: those along the top edge (in the order of their tops),
+  // then along the bottom (nearest the bottom first), the left (in the order of their lefts) and
+  // the right (nearest the right first), each taking its strip of what the earlier ones left; the
+  // client-aligned ones fill the rest. Children without an alignment keep their bounds.
+  void AlignControls();
   // Whether `control` is this control, one of its children or a child's descendant.
   bool ContainsControl(const TControl* control) const;
 
@@ -98,6 +109,8 @@ class TWinControl : public TControl {
   void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) const override;
   // Puts the children at the tab orders their form file gave them.
   void ReadCompleted() override;
+  // Lays out the aligned children that the form file gave.
+  void Loaded() override;
 
  protected:
   virtual void CreateParams(TCreateParams& params);
@@ -127,6 +140,10 @@ class TWinControl : public TControl {
   bool ReflectToChild(TMessage& message);
   bool ReflectNotifyToChild(TMessage& message);
   bool ForwardMouseToChild(TMessage& message);
+  // The child without a window that the mouse was handed to at a press, or nullptr once the
+  // release came or the window lost the mouse capture.
+  TControl* MouseCaptureChild();
+  void ReleaseMouseCaptureChild();
   bool ShowPopupAt(POINT screenPoint);
   void WindowDestroyed();
   // Moves the control within its parent's tab order, `value` clamped to the order's bounds.
@@ -139,6 +156,8 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> FTabList;      // windowed children in tab order
   bool FTabStop = false;
   int FTabOrder = -1;  // the place a form file gave, taken once the parent is read
+  bool FAligning = false;
+  TControl* FMouseControl = nullptr;  // the child that holds the mouse while the button is down
 };
 
 // The framework control whose window `handle` is (its 16-bit form too), or nullptr for windows

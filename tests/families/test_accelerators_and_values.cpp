@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "families/qv_utils.h"
+#include "platform/vcl/additional_controls.h"
 #include "platform/vcl/comctrls.h"
 #include "platform/vcl/stdctrls.h"
 #include "tests/support/family_fixture.h"
@@ -74,6 +75,15 @@ TEST_F(ControlTexts, AToolButtonAnswersItsMnemonicWhateverItsState) {
   auto* later = Add<TButton>(form, "PrintBtn", "&Print");
   EXPECT_EQ(GetAcceleratorControl(*later, 'P'), button);
   EXPECT_EQ(GetAcceleratorControl(*later, 'Q'), nullptr);
+}
+
+// A speed button takes no focus: being enabled is enough for it to answer.
+TEST_F(ControlTexts, AnEnabledSpeedButtonAnswersItsMnemonic) {
+  auto* speed = Add<TSpeedButton>(Add<TPanel>(form, "Tools"), "SaveSpeed", "&Save");
+  auto* button = Add<TButton>(form, "SaveBtn", "&Save");
+  EXPECT_EQ(GetAcceleratorControl(*button, 'S'), speed);
+  speed->SetEnabled(false);
+  EXPECT_EQ(GetAcceleratorControl(*button, 'S'), button);
 }
 
 TEST_F(ControlTexts, CheckStatesAreTextsWithALeadingBlank) {

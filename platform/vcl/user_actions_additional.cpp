@@ -1,0 +1,16 @@
+// User actions on the additional controls through the simulated input.
+
+#include "platform/vcl/user_actions_additional.h"
+
+#include "platform/vcl/check_list_box.h"
+#include "platform/vcl/errors.h"
+#include "platform/vcl/user_actions.h"
+
+void SimulateCheckClick(TCheckListBox& list, int index) {
+  if (index < 0 || index >= list.Items()->Count())
+    throw EInvalidOperation(Format("%s has no item %d", list.Name(), index));
+  const int rows = list.Height() / list.ItemHeight();
+  if (index < list.TopIndex() || index >= list.TopIndex() + rows) list.SetTopIndex(index);
+  const RECT item = list.ItemRect(index);
+  SimulateClickAt(list, {item.left + list.ItemHeight() / 2, (item.top + item.bottom) / 2});
+}

@@ -299,6 +299,78 @@ object MainForm: TForm
           end>
       end
     end
+    object StockPage: TTabSheet
+      Caption = 'Stock'
+      object Shelves: TStringGrid
+        Left = 8
+        Top = 8
+        Width = 250
+        Height = 126
+        ColCount = 3
+        RowCount = 6
+        Options = [goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goEditing]
+        Rows = (
+          ''#9'Article'#9'Shelf'
+          '1'#9'Screws'#9'A3'
+          '2'#9'Nails'#9'A4'
+          '3'#9'Seeds'#9'G1')
+      end
+      object Extras: TCheckListBox
+        Left = 266
+        Top = 8
+        Width = 120
+        Height = 64
+        Items.Strings = (
+          'Gift wrap'
+          'Insurance'
+          'Receipt')
+      end
+      object Restock: TSpeedButton
+        Left = 266
+        Top = 80
+        Width = 120
+        Height = 24
+        Caption = '&Restock'
+      end
+      object QuickSave: TSpeedButton
+        Left = 266
+        Top = 110
+        Width = 120
+        Height = 24
+        Action = SaveAction
+      end
+      object Aisles: TOutline
+        Left = 8
+        Top = 142
+        Width = 170
+        Height = 150
+        Lines = (
+          'Hardware'
+          #9'Screws'
+          #9'Nails'
+          'Garden'
+          #9'Seeds'
+          #9'Tools')
+      end
+      object Layout: TPanel
+        Left = 186
+        Top = 142
+        Width = 200
+        Height = 150
+        object Plan: TPanel
+          Width = 80
+          Align = alLeft
+        end
+        object PlanSplitter: TSplitter
+          Left = 80
+          Width = 4
+          Align = alLeft
+        end
+        object Map: TPanel
+          Align = alClient
+        end
+      end
+    end
     object CommentsPage: TTabSheet
       Caption = 'Comments'
       object Instructions: TRichEdit

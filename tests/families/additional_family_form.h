@@ -1,6 +1,6 @@
 #pragma once
-// A form for the additional-control and outline families' tests: the standard-control form with
-// the two families registered after the others, as the library registers them.
+// A form for the additional-control and outline families' tests: the standard-control form, whose
+// fixture registers the two families after the others, as the library registers them.
 
 #include "families/additional_family.h"
 #include "families/win31_family.h"
@@ -9,12 +9,6 @@
 
 class AdditionalFamilyForm : public StdFamilyForm {
  protected:
-  void SetUp() override {
-    StdFamilyForm::SetUp();
-    RegisterAdditionalFamily();
-    RegisterWin31Family();
-  }
-
   // Presses the left button over one control and releases it over another, as a hand that slips.
   static void PressAndRelease(const TControl& pressed, const TControl& released) {
     SimulateMouseDown(TMouseButton::mbLeft, Centre(pressed));

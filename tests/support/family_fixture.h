@@ -5,9 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "families/additional_family.h"
 #include "families/api_family.h"
 #include "families/qv_utils.h"
 #include "families/std_family.h"
+#include "families/win31_family.h"
 #include "families/win32_family.h"
 #include "platform/vcl/win_control.h"
 #include "tests/support/capture_fixture.h"
@@ -32,6 +34,8 @@ class FamilyFixture : public CaptureFixture {
     if (!TLogStream::FindClassByName("TButtonEvent")) RegisterStandardFamily();
     if (!TLogStream::FindClassByName("TTabControlChangeEvent")) RegisterWin32Family();
     if (!TLogStream::FindClassByName("TActivateEvent")) RegisterAPIFamily();
+    if (!TLogStream::FindClassByName("TSpeedButtonEvent")) RegisterAdditionalFamily();
+    if (!TLogStream::FindClassByName("TOutlineNodeChangeEvent")) RegisterWin31Family();
   }
   void TearDown() override {
     CaptureFixture::TearDown();

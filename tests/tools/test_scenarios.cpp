@@ -65,14 +65,16 @@ INSTANTIATE_TEST_SUITE_P(Qvhost, Scenario,
                                            "restart", "cc_tabs", "cc_trackbar", "cc_updown",
                                            "cc_hotkey", "cc_calendar", "cc_pagescroller",
                                            "cc_richedit", "cc_header", "cc_toolbar", "cc_treeview",
-                                           "cc_listview"),
+                                           "cc_listview", "ad_grid", "ad_grid_edit", "ad_outline",
+                                           "ad_speed_button", "ad_splitter", "ad_check_list"),
                          [](const auto& info) { return info.param; });
 
-// The demo session that `make demo` records uses a control of every kind that the common-control
-// family records, so that a person trying the tool sees each of its records.
+// The demo session that `make demo` records uses a control of every kind that the common-control,
+// additional-control and outline families record, so that a person trying the tool sees each of
+// their records.
 using DemoSession = FamilyFixture;
 
-TEST_F(DemoSession, RecordsEveryCommonControlAction) {
+TEST_F(DemoSession, RecordsEveryControlFamilysActions) {
   const std::string log = Dir.File("demo.evt");
   const std::string err = Dir.File("err.txt");
   const std::string examples = EXAMPLES_DIR;
@@ -82,13 +84,31 @@ TEST_F(DemoSession, RecordsEveryCommonControlAction) {
   ASSERT_EQ(WEXITSTATUS(status), 0) << ReadTextFile(err);
   std::set<std::string> recorded;
   for (const auto& record : ReadLogFile(log)) recorded.insert(record->ClassName());
-  for (const char* name :
-       {"TTabControlChangeEvent", "TTrackBarChangeEvent", "TUpDownChangeEvent",
-        "THotKeyChangeEvent", "TCalendarChangeEvent", "THeaderSizeEvent", "THeaderClickEvent",
-        "TToolButtonEvent", "TPageScrollerScrollEvent", "TTreeViewEditEvent",
-        "TTreeViewChangeEvent", "TTreeViewExpandEvent", "TTreeViewCollapseEvent",
-        "TListViewEditEvent", "TListViewChangeEvent", "TListViewColumnClickEvent", "TEditEvent"})
-    EXPECT_TRUE(recorded.contains(name)) << name;
+  const char* const kRecordClasses[] = {"TTabControlChangeEvent",
+                                        "TTrackBarChangeEvent",
+                                        "TUpDownChangeEvent",
+                                        "THotKeyChangeEvent",
+                                        "TCalendarChangeEvent",
+                                        "THeaderSizeEvent",
+                                        "THeaderClickEvent",
+                                        "TToolButtonEvent",
+                                        "TPageScrollerScrollEvent",
+                                        "TTreeViewEditEvent",
+                                        "TTreeViewChangeEvent",
+                                        "TTreeViewExpandEvent",
+                                        "TTreeViewCollapseEvent",
+                                        "TListViewEditEvent",
+                                        "TListViewChangeEvent",
+                                        "TListViewColumnClickEvent",
+                                        "TEditEvent",
+                                        "TSpeedButtonEvent",
+                                        "TGridEditEvent",
+                                        "TGridCellChangeEvent",
+                                        "TSplitterEvent",
+                                        "TCheckListBoxEvent",
+                                        "TOutlineNodeChangeEvent",
+                                        "TActionEvent"};
+  for (const char* name : kRecordClasses) EXPECT_TRUE(recorded.contains(name)) << name;
 }
 
 }  // namespace

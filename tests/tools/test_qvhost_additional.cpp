@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include "tests/support/capture_fixture.h"
+#include "tests/tools/qvhost_session.h"
 
 namespace {
 
@@ -56,21 +54,11 @@ constexpr char kAdditionalForm[] = R"(object MainForm: TForm
 end
 )";
 
-class QvhostAdditional : public ::testing::Test {
+class QvhostAdditional : public QvhostSession {
  protected:
-  // Runs qvhost on the form and the script; answers its exit code and what it wrote to stderr.
   std::pair<int, std::string> Run(const std::string& script) {
-    WriteTextFile(Dir.File("form.dfm"), kAdditionalForm);
-    WriteTextFile(Dir.File("session.script"), script);
-    const std::string err = Dir.File("err.txt");
-    const std::string command = std::string(QVHOST_PATH) + " --log " + Dir.File("session.evt") +
-                                " " + Dir.File("form.dfm") + " " + Dir.File("session.script") +
-                                " >/dev/null 2>" + err;
-    const int status = std::system(command.c_str());
-    return {WEXITSTATUS(status), ReadTextFile(err)};
+    return RunOn(kAdditionalForm, script);
   }
-
-  ScratchDir Dir;
 };
 
 TEST_F(QvhostAdditional, EveryCommandRunsAsAUserWouldUseTheControl) {

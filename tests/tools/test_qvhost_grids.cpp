@@ -3,9 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include "tests/support/capture_fixture.h"
+#include "tests/tools/qvhost_session.h"
 
 namespace {
 
@@ -39,21 +37,9 @@ constexpr char kGridsForm[] = R"(object MainForm: TForm
 end
 )";
 
-class QvhostGrids : public ::testing::Test {
+class QvhostGrids : public QvhostSession {
  protected:
-  // Runs qvhost on the form and the script; answers its exit code and what it wrote to stderr.
-  std::pair<int, std::string> Run(const std::string& script) {
-    WriteTextFile(Dir.File("form.dfm"), kGridsForm);
-    WriteTextFile(Dir.File("session.script"), script);
-    const std::string err = Dir.File("err.txt");
-    const std::string command = std::string(QVHOST_PATH) + " --log " + Dir.File("session.evt") +
-                                " " + Dir.File("form.dfm") + " " + Dir.File("session.script") +
-                                " >/dev/null 2>" + err;
-    const int status = std::system(command.c_str());
-    return {WEXITSTATUS(status), ReadTextFile(err)};
-  }
-
-  ScratchDir Dir;
+  std::pair<int, std::string> Run(const std::string& script) { return RunOn(kGridsForm, script); }
 };
 
 TEST_F(QvhostGrids, EveryCommandRunsAsAUserWouldUseTheControl) {

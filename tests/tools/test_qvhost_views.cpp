@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include "tests/support/capture_fixture.h"
+#include "tests/tools/qvhost_session.h"
 
 namespace {
 
@@ -71,21 +69,9 @@ constexpr char kViewsForm[] = R"(object MainForm: TForm
 end
 )";
 
-class QvhostViews : public ::testing::Test {
+class QvhostViews : public QvhostSession {
  protected:
-  // Runs qvhost on the form and the script; answers its exit code and what it wrote to stderr.
-  std::pair<int, std::string> Run(const std::string& script) {
-    WriteTextFile(Dir.File("form.dfm"), kViewsForm);
-    WriteTextFile(Dir.File("session.script"), script);
-    const std::string err = Dir.File("err.txt");
-    const std::string command = std::string(QVHOST_PATH) + " --log " + Dir.File("session.evt") +
-                                " " + Dir.File("form.dfm") + " " + Dir.File("session.script") +
-                                " >/dev/null 2>" + err;
-    const int status = std::system(command.c_str());
-    return {WEXITSTATUS(status), ReadTextFile(err)};
-  }
-
-  ScratchDir Dir;
+  std::pair<int, std::string> Run(const std::string& script) { return RunOn(kViewsForm, script); }
 };
 
 TEST_F(QvhostViews, EveryCommandRunsAsAUserWouldUseTheControl) {
@@ -178,15 +164,10 @@ TEST_F(QvhostViews, ATreeTakesNodesFromProgramCodeAsIndentedLines) {
 TEST_F(QvhostViews, AFormFileWithAMalformedTreeNamesTheLine) {
   std::string form = kViewsForm;
   form.replace(form.find("'  Cox'"), 7, "'   Cox'");
-  WriteTextFile(Dir.File("bad.dfm"), form);
-  const std::string err = Dir.File("err.txt");
-  const int status = std::system((std::string(QVHOST_PATH) + " --log " + Dir.File("s.evt") + " " +
-                                  Dir.File("bad.dfm") + " /dev/null 2>" + err)
-                                     .c_str());
-  EXPECT_NE(WEXITSTATUS(status), 0);
-  EXPECT_NE(ReadTextFile(err).find("bad.dfm(42): The tree node 'Cox' is indented 2 levels"),
-            std::string::npos)
-      << ReadTextFile(err);
+  const auto [code, err] = RunOn(form, "");
+  EXPECT_NE(code, 0);
+  EXPECT_NE(err.find("form.dfm(42): The tree node 'Cox' is indented 2 levels"), std::string::npos)
+      << err;
 }
 
 }  // namespace

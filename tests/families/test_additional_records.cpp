@@ -3,40 +3,25 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "families/additional_events.h"
 #include "families/additional_family.h"
 #include "families/win31_events.h"
 #include "families/win31_family.h"
-#include "tests/support/log_fixture.h"
+#include "tests/support/record_table.h"
 
 namespace {
 
-class AdditionalRecords : public LogFixture {
+class AdditionalRecords : public RecordTableFixture {
  protected:
   void SetUp() override {
-    LogFixture::SetUp();
+    RecordTableFixture::SetUp();
     TLogStream::RegisterProxyClass(TAdditionalProxy::StaticClass());
     TLogStream::RegisterProxyClass(TWin31Proxy::StaticClass());
   }
-
-  static std::string Listing(const TLogEvent& record) {
-    TStringList lines;
-    record.GetPropertiesAndValues(&lines);
-    return lines.Text();
-  }
-};
-
-struct TExpected {
-  std::function<std::unique_ptr<TLogEvent>()> Make;
-  const char* EventName;
-  const char* Text;
-  const char* Listing;  // after the "EventName=" line, in the order of the log
 };
 
 // One record of every class the two families register, in the order their proxies add them.
-std::vector<TExpected> EveryClass() {
+std::vector<TExpectedRecord> EveryClass() {
   using std::make_unique;
   return {
       {[] { return make_unique<TSpeedButtonEvent>("Form1.Panel1.SaveBtn"); }, "speed button click",
@@ -68,16 +53,7 @@ std::vector<TExpected> EveryClass() {
 }
 
 TEST_F(AdditionalRecords, EveryClassHasItsNameTextAndListing) {
-  for (const TExpected& expected : EveryClass()) {
-    const auto record = expected.Make();
-    SCOPED_TRACE(record->ClassName());
-    EXPECT_EQ(TLogStream::FindClassByName(record->ClassName()), &record->ClassType());
-    EXPECT_EQ(record->GetEventName(), expected.EventName);
-    EXPECT_EQ(record->AsString(), expected.Text);
-    EXPECT_EQ(Listing(*record),
-              std::string("EventName=") + expected.EventName + "\n" + expected.Listing);
-    EXPECT_EQ(record->Get_UI_Defaults(), TEventUIDefaults{});
-  }
+  ExpectNamesTextsAndListings(EveryClass());
 }
 
 TEST_F(AdditionalRecords, TheEditAndCheckRecordsAreKindsOfTheCellAndListBoxRecords) {
@@ -85,28 +61,6 @@ TEST_F(AdditionalRecords, TheEditAndCheckRecordsAreKindsOfTheCellAndListBoxRecor
   EXPECT_TRUE(TCheckListBoxEvent::StaticClass().InheritsFrom(TListBoxSelectEvent::StaticClass()));
 }
 
-TEST_F(AdditionalRecords, RecordsComeBackFromALogAsTheyWentIn) {
-  const std::vector<TExpected> classes = EveryClass();
-  {
-    TLogStream log(Memory);
-    for (const TExpected& expected : classes) log.WriteEvent(expected.Make());
-  }
-  const std::vector<uint8_t> written = Memory.Bytes();
-  auto records = ReadAll();
-  ASSERT_EQ(records.size(), classes.size());
-  for (size_t i = 0; i < records.size(); ++i) {
-    SCOPED_TRACE(records[i]->ClassName());
-    EXPECT_EQ(&records[i]->ClassType(), &classes[i].Make()->ClassType());
-    EXPECT_EQ(records[i]->AsString(), classes[i].Text);
-    EXPECT_EQ(Listing(*records[i]), Listing(*classes[i].Make()));
-  }
-  // What was read writes the same bytes again.
-  TMemoryStream again;
-  {
-    TLogStream log(again);
-    for (auto& record : records) log.WriteEvent(std::move(record));
-  }
-  EXPECT_EQ(again.Bytes(), written);
-}
+TEST_F(AdditionalRecords, RecordsComeBackFromALogAsTheyWentIn) { ExpectRoundTrip(EveryClass()); }
 
 }  // namespace

@@ -3,47 +3,32 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "families/win32_events.h"
 #include "families/win32_family.h"
 #include "log/log_lifecycle.h"
-#include "tests/support/log_fixture.h"
+#include "tests/support/record_table.h"
 
 namespace {
 
-class Win32Records : public LogFixture {
+class Win32Records : public RecordTableFixture {
  protected:
   void SetUp() override {
-    LogFixture::SetUp();
+    RecordTableFixture::SetUp();
     TLogStream::RegisterProxyClass(TWin32Proxy::StaticClass());
     savedFormat = QVDateTimeFormat();
     QVDateTimeFormat() = "yyyy-mm-dd hh:nn";
   }
   void TearDown() override {
     QVDateTimeFormat() = savedFormat;
-    LogFixture::TearDown();
-  }
-
-  static std::string Listing(const TLogEvent& record) {
-    TStringList lines;
-    record.GetPropertiesAndValues(&lines);
-    return lines.Text();
+    RecordTableFixture::TearDown();
   }
 
   std::string savedFormat;
 };
 
-struct TExpected {
-  std::function<std::unique_ptr<TLogEvent>()> Make;
-  const char* EventName;
-  const char* Text;
-  const char* Listing;  // after the "EventName=" line
-};
-
 // One record of every class the family registers, in the order the proxy adds them, with what
 // the viewer shows of it. 2026-12-08 18:30 is 46364.7708333.
-std::vector<TExpected> EveryClass() {
+std::vector<TExpectedRecord> EveryClass() {
   using std::make_unique;
   return {
       {[] { return make_unique<TTabControlChangeEvent>("Form1.PageControl1", "Page two", 1); },
@@ -92,16 +77,7 @@ std::vector<TExpected> EveryClass() {
 }
 
 TEST_F(Win32Records, EveryClassHasItsNameTextAndListing) {
-  for (const TExpected& expected : EveryClass()) {
-    const auto record = expected.Make();
-    SCOPED_TRACE(record->ClassName());
-    EXPECT_EQ(TLogStream::FindClassByName(record->ClassName()), &record->ClassType());
-    EXPECT_EQ(record->GetEventName(), expected.EventName);
-    EXPECT_EQ(record->AsString(), expected.Text);
-    EXPECT_EQ(Listing(*record),
-              std::string("EventName=") + expected.EventName + "\n" + expected.Listing);
-    EXPECT_EQ(record->Get_UI_Defaults(), TEventUIDefaults{});
-  }
+  ExpectNamesTextsAndListings(EveryClass());
 }
 
 TEST_F(Win32Records, TheSharedBasesAreNoRecordClasses) {
@@ -122,29 +98,7 @@ TEST_F(Win32Records, TheCalendarFormatsOnlyItsOwnDateTimeLine) {
   EXPECT_EQ(record.AsString(), "Form1.Cal 08.12.2026");
 }
 
-TEST_F(Win32Records, RecordsComeBackFromALogAsTheyWentIn) {
-  const std::vector<TExpected> classes = EveryClass();
-  {
-    TLogStream log(Memory);
-    for (const TExpected& expected : classes) log.WriteEvent(expected.Make());
-  }
-  const std::vector<uint8_t> written = Memory.Bytes();
-  auto records = ReadAll();
-  ASSERT_EQ(records.size(), classes.size());
-  for (size_t i = 0; i < records.size(); ++i) {
-    SCOPED_TRACE(records[i]->ClassName());
-    EXPECT_EQ(&records[i]->ClassType(), &classes[i].Make()->ClassType());
-    EXPECT_EQ(records[i]->AsString(), classes[i].Text);
-    EXPECT_EQ(Listing(*records[i]), Listing(*classes[i].Make()));
-  }
-  // What was read writes the same bytes again.
-  TMemoryStream again;
-  {
-    TLogStream log(again);
-    for (auto& record : records) log.WriteEvent(std::move(record));
-  }
-  EXPECT_EQ(again.Bytes(), written);
-}
+TEST_F(Win32Records, RecordsComeBackFromALogAsTheyWentIn) { ExpectRoundTrip(EveryClass()); }
 
 TEST_F(Win32Records, AHeaderClickStoresNoWidthAndTheCalendarItsExactValue) {
   const double moment = 46364.0 + 1.0 / 3;  // no exact binary fraction

@@ -3,10 +3,8 @@
 // by mnemonic), a grid's current cell moved by keys or seen moved at a click, a grid cell edited
 // in place, splitters dragged and check list box items clicked.
 //
-// A key that may move a grid's cell is checked once the grid has handled it: the check is posted
-// when the key's message is taken from the queue (the get-message hook), so that it is handled
-// after that message on every system, whether its keyboard hooks see a key when it is typed or
-// when it is taken from the queue.
+// A key that may move a focused grid's cell is checked once the grid has handled it: the keyboard
+// hook, which sees the key as its message is taken from the queue, posts the check behind it.
 
 #include <unordered_map>
 
@@ -26,7 +24,6 @@ class TAdditionalProxy : public TLogEventProxy {
   void KeyboardHook(int code, WPARAM wParam, LPARAM lParam) override;
   void MouseHook(int code, WPARAM wParam, LPARAM lParam) override;
   void CallWndProcHook(int code, WPARAM wParam, LPARAM lParam) override;
-  void GetMessageHook(int code, WPARAM wParam, LPARAM lParam) override;
 
   // The messages this proxy posts to its Handle to finish a record once the control has handled
   // the message that changed it. wParam 0; lParam the control's window, so that a control freed

@@ -38,23 +38,19 @@ void TAdditionalProxy::KeyboardHook(int, WPARAM wParam, LPARAM lParam) {
   if (IsModifierOrLockKey(wParam)) return;
   FollowFocus(FocusWindow, FocusDlgCode);
   auto* focused = dynamic_cast<TWinControl*>(FindControl(FocusWindow));
-  if (IsKeyRelease(lParam) || !focused || !MayBeMnemonic(lParam, FocusDlgCode)) return;
+  if (IsKeyRelease(lParam) || !focused) return;
+  // An outline is a grid too: its keys move its current cell as well as its selected item.
+  if (auto* grid = dynamic_cast<TCustomGrid*>(focused); grid && IsCellMoveKey(wParam)) {
+    // The grid moves its cell when it handles the key's message, after this; the cell is read
+    // then.
+    PostMessageA(Handle, WM_GRIDCELLCHECK, 0, static_cast<LPARAM>(grid->Handle()));
+    return;
+  }
+  if (!MayBeMnemonic(lParam, FocusDlgCode)) return;
   const std::optional<WORD> typed = TypedCharacter(wParam);
   if (!typed) return;
   if (auto* button = dynamic_cast<TSpeedButton*>(GetAcceleratorControl(*focused, *typed))) {
     WriteSpeedButtonClick(*button);
-  }
-}
-
-void TAdditionalProxy::GetMessageHook(int, WPARAM wParam, LPARAM lParam) {
-  if (wParam != PM_REMOVE) return;
-  const MSG& message = *reinterpret_cast<const MSG*>(lParam);
-  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return;
-  if (!IsCellMoveKey(message.wParam)) return;
-  // An outline is a grid too: its keys move its current cell as well as its selected item.
-  if (auto* grid = dynamic_cast<TCustomGrid*>(FindControl(message.hwnd))) {
-    // The grid moves its cell when it handles the key, after this; the cell is read then.
-    PostMessageA(Handle, WM_GRIDCELLCHECK, 0, static_cast<LPARAM>(grid->Handle()));
   }
 }
 

@@ -18,6 +18,8 @@ void FollowFocus(HWND& focusWindow, DWORD& focusDlgCode) {
   if (focus != focusWindow) TakeFocus(focus, focusWindow, focusDlgCode);
 }
 
+void FollowFocus(HWND& focusWindow) { focusWindow = GetFocus(); }
+
 bool IsModifierOrLockKey(WPARAM key) {
   return (key >= 16 && key <= 20) || key == 144 || key == 145;
 }

@@ -13,6 +13,8 @@ void TakeFocus(HWND window, HWND& focusWindow, DWORD& focusDlgCode);
 // (it did while the log was stopped, or before it started), so that keys are judged by the window
 // they go to.
 void FollowFocus(HWND& focusWindow, DWORD& focusDlgCode);
+// The same for a family that keeps only the focus window.
+void FollowFocus(HWND& focusWindow);
 
 // Shift, Ctrl, Alt, Pause and Caps Lock (16 to 20), Num Lock and Scroll Lock (144 and 145).
 bool IsModifierOrLockKey(WPARAM key);

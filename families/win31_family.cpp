@@ -2,6 +2,7 @@
 
 #include "families/win31_family.h"
 
+#include "families/mnemonic_keys.h"
 #include "families/qv_utils.h"
 #include "families/win31_events.h"
 #include "log/log_stream.h"
@@ -36,17 +37,21 @@ void TWin31Proxy::SetLastOutlineNode(TCustomOutline& outline, int node) {
 }
 
 void TWin31Proxy::CBTHook(int code, WPARAM wParam, LPARAM) {
-  if (code == HCBT_DESTROYWND) OutlineNodes.erase(static_cast<HWND>(wParam));
+  const auto window = static_cast<HWND>(wParam);
+  if (code == HCBT_SETFOCUS) {
+    FocusWindow = window;
+  } else if (code == HCBT_DESTROYWND) {
+    OutlineNodes.erase(window);
+  }
 }
 
-void TWin31Proxy::GetMessageHook(int, WPARAM wParam, LPARAM lParam) {
-  if (wParam != PM_REMOVE) return;
-  // The key goes to the focused window; modifiers play no part.
-  const MSG& message = *reinterpret_cast<const MSG*>(lParam);
-  if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return;
-  if (!IsNodeKey(message.wParam)) return;
-  if (auto* outline = dynamic_cast<TCustomOutline*>(FindControl(message.hwnd))) {
-    // The outline moves its selection when it handles the key, after this; it is read then.
+void TWin31Proxy::KeyboardHook(int, WPARAM wParam, LPARAM lParam) {
+  // Modifiers play no part.
+  if (IsModifierOrLockKey(wParam) || IsKeyRelease(lParam) || !IsNodeKey(wParam)) return;
+  FollowFocus(FocusWindow);
+  if (auto* outline = dynamic_cast<TCustomOutline*>(FindControl(FocusWindow))) {
+    // The outline moves its selection when it handles the key's message, after this; it is read
+    // then.
     PostMessageA(Handle, WM_OUTLINENODECHECK, 0, static_cast<LPARAM>(outline->Handle()));
   }
 }

@@ -2,10 +2,8 @@
 // The outline family: TWin31Proxy records each change of an outline's selected item, made with
 // the keyboard or seen at a click.
 //
-// A key is checked once the outline has handled it: the check is posted when the key's message
-// is taken from the queue (the get-message hook), so that it is handled after that message on
-// every system, whether its keyboard hooks see a key when it is typed or when it is taken from
-// the queue.
+// A key on the focused outline is checked once the outline has handled it: the keyboard hook,
+// which sees the key as its message is taken from the queue, posts the check behind it.
 
 #include <unordered_map>
 
@@ -20,7 +18,7 @@ class TWin31Proxy : public TLogEventProxy {
 
   void WndProc(TMessage& message) override;
   void CBTHook(int code, WPARAM wParam, LPARAM lParam) override;
-  void GetMessageHook(int code, WPARAM wParam, LPARAM lParam) override;
+  void KeyboardHook(int code, WPARAM wParam, LPARAM lParam) override;
   void MouseHook(int code, WPARAM wParam, LPARAM lParam) override;
 
   // The message this proxy posts to its Handle to check an outline once it has handled a key.
@@ -30,6 +28,9 @@ class TWin31Proxy : public TLogEventProxy {
   // The item index last recorded for the outline; -1 before the outline's first check.
   int GetLastOutlineNode(TCustomOutline& outline);
   void SetLastOutlineNode(TCustomOutline& outline, int node);
+
+  // The window that most recently received the focus.
+  HWND FocusWindow = 0;
 
  private:
   // Records the outline's selected item when it is not the item last recorded for the outline.

@@ -14,6 +14,9 @@ LRESULT DeliverSentMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bo
 // Queues a message for the window's thread (hwnd 0: the calling thread); `atFront` makes it the
 // next one retrieved. False when hwnd names no window.
 bool QueueMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool atFront);
+// Queues the key message of a simulated key stroke for the window's thread, marked for the
+// keyboard hooks that run when it is retrieved.
+bool QueueTypedKey(HWND hwnd, UINT msg, WPARAM virtualKey, LPARAM keystrokeFlags);
 // Delivers the messages that other threads sent to the calling thread and wait for.
 void DeliverIncomingSends(ThreadState& state);
 

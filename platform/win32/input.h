@@ -1,9 +1,12 @@
 #pragma once
-// Simulated user input: the only way tests and the host simulator act as a user. Each move, press
-// or release first goes through the thread's mouse or keyboard hooks (a hook that answers non-zero
-// swallows it, and HCBT_CLICKSKIPPED or HCBT_KEYSKIPPED is raised), then is queued as the usual
-// message for the window under the point or the focused window; ProcessPendingMessages delivers
-// it. The frame actions are what a user does with a window's title bar, borders and buttons.
+// Simulated user input: the only way tests and the host simulator act as a user. Each mouse move,
+// press or release first goes through the thread's mouse hooks (a hook that answers non-zero
+// swallows it, and HCBT_CLICKSKIPPED is raised), then is queued as the usual message for the window
+// under the point. Each key press or release is queued as a key message for the focused window;
+// the keyboard hooks see it when the message is retrieved (a hook that answers non-zero discards
+// it, and HCBT_KEYSKIPPED is raised), so what they post comes after the key.
+// ProcessPendingMessages delivers the messages. The frame actions are what a user does with a
+// window's title bar, borders and buttons.
 
 #include "platform/win32/windows.h"
 
@@ -21,7 +24,8 @@ void SimulateMouseUp(TMouseButton button, POINT screenPoint);
 void SimulateClick(TMouseButton button, POINT screenPoint, bool doubleClick = false);
 
 // Presses or releases a key at the focused window (WM_KEYDOWN/WM_KEYUP, or WM_SYSKEYDOWN/
-// WM_SYSKEYUP while Alt is down); the key state of GetKeyState follows at once.
+// WM_SYSKEYUP while Alt is down); the key state of GetKeyState follows at once, the keyboard hooks
+// when the message is retrieved.
 void SimulateKeyDown(BYTE virtualKey);
 void SimulateKeyUp(BYTE virtualKey);
 // Presses and releases a key with the given modifiers held around it.

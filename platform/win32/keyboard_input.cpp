@@ -1,5 +1,6 @@
-// Simulated keys: a press or release goes through the keyboard hooks and then, as a key message,
-// to the focused window (or the active one when nothing has the focus).
+// Simulated keys: a press or release changes the key state at once and is queued, as a key
+// message, for the focused window (or the active one when nothing has the focus). The keyboard
+// hooks see it when the message is retrieved (see the message loop), not here.
 
 #include <iterator>
 
@@ -23,16 +24,12 @@ void SimulateKey(BYTE virtualKey, bool down) {
   const bool wasDown = GetKeyState(virtualKey) < 0;
   SetKeyDown(virtualKey, down);
   const LPARAM flags = KeystrokeFlags(wasDown, down);
-  if (CallHookChain(WH_KEYBOARD, HC_ACTION, virtualKey, flags) != 0) {
-    CallHookChain(WH_CBT, HCBT_KEYSKIPPED, virtualKey, flags);
-    return;
-  }
   const HWND target = GetFocus() != 0 ? GetFocus() : GetActiveWindow();
   if (target == 0) return;
   const bool system = GetKeyState(VK_MENU) < 0 || virtualKey == VK_MENU;
   const UINT message =
       system ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
-  PostMessageA(target, message, virtualKey, flags);
+  QueueTypedKey(target, message, virtualKey, flags);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The thread's message loop: retrieving queued messages (through the WH_GETMESSAGE hooks) and
-// dispatching them to their windows.
+// The thread's message loop: retrieving queued messages and dispatching them to their windows.
+// A message taken from the queue goes through the WH_KEYBOARD hooks first when it is a typed key
+// (which they may discard), then through the WH_GETMESSAGE hooks.
 
 #include <algorithm>
 #include <optional>
@@ -39,9 +40,22 @@ std::optional<QueuedMessage> TakeLocked(MessageQueue& queue, const Filter& filte
   return taken;
 }
 
-// Shows a retrieved message to the WH_GETMESSAGE hooks, which may change it, and remembers it for
-// the translation of key strokes.
-MSG Retrieved(ThreadState& state, QueuedMessage queued, bool removed) {
+// Whether the keyboard hooks let a typed key taken from the queue through. They see it as it is
+// retrieved, after the messages queued before it have been handled; one that answers non-zero
+// discards it, as HCBT_KEYSKIPPED tells the CBT hooks.
+bool KeyboardHooksPass(const QueuedMessage& queued) {
+  if (!queued.typedKey) return true;
+  const MSG& key = queued.msg;
+  if (CallHookChain(WH_KEYBOARD, HC_ACTION, key.wParam, key.lParam) == 0) return true;
+  CallHookChain(WH_CBT, HCBT_KEYSKIPPED, key.wParam, key.lParam);
+  return false;
+}
+
+// The message that a retrieval returns, once the hooks have seen it: nothing when it was removed
+// and the keyboard hooks discarded it. The WH_GETMESSAGE hooks may change it. A removed message
+// is remembered for the translation of key strokes.
+std::optional<MSG> Retrieve(ThreadState& state, QueuedMessage queued, bool removed) {
+  if (removed && !KeyboardHooksPass(queued)) return std::nullopt;
   CallHookChain(WH_GETMESSAGE, HC_ACTION, removed ? PM_REMOVE : PM_NOREMOVE,
                 reinterpret_cast<LPARAM>(&queued.msg));
   if (removed) state.lastRetrieved = queued;
@@ -62,8 +76,11 @@ BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     std::unique_lock lock(state.queue.mutex);
     if (auto queued = wincore::TakeLocked(state.queue, *filter, true)) {
       lock.unlock();
-      *msg = wincore::Retrieved(state, *queued, true);
-      return msg->message == WM_QUIT ? 0 : 1;
+      if (const auto retrieved = wincore::Retrieve(state, *queued, true)) {
+        *msg = *retrieved;
+        return msg->message == WM_QUIT ? 0 : 1;
+      }
+      continue;
     }
     if (state.queue.sent.empty()) state.queue.changed.wait(lock);
   }
@@ -73,14 +90,18 @@ BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT remo
   const auto filter = wincore::MakeFilter(hwnd, filterMin, filterMax);
   if (!msg || !filter) return 0;
   ThreadState& state = wincore::CurrentThreadState();
-  wincore::DeliverIncomingSends(state);
   const bool remove = (removeMessage & PM_REMOVE) != 0;
-  std::unique_lock lock(state.queue.mutex);
-  auto queued = wincore::TakeLocked(state.queue, *filter, remove);
-  lock.unlock();
-  if (!queued) return 0;
-  *msg = wincore::Retrieved(state, *queued, remove);
-  return 1;
+  for (;;) {
+    wincore::DeliverIncomingSends(state);
+    std::unique_lock lock(state.queue.mutex);
+    auto queued = wincore::TakeLocked(state.queue, *filter, remove);
+    lock.unlock();
+    if (!queued) return 0;
+    if (const auto retrieved = wincore::Retrieve(state, *queued, remove)) {
+      *msg = *retrieved;
+      return 1;
+    }
+  }
 }
 
 LRESULT DispatchMessageA(const MSG* msg) {
@@ -100,8 +121,9 @@ bool ProcessPendingMessages() {
     const wincore::QueuedMessage queued = state.queue.posted.front();
     state.queue.posted.pop_front();
     lock.unlock();
-    const MSG msg = wincore::Retrieved(state, queued, true);
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    if (const auto msg = wincore::Retrieve(state, queued, true)) {
+      TranslateMessage(&*msg);
+      DispatchMessageA(&*msg);
+    }
   }
 }

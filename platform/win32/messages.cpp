@@ -16,7 +16,9 @@ LRESULT DeliverSentMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bo
   return CallWindowProcA(window->proc, hwnd, msg, wParam, lParam);
 }
 
-bool QueueMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool atFront) {
+namespace {
+
+bool Queue(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool atFront, bool typedKey) {
   DWORD threadId = GetCurrentThreadId();
   if (hwnd != 0) {
     const auto owner = FindOwner(hwnd);
@@ -25,7 +27,7 @@ bool QueueMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool atFron
     threadId = owner->threadId;
   }
   const QueuedMessage queued{MSG{hwnd, msg, wParam, lParam, timeGetTime(), CursorPos()},
-                             CurrentModifiers()};
+                             CurrentModifiers(), typedKey};
   const auto state = ThreadStateOf(threadId);
   {
     std::lock_guard lock(state->queue.mutex);
@@ -37,6 +39,16 @@ bool QueueMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool atFron
   }
   state->queue.changed.notify_all();
   return true;
+}
+
+}  // namespace
+
+bool QueueMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, bool atFront) {
+  return Queue(hwnd, msg, wParam, lParam, atFront, false);
+}
+
+bool QueueTypedKey(HWND hwnd, UINT msg, WPARAM virtualKey, LPARAM keystrokeFlags) {
+  return Queue(hwnd, msg, virtualKey, keystrokeFlags, false, true);
 }
 
 void DeliverIncomingSends(ThreadState& state) {

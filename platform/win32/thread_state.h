@@ -22,6 +22,10 @@ struct KeyModifiers {
 struct QueuedMessage {
   MSG msg;
   KeyModifiers modifiers;
+  // A key message of the simulated keyboard, not one that program code posted: the keyboard
+  // hooks see it when it is retrieved, with its wParam and lParam as the key's virtual key and
+  // keystroke flags of the moment it was typed.
+  bool typedKey = false;
 };
 
 // A message sent from another thread, waiting for this thread to deliver it.

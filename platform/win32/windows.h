@@ -390,17 +390,22 @@ LRESULT SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL PostMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int exitCode);
 // Takes the next message (waiting while the queue is empty); FALSE for WM_QUIT, -1 when `hwnd`
-// names no window. The thread's
-// WH_GETMESSAGE hooks see it first (wParam PM_REMOVE, lParam the MSG's address).
+// names no window. A key message of the simulated keyboard first goes through the thread's
+// WH_KEYBOARD hooks (HC_ACTION, the virtual key, the keystroke flags of the moment it was typed):
+// one that answers non-zero discards it (HCBT_KEYSKIPPED to the WH_CBT hooks) and the next
+// message is taken. Then the WH_GETMESSAGE hooks see it (wParam PM_REMOVE, lParam the MSG's
+// address). Key messages that program code posts reach no keyboard hook.
 BOOL GetMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax);
-// As GetMessageA without waiting; FALSE when nothing is queued.
+// As GetMessageA without waiting; FALSE when nothing is queued. With PM_NOREMOVE the message stays
+// queued and only the WH_GETMESSAGE hooks see it (wParam PM_NOREMOVE).
 BOOL PeekMessageA(MSG* msg, HWND hwnd, UINT filterMin, UINT filterMax, UINT removeMessage);
 // Generates WM_CHAR for WM_KEYDOWN of a character key (and WM_SYSCHAR for WM_SYSKEYDOWN).
 BOOL TranslateMessage(const MSG* msg);
 // Calls the window procedure of msg->hwnd (no WH_CALLWNDPROC hooks).
 LRESULT DispatchMessageA(const MSG* msg);
-// Dispatches every message queued for the calling thread, and the ones they queue, until the
-// queue is empty; returns whether WM_QUIT was met (it stays queued).
+// Retrieves (as GetMessageA does, hooks included), translates and dispatches every message queued
+// for the calling thread, and the ones they queue, until the queue is empty; returns whether
+// WM_QUIT was met (it stays queued).
 bool ProcessPendingMessages();
 
 // ---- hooks ------------------------------------------------------------------------------------

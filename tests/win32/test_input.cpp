@@ -226,6 +226,97 @@ TEST_F(SimulatedInput, ASwallowedKeyReachesNoWindowAndIsReportedSkipped) {
   EXPECT_EQ(CbtCalls(HCBT_KEYSKIPPED)[0].wParam, static_cast<WPARAM>('X'));
 }
 
+// A typed key reaches the keyboard hooks as its message is taken from the queue, once what was
+// queued before it has been handled and before the window or the get-message hooks see it, with
+// the flags of the moment it was typed. Peeking without removing it, or a key message that
+// program code posts, reaches no keyboard hook.
+TEST_F(SimulatedInput, KeyboardHooksSeeATypedKeyWhenItsMessageIsRetrieved) {
+  SetFocus(button);
+  Record<WH_KEYBOARD>();
+  Record<WH_GETMESSAGE>();
+  static std::vector<size_t> receivedAtKeyHook;
+  static std::vector<size_t> retrievedAtKeyHook;
+  receivedAtKeyHook.clear();
+  retrievedAtKeyHook.clear();
+  gHookAnswer = [](int kind, int, WPARAM, LPARAM) -> LRESULT {
+    if (kind == WH_KEYBOARD) {
+      receivedAtKeyHook.push_back(gReceived.size());
+      retrievedAtKeyHook.push_back(gHookCalls[WH_GETMESSAGE].size());
+    }
+    return 0;
+  };
+  PostMessageA(button, WM_USER, 0, 0);
+  SimulateKeyDown(VK_MENU);
+  SimulateKeyDown('F');
+  SimulateKeyUp(VK_MENU);
+  EXPECT_TRUE(gHookCalls[WH_KEYBOARD].empty());
+  MSG msg;
+  ASSERT_TRUE(PeekMessageA(&msg, 0, WM_SYSKEYDOWN, WM_SYSKEYDOWN, PM_NOREMOVE));
+  EXPECT_TRUE(gHookCalls[WH_KEYBOARD].empty());
+  gReceived.clear();
+  gHookCalls[WH_GETMESSAGE].clear();
+  ProcessPendingMessages();
+
+  const auto& hooked = gHookCalls[WH_KEYBOARD];
+  ASSERT_EQ(hooked.size(), 3u);
+  EXPECT_EQ(hooked[1].code, HC_ACTION);
+  EXPECT_EQ(hooked[1].wParam, static_cast<WPARAM>('F'));
+  EXPECT_EQ(static_cast<DWORD>(hooked[1].lParam), 0x20000001u);  // Alt was down when typed
+  EXPECT_EQ(receivedAtKeyHook[0], 1u);  // WM_USER handled, the key not yet received
+  EXPECT_EQ(retrievedAtKeyHook[0], 1u);
+  EXPECT_EQ(retrievedAtKeyHook[1], 2u);  // the Alt key-down went to the get-message hooks next
+
+  gHookCalls.clear();
+  gReceived.clear();
+  PostMessageA(button, WM_KEYDOWN, 'A', 1);
+  ProcessPendingMessages();
+  EXPECT_EQ(ReceivedOf(WM_KEYDOWN).size(), 1u);
+  EXPECT_EQ(ReceivedOf(WM_CHAR).size(), 1u);
+  EXPECT_TRUE(gHookCalls[WH_KEYBOARD].empty());
+}
+
+// A key the keyboard hooks discard is taken from the queue and reported skipped; the retrieval
+// returns the next message instead, whichever way it retrieves.
+TEST_F(SimulatedInput, AKeyTheKeyboardHooksDiscardGivesWayToTheNextMessage) {
+  SetFocus(button);
+  Record<WH_KEYBOARD>();
+  Record<WH_CBT>();
+  Record<WH_GETMESSAGE>();
+  gHookAnswer = [](int kind, int, WPARAM wParam, LPARAM) -> LRESULT {
+    return kind == WH_KEYBOARD && wParam == 'X' ? 1 : 0;
+  };
+  for (const BYTE key : {'X', 'Y', 'X', 'Z'}) SimulateKeyDown(key);
+  MSG msg;
+  ASSERT_EQ(GetMessageA(&msg, 0, 0, 0), 1);
+  EXPECT_EQ(msg.wParam, static_cast<WPARAM>('Y'));
+  ASSERT_TRUE(PeekMessageA(&msg, 0, 0, 0, PM_REMOVE));
+  EXPECT_EQ(msg.wParam, static_cast<WPARAM>('Z'));
+  EXPECT_FALSE(PeekMessageA(&msg, 0, 0, 0, PM_REMOVE));
+
+  ASSERT_EQ(CbtCalls(HCBT_KEYSKIPPED).size(), 2u);
+  EXPECT_EQ(CbtCalls(HCBT_KEYSKIPPED)[1].wParam, static_cast<WPARAM>('X'));
+  EXPECT_EQ(CbtCalls(HCBT_KEYSKIPPED)[1].lParam, 0x40000001);  // X was still down: a repeat
+  EXPECT_EQ(gHookCalls[WH_GETMESSAGE].size(), 2u);             // only the keys let through
+}
+
+// What a keyboard hook posts for a key is handled after the key and the character it types: a
+// check it defers sees what the window made of the key.
+TEST_F(SimulatedInput, AMessageAKeyboardHookPostsComesAfterTheKey) {
+  SetFocus(button);
+  Record<WH_KEYBOARD>();
+  static HWND target;
+  target = panel;
+  gHookAnswer = [](int kind, int, WPARAM, LPARAM lParam) -> LRESULT {
+    if (kind == WH_KEYBOARD && lParam >= 0) PostMessageA(target, WM_USER, 0, 0);
+    return 0;
+  };
+  gReceived.clear();
+  SimulateKeyDown('A');
+  ProcessPendingMessages();
+  EXPECT_EQ(Sequence(), (std::vector<std::pair<HWND, UINT>>{
+                            {button, WM_KEYDOWN}, {button, WM_CHAR}, {panel, WM_USER}}));
+}
+
 TEST_F(SimulatedInput, KeyStateFollowsPressesAndTogglesPerPress) {
   EXPECT_EQ(GetKeyState(VK_SHIFT), 0);
   SimulateKeyDown(VK_SHIFT);

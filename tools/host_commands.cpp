@@ -37,8 +37,6 @@ std::exception_ptr MakeException(const std::string& className, const std::string
   return std::make_exception_ptr(Exception(message));
 }
 
-int Number(const TScriptArg& arg) { return StrToInt(arg.Text); }
-
 void Stroke(const TKeyStroke& stroke) {
   SimulateTypedKeyStroke(stroke.Key, stroke.Shift, stroke.Ctrl, stroke.Alt);
 }
@@ -196,7 +194,7 @@ TKDTracebook& THostCommands::Tracebook() const {
 POINT THostCommands::PointOf(const TScriptCommand& command) const {
   const TControl& control = ShownControlAt(command.Args[0].Text);
   POINT point{control.Width() / 2, control.Height() / 2};
-  if (command.Args.size() == 3) point = {Number(command.Args[1]), Number(command.Args[2])};
+  if (command.Args.size() == 3) point = {command.Args[1].Number(), command.Args[2].Number()};
   return control.ClientToScreen(point);
 }
 
@@ -250,7 +248,7 @@ void THostCommands::Select(const TScriptCommand& command) {
   TControl& control = ShownControlAt(command.Args[0].Text);
   const TScriptArg& item = command.Args[1];
   if (!item.Quoted) {
-    SimulateListChoice(control, Number(item));
+    SimulateListChoice(control, item.Number());
     return;
   }
   const TStrings* items = ItemsOf(control);
@@ -261,12 +259,12 @@ void THostCommands::Select(const TScriptCommand& command) {
 }
 
 void THostCommands::Scroll(const TScriptCommand& command) {
-  SimulateScrollTo(ShownControlAt(command.Args[0].Text), Number(command.Args[1]));
+  SimulateScrollTo(ShownControlAt(command.Args[0].Text), command.Args[1].Number());
 }
 
 void THostCommands::Move(const TScriptCommand& command) {
-  const RECT rect{Number(command.Args[1]), Number(command.Args[2]), Number(command.Args[3]),
-                  Number(command.Args[4])};
+  const RECT rect{command.Args[1].Number(), command.Args[2].Number(), command.Args[3].Number(),
+                  command.Args[4].Number()};
   SimulateFrameMoveSize(ShownFormAt(command.Args[0].Text).Handle(), rect);
 }
 
@@ -290,7 +288,7 @@ void THostCommands::Set(const TScriptCommand& command) {
 }
 
 void THostCommands::Raise(const TScriptCommand& command) {
-  const int32_t code = command.Args.size() == 3 ? Number(command.Args[2]) : 0;
+  const int32_t code = command.Args.size() == 3 ? command.Args[2].Number() : 0;
   std::exception_ptr exception = MakeException(command.Args[0].Text, command.Args[1].Text, code);
   RunAsEventHandler([exception] { std::rethrow_exception(exception); });
 }
@@ -319,5 +317,5 @@ void THostCommands::StartStop(const TScriptCommand& command) {
 }
 
 void THostCommands::Wait(const TScriptCommand& command) {
-  SetFixedTickCount(timeGetTime() + static_cast<uint32_t>(Number(command.Args[0])));
+  SetFixedTickCount(timeGetTime() + static_cast<uint32_t>(command.Args[0].Number()));
 }

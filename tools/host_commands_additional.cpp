@@ -8,18 +8,14 @@
 #include "tools/control_cast.h"
 #include "tools/host_commands.h"
 
-namespace {
-
-int Number(const TScriptArg& arg) { return StrToInt(arg.Text); }
-
-}  // namespace
+namespace {}  // namespace
 
 // Presses on the control's centre and moves by DX DY in a few steps before the release.
 void THostCommands::Drag(const TScriptCommand& command) {
   const TControl& control = ShownControlAt(command.Args[0].Text);
   const POINT centre{control.Width() / 2, control.Height() / 2};
-  const POINT end{SaturatedSum(centre.x, Number(command.Args[1])),
-                  SaturatedSum(centre.y, Number(command.Args[2]))};
+  const POINT end{SaturatedSum(centre.x, command.Args[1].Number()),
+                  SaturatedSum(centre.y, command.Args[2].Number())};
   SimulateUserDrag(control, centre, end);
 }
 
@@ -27,7 +23,7 @@ void THostCommands::Check(const TScriptCommand& command) {
   const std::string& path = command.Args[0].Text;
   auto& list = ControlAs<TCheckListBox>(ShownControlAt(path), path, "check list box");
   const TScriptArg& item = command.Args[1];
-  const int index = item.Quoted ? list.Items()->IndexOf(item.Text) : Number(item);
+  const int index = item.Quoted ? list.Items()->IndexOf(item.Text) : item.Number();
   if (index < 0 && item.Quoted) throw Exception(path + " has no item \"" + item.Text + "\"");
   SimulateCheckClick(list, index);
 }

@@ -6,17 +6,13 @@
 #include "tools/control_cast.h"
 #include "tools/host_commands.h"
 
-namespace {
-
-int Number(const TScriptArg& arg) { return StrToInt(arg.Text); }
-
-}  // namespace
+namespace {}  // namespace
 
 bool THostCommands::SelectTab(const TScriptCommand& command) {
   auto* tabs = dynamic_cast<TCustomTabControl*>(&ShownControlAt(command.Args[0].Text));
   if (!tabs) return false;
   const TScriptArg& item = command.Args[1];
-  const int index = item.Quoted ? tabs->Tabs()->IndexOf(item.Text) : Number(item);
+  const int index = item.Quoted ? tabs->Tabs()->IndexOf(item.Text) : item.Number();
   if (index < 0 && item.Quoted)
     throw Exception(command.Args[0].Text + " has no tab \"" + item.Text + "\"");
   SimulateTabChoice(*tabs, index);
@@ -26,12 +22,12 @@ bool THostCommands::SelectTab(const TScriptCommand& command) {
 void THostCommands::Slide(const TScriptCommand& command) {
   const std::string& path = command.Args[0].Text;
   SimulateSlide(ControlAs<TTrackBar>(ShownControlAt(path), path, "track bar"),
-                Number(command.Args[1]));
+                command.Args[1].Number());
 }
 
 void THostCommands::Spin(const TScriptCommand& command) {
   const std::string& path = command.Args[0].Text;
-  const int count = command.Args.size() == 3 ? Number(command.Args[2]) : 1;
+  const int count = command.Args.size() == 3 ? command.Args[2].Number() : 1;
   SimulateSpin(ControlAs<TUpDown>(ShownControlAt(path), path, "up-down control"),
                command.Args[1].Text == "up" ? btNext : btPrev, count);
 }

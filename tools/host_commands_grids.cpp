@@ -5,11 +5,7 @@
 #include "tools/control_cast.h"
 #include "tools/host_commands.h"
 
-namespace {
-
-int Number(const TScriptArg& arg) { return StrToInt(arg.Text); }
-
-}  // namespace
+namespace {}  // namespace
 
 bool THostCommands::SelectInOutline(const TScriptCommand& command) {
   auto* outline = dynamic_cast<TCustomOutline*>(&ShownControlAt(command.Args[0].Text));
@@ -22,13 +18,13 @@ bool THostCommands::SelectInOutline(const TScriptCommand& command) {
 void THostCommands::Cell(const TScriptCommand& command) {
   const std::string& path = command.Args[0].Text;
   auto& grid = ControlAs<TCustomGrid>(ShownControlAt(path), path, "grid");
-  SimulateCellClick(grid, Number(command.Args[1]), Number(command.Args[2]));
+  SimulateCellClick(grid, command.Args[1].Number(), command.Args[2].Number());
 }
 
 void THostCommands::Edit(const TScriptCommand& command) {
   const std::string& path = command.Args[0].Text;
   auto& grid = ControlAs<TCustomGrid>(ShownControlAt(path), path, "grid");
   const bool byClick = command.Args.size() == 5 && command.Args[4].Text == "click";
-  SimulateCellEdit(grid, Number(command.Args[1]), Number(command.Args[2]), command.Args[3].Text,
+  SimulateCellEdit(grid, command.Args[1].Number(), command.Args[2].Number(), command.Args[3].Text,
                    byClick ? TEditLeave::Click : TEditLeave::Enter);
 }

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/sysutils.h"
 #include "platform/vcl/calendars.h"
 #include "platform/vcl/errors.h"
 #include "platform/vcl/keyboard.h"
@@ -236,3 +237,5 @@ std::vector<TScriptCommand> ParseScript(std::string_view text, const std::string
   }
   return commands;
 }
+
+int TScriptArg::Number() const { return StrToInt(Text); }

@@ -11,6 +11,9 @@
 struct TScriptArg {
   std::string Text;
   bool Quoted = false;
+
+  // The argument as a number; the parser let only numbers through where a command takes one.
+  int Number() const;
 };
 
 struct TScriptCommand {

@@ -4,11 +4,11 @@
 // cell is current: the arrow keys, PgUp and PgDn (a page of rows), Home and End (the first and
 // last column; with Ctrl the first and last cell) and a left-button press on a cell move it, and
 // the grid scrolls to keep it in view; a key at the grid's edge moves nothing. With goTabs, Tab
-// and Shift+Tab move it along the rows too. With goEditing the
-// grid edits the current cell in an in-place editor (TInplaceEdit), which opens on F2, on Enter,
-// on a typed character (which replaces the cell's text) and on a click on the current cell, and
-// closes on Enter, on a click on another cell or when the focus leaves the grid; Esc closes it and
-// leaves the cell's text as it was. TDrawGrid is a grid whose cells its program paints;
+// and Shift+Tab move it along the rows too. With goEditing the grid edits the current cell in an
+// in-place editor (TInplaceEdit), which opens on F2, on Enter, on a typed character (which
+// replaces the cell's text) and on a click on the current cell, and closes on Enter, on a click on
+// another cell or when the focus leaves the grid; Esc closes it and leaves the cell's text as it
+// was. TDrawGrid is a grid whose cells its program paints;
 // TStringGrid keeps a text per cell, which its editor edits.
 
 #include <string>

@@ -121,11 +121,11 @@ struct RecordingObserver : TEventViewObserver {
 TEST_F(Collapsing, ObserversHearWhichRowsGoAndCome) {
   LoadOneSession();
   RecordingObserver observer;
-  Viewer().SetObserver(&observer);
+  Viewer().AddObserver(&observer);
   Viewer().Collapse(2);
   Viewer().Expand(2);
   EXPECT_EQ(observer.Calls, (std::vector<std::string>{"-3..5", "changed 2", "+3..5", "changed 2"}));
-  Viewer().SetObserver(nullptr);
+  Viewer().RemoveObserver(&observer);
 }
 
 }  // namespace

@@ -228,7 +228,7 @@ TEST_F(Loading, TheCaptionFollowsTheCurrentFileThroughEveryLoad) {
   const std::string text = Dir.File("notes.txt");
   WriteTextFile(text, "not a log");
   CaptionObserver observer(Viewer());
-  Viewer().SetObserver(&observer);
+  Viewer().AddObserver(&observer);
   Viewer().Load(LogFile);
   Viewer().Load(LogFile);  // a reload keeps the name
   Viewer().Load(text);     // named while it is read, then no longer
@@ -239,7 +239,7 @@ TEST_F(Loading, TheCaptionFollowsTheCurrentFileThroughEveryLoad) {
   Viewer().Load(Dir.File("gone.evt"));
   EXPECT_EQ(observer.Captions.back(), "Oxlane");
   EXPECT_EQ(observer.Captions.size(), 5u);
-  Viewer().SetObserver(nullptr);
+  Viewer().RemoveObserver(&observer);
 }
 
 struct ResetObserver : TEventViewObserver {
@@ -260,19 +260,19 @@ TEST_F(Loading, ALoadThatCollapsesGroupsIsAnnouncedAsOneReset) {
   Viewer().StoreLastLog();
   AppendSession("d");
   ResetObserver observer;
-  Viewer().SetObserver(&observer);
+  Viewer().AddObserver(&observer);
   Viewer().Load(LogFile);  // a reload: the section and two sessions collapse
   EXPECT_EQ(observer.Calls, oneReset);
   EXPECT_EQ(Rows().size(), 8u);
 
   Settings.Save();
   RestartViewer();
-  Viewer().SetObserver(&observer);
+  Viewer().AddObserver(&observer);
   observer.Calls.clear();
   Viewer().Load(LogFile);  // the section restored from the settings
   EXPECT_EQ(observer.Calls, oneReset);
   EXPECT_EQ(Viewer().Records()[2].State, esCollapsed);
-  Viewer().SetObserver(nullptr);
+  Viewer().RemoveObserver(&observer);
 }
 
 TEST_F(Loading, ClosingWithoutALogForgetsTheLastLog) {

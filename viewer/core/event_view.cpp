@@ -22,33 +22,22 @@ bool TEventView::TFallbackFilter::IsEventShown(std::string_view className) const
 
 TEventView::TEventView(TOXOptions& settings) : FSettings(settings), FFallback(settings) {}
 
+TEventView::~TEventView() {
+  Notify([](TEventViewObserver& o) { o.RecordsAboutToBeFreed(); });
+}
+
 const TViewFilter& TEventView::Filter() const {
   return FFilterWindow != nullptr ? *FFilterWindow : FFallback;
 }
 
-namespace {
-TEventViewObserver& Silent() {
-  static TEventViewObserver silent;
-  return silent;
-}
-}  // namespace
-
-TEventViewObserver& TEventView::Observer() const {
-  return FObserver != nullptr ? *FObserver : Silent();
-}
-
-TEventViewObserver& TEventView::RowObserver() const {
-  return FBatchDepth > 0 ? Silent() : Observer();
-}
-
 TEventView::TBatch::TBatch(TEventView& view) : FView(view) {
-  if (FView.FBatchDepth++ == 0) FView.Observer().ViewAboutToBeReset();
+  if (FView.FBatchDepth++ == 0) FView.Notify([](TEventViewObserver& o) { o.ViewAboutToBeReset(); });
 }
 
 TEventView::TBatch::~TBatch() {
   if (--FView.FBatchDepth > 0) return;
-  FView.Observer().ViewReset();
-  FView.Observer().SelectionChanged();
+  FView.Notify([](TEventViewObserver& o) { o.ViewReset(); });
+  FView.Notify([](TEventViewObserver& o) { o.SelectionChanged(); });
 }
 
 bool TEventView::CurrentFileChanged() const {
@@ -99,12 +88,12 @@ TRowLook TEventView::RowLook(int row) const {
 void TEventView::Select(int row) {
   FSelected = FView.IsRow(row) ? row : -1;
   FFocused = FSelected;
-  RowObserver().SelectionChanged();
+  NotifyRows([](TEventViewObserver& o) { o.SelectionChanged(); });
 }
 
 void TEventView::Deselect() {
   FSelected = -1;
-  RowObserver().SelectionChanged();
+  NotifyRows([](TEventViewObserver& o) { o.SelectionChanged(); });
 }
 
 int TEventView::FindSameClass(int step) const {

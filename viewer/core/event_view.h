@@ -3,7 +3,7 @@
 // table and visible rows; loading and reloading; collapsing, expanding and filtering the rows in
 // place; the selection; row texts and status texts; and what the window remembers on closing.
 // A front end shows the rows and forwards the user's actions; it learns of changes through
-// TEventViewObserver.
+// TEventViewObserver; several windows may listen at once.
 
 #include <cstdint>
 #include <string>
@@ -11,6 +11,7 @@
 
 #include "platform/datetime.h"
 #include "viewer/core/event_list.h"
+#include "viewer/core/event_view_observer.h"
 #include "viewer/core/file_stamp.h"
 #include "viewer/core/row_look.h"
 #include "viewer/core/sessions.h"
@@ -18,25 +19,6 @@
 #include "viewer/core/status_text.h"
 #include "viewer/core/view_filter.h"
 #include "viewer/core/view_list.h"
-
-// Notifications about the visible rows, in the order a list model needs them. A change of many
-// rows at once (a load, a rebuild) comes as one reset, without notifications of single rows.
-class TEventViewObserver {
- public:
-  virtual ~TEventViewObserver() = default;
-  virtual void RowsAboutToBeRemoved(int /*first*/, int /*last*/) {}
-  virtual void RowsRemoved() {}
-  virtual void RowsAboutToBeInserted(int /*first*/, int /*last*/) {}
-  virtual void RowsInserted() {}
-  virtual void ViewAboutToBeReset() {}
-  virtual void ViewReset() {}
-  // Rows from `first` to the bottom need repainting.
-  virtual void RowsChanged(int /*first*/) {}
-  // The selected or focused row moved; the selected row is to be scrolled into view.
-  virtual void SelectionChanged() {}
-  // The current file changed, and with it the window's caption.
-  virtual void CurrentFileChanged() {}
-};
 
 // What Collapse and Expand did. ceBeep: no group boundary was found; the user hears an error beep.
 enum class TGroupEdit { ceChanged, ceIgnored, ceBeep };
@@ -63,10 +45,14 @@ class TEventView {
   // The time bounds used while no filter window exists are taken now: the last 60 days. The
   // upper bound moves on with the clock, so that a reload shows what was logged since.
   explicit TEventView(TOXOptions& settings);
+  // The listeners hear that the records are about to be freed.
+  ~TEventView();
   TEventView(const TEventView&) = delete;
   TEventView& operator=(const TEventView&) = delete;
 
-  void SetObserver(TEventViewObserver* observer) { FObserver = observer; }
+  // A listener is told of every change until it is removed; it must be removed before it goes.
+  void AddObserver(TEventViewObserver* observer) { FObservers.Add(observer); }
+  void RemoveObserver(TEventViewObserver* observer) { FObservers.Remove(observer); }
   // The filter window's filter while it exists; nullptr returns to the settings and the
   // fallback bounds.
   void SetFilterWindow(const TViewFilter* filter) { FFilterWindow = filter; }
@@ -154,9 +140,15 @@ class TEventView {
   void CollapseRecord(int32_t recordIndex);
   std::string TimeText(int32_t recordIndex) const;
   void CheckRow(int row) const;
-  TEventViewObserver& Observer() const;
-  // The observer for changes of rows and selection: silent within a batch, which ends in a reset.
-  TEventViewObserver& RowObserver() const;
+  template <typename Notification>
+  void Notify(Notification&& notify) {
+    FObservers.Notify(notify);
+  }
+  // Changes of rows and selection: silent within a batch, which ends in a reset.
+  template <typename Notification>
+  void NotifyRows(Notification&& notify) {
+    if (FBatchDepth == 0) FObservers.Notify(notify);
+  }
 
   TOXOptions& FSettings;
   TEventList FRecords;
@@ -166,7 +158,7 @@ class TEventView {
   TFileStamp FFileStamp;
   TFallbackFilter FFallback;
   const TViewFilter* FFilterWindow = nullptr;
-  TEventViewObserver* FObserver = nullptr;
+  TEventViewObservers FObservers;
   int FSelected = -1;
   int FFocused = -1;
   int FBatchDepth = 0;

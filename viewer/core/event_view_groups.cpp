@@ -29,11 +29,11 @@ TGroupEdit TEventView::Collapse(int row) {
     last = *end;
   }
   FView.Entry(first).State = esCollapsed;
-  RowObserver().RowsAboutToBeRemoved(first + 1, last);
+  NotifyRows([&](TEventViewObserver& o) { o.RowsAboutToBeRemoved(first + 1, last); });
   FView.Remove(first + 1, last);
-  RowObserver().RowsRemoved();
+  NotifyRows([](TEventViewObserver& o) { o.RowsRemoved(); });
   Select(first);
-  RowObserver().RowsChanged(first);
+  NotifyRows([&](TEventViewObserver& o) { o.RowsChanged(first); });
   return TGroupEdit::ceChanged;
 }
 
@@ -56,12 +56,13 @@ TGroupEdit TEventView::Expand(int row) {
     if (walk.Shown(index)) shown.push_back(index);
   }
   if (!shown.empty()) {
-    RowObserver().RowsAboutToBeInserted(row + 1, row + static_cast<int>(shown.size()));
+    const int last = row + static_cast<int>(shown.size());
+    NotifyRows([&](TEventViewObserver& o) { o.RowsAboutToBeInserted(row + 1, last); });
     FView.Insert(shown);
-    RowObserver().RowsInserted();
+    NotifyRows([](TEventViewObserver& o) { o.RowsInserted(); });
   }
   Select(row);
-  RowObserver().RowsChanged(row);
+  NotifyRows([&](TEventViewObserver& o) { o.RowsChanged(row); });
   return TGroupEdit::ceChanged;
 }
 

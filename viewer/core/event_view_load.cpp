@@ -21,6 +21,7 @@ struct TEventView::TRestore {
 };
 
 void TEventView::ClearAll() {
+  Notify([](TEventViewObserver& o) { o.RecordsAboutToBeFreed(); });
   FSessions.Clear();
   FRecords.clear();
   FView.Clear();
@@ -31,7 +32,7 @@ void TEventView::ClearAll() {
 void TEventView::SetCurrentFile(std::string name) {
   if (name == FCurrentFile) return;
   FCurrentFile = std::move(name);
-  Observer().CurrentFileChanged();
+  Notify([](TEventViewObserver& o) { o.CurrentFileChanged(); });
 }
 
 TLoadResult TEventView::Load(const std::string& fileName) {

@@ -13,10 +13,10 @@ const char* const kColumnTitles[kColumnCount] = {"Time stamp", "Event type", "Da
 
 TEventModel::TEventModel(TEventView& view, QObject* parent)
     : QAbstractTableModel(parent), FView(view) {
-  FView.SetObserver(this);
+  FView.AddObserver(this);
 }
 
-TEventModel::~TEventModel() { FView.SetObserver(nullptr); }
+TEventModel::~TEventModel() { FView.RemoveObserver(this); }
 
 int TEventModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : FView.RowCount();

@@ -11,7 +11,7 @@ ASAN_BUILD_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
 # Debian packages the build needs.
-PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev
+PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev poppler-utils
 
 # What the demo runs, and nothing else.
 DEMO_TARGETS := qvhost evtdump oxlane

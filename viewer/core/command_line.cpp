@@ -25,7 +25,7 @@ constexpr const char* kHelpText =
     "       oxlane --export LOG OUT [--format txt|csv]\n"
     "       oxlane --help\n"
     "\n"
-    "Without options oxlane opens its window and shows LOG, or the log it showed last.\n"
+    "Without options oxlane opens its window, showing LOG when it is given.\n"
     "\n"
     "  --export LOG OUT   Writes the rows of LOG to OUT and ends, without opening a window\n"
     "                     (no display is needed). Every group is expanded, the record\n"

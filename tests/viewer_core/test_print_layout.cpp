@@ -240,11 +240,4 @@ TEST_F(PrintLayout, TheDocumentEndsWhenDrawingFails) {
   EXPECT_EQ(Canvas.Only("end").size(), 1u);
 }
 
-TEST_F(PrintLayout, AnEmptyListPrintsTheTitleAndOneFooter) {
-  Print();
-  EXPECT_EQ(Canvas.Calls,
-            (std::vector<std::string>{"begin ", "font MS Sans Serif 11", "text 0,0 1000x10 single ",
-                                      "text 0,285 1000x10 centred Page 1", "end"}));
-}
-
 }  // namespace

@@ -90,8 +90,10 @@ TEST_F(CommandLine, ExportsEveryGroupExpandedEverySessionRowAndNothingBeforeTheF
   });
   // Years after the log was written, far outside the window's last 60 days.
   SetFixedNow(kWrittenAt + 3000);
+  const std::string settingsFile = ReadTextFile(Dir.File("Oxlane.ini"));
   const TRun run = Run({"--export", LogFile, "-"});
   EXPECT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(ReadTextFile(Dir.File("Oxlane.ini")), settingsFile);
   EXPECT_EQ(run.Err, "");
   EXPECT_EQ(WithoutSessionRows(run.Out),
             "000\tenter section\tgroup\r\n"

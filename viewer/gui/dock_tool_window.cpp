@@ -44,6 +44,10 @@ QRect TDockToolWindow::SavedBounds() const {
   return bounds;
 }
 
+int TDockToolWindow::PreferredDockWidth() const {
+  return FFloatingBounds.isNull() ? FDesignedSize.width() : FFloatingBounds.width();
+}
+
 void TDockToolWindow::SetFloatingBounds(const QRect& bounds) {
   FFloatingBounds = bounds;
   if (isFloating()) setGeometry(bounds);

@@ -19,6 +19,8 @@ class TDockToolWindow : public QDockWidget {
   // height (its place in the dock when it never floated) with its width in the dock once shown,
   // so that the window keeps one width whether it floats or docks.
   QRect SavedBounds() const;
+  // The width to take in a dock: the width it last floated with, else its designed width.
+  int PreferredDockWidth() const;
   // Where the window goes when it floats next.
   void SetFloatingBounds(const QRect& bounds);
   // Takes the window out of its dock area to its floating bounds.

@@ -111,6 +111,9 @@ class TEventForm : public QMainWindow {
   // Docks a floating window into the area its settings name, or floats a docked one.
   void ToggleDocked(TDockToolWindow* window, const TWindowSettings& placement);
   void PlaceToolWindow(TDockToolWindow& window, const TWindowSettings& placement);
+  // Keeps the Dock commands true to the windows and sizes the dock a window is dropped into.
+  void WatchDocking(TDockToolWindow& window);
+  void FitDock(TDockToolWindow& window);
   void SaveToolWindow(TDockToolWindow& window, TWindowSettings& placement, bool visible);
   void ShowToolActions();
   void InspectSelection();

@@ -8,6 +8,7 @@
 // whether docked or floating, and floating it again brings it back where it floated before.
 
 #include <QAction>
+#include <algorithm>
 
 #include "viewer/gui/event_model.h"
 #include "viewer/gui/filter_window.h"
@@ -46,7 +47,7 @@ void TEventForm::OpenFilter() {
     FView->RebuildView(true);
   };
   FFilterForm->OnClosed = [this] { FilterClosed(); };
-  connect(FFilterForm, &QDockWidget::topLevelChanged, this, &TEventForm::ShowToolActions);
+  WatchDocking(*FFilterForm);
   PlaceToolWindow(*FFilterForm, FSettings.Filter);
   FFilterForm->SetFrom(FView->FallbackFrom());
   FFilterForm->SetTo(FView->FallbackTo());
@@ -56,7 +57,7 @@ void TEventForm::OpenInspector() {
   FInspectorForm = new TEventInspectorForm(*FView, FActions.EditCopyPropertyValue, this);
   FInspectorForm->RestoreColumnWidths(FSettings);
   FInspectorForm->OnClosed = [this] { InspectorClosed(); };
-  connect(FInspectorForm, &QDockWidget::topLevelChanged, this, &TEventForm::ShowToolActions);
+  WatchDocking(*FInspectorForm);
   PlaceToolWindow(*FInspectorForm, FSettings.Inspector);
   FInspectorForm->State().ShowRow(FView->Focused());
 }
@@ -67,11 +68,24 @@ void TEventForm::PlaceToolWindow(TDockToolWindow& window, const TWindowSettings&
   }
   addDockWidget(AreaOf(placement), &window);
   if (placement.Docked) {
-    const int width = std::min(window.SavedBounds().width(), this->width() - kListMinimumWidth);
-    resizeDocks({&window}, {std::max(width, 0)}, Qt::Horizontal);
+    FitDock(window);
   } else {
     window.Float();
   }
+}
+
+void TEventForm::WatchDocking(TDockToolWindow& window) {
+  // Docked by the Dock command or dropped into a dock area by the user.
+  connect(&window, &QDockWidget::topLevelChanged, this, [this, &window](bool floating) {
+    if (!floating) FitDock(window);
+    ShowToolActions();
+  });
+}
+
+void TEventForm::FitDock(TDockToolWindow& window) {
+  // The dock area takes the window's width, leaving the list some room.
+  const int width = std::min(window.PreferredDockWidth(), this->width() - kListMinimumWidth);
+  resizeDocks({&window}, {std::max(width, 0)}, Qt::Horizontal);
 }
 
 void TEventForm::ToggleFilter() {

@@ -2,6 +2,7 @@
 // them, and what is remembered of them when they or the main window close.
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDateEdit>
@@ -10,10 +11,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimeEdit>
+#include <QTimer>
 
 #include "gui_fixture.h"
 #include "viewer/gui/filter_window.h"
 #include "viewer/gui/inspector_window.h"
+#include "viewer/gui/options_dialog.h"
 
 namespace {
 
@@ -137,6 +140,21 @@ TEST_F(ToolWindows, SessionAndSectionMarksAreCheckedInPairs) {
   emit Filter().EventItems()->itemDoubleClicked(Item(TLeaveSectionEvent::StaticClass()));
   EXPECT_EQ(Item(TLeaveSectionEvent::StaticClass())->checkState(), Qt::Unchecked);
   EXPECT_EQ(Item(TEnterSectionEvent::StaticClass())->checkState(), Qt::Unchecked);
+}
+
+TEST_F(ToolWindows, OptionsOkResetsTheCheckMarksToTheSettings) {
+  WriteSessionLog();
+  Window().Load(LogFile);
+  const int all = RowCount();
+  Item(TUserMessageEvent::StaticClass())->setCheckState(Qt::Unchecked);
+  QTimer::singleShot(0, [] {
+    auto* options = qobject_cast<TOptionsDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(options, nullptr);
+    options->accept();
+  });
+  Window().Actions().ViewOptions->trigger();
+  EXPECT_EQ(Item(TUserMessageEvent::StaticClass())->checkState(), Qt::Checked);
+  EXPECT_EQ(RowCount(), all);  // the unapplied change is gone, not applied by the rebuild
 }
 
 TEST_F(ToolWindows, TheInspectorFollowsTheSelectionAndLetsGoOfFreedRecords) {

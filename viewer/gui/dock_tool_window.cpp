@@ -14,11 +14,14 @@ TDockToolWindow::TDockToolWindow(const QString& title, QSize designedSize, QWidg
   setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
   setFeatures(DockWidgetClosable | DockWidgetMovable | DockWidgetFloatable);
   resize(designedSize);
-  // Floating, the window has its own keyboard focus: F1 must work there too.
+  // Floating, the window is a window of its own: F1 must work there too. Docked, the main
+  // window's F1 is in force, and a second one would make the key ambiguous.
   auto* help = new QShortcut(QKeySequence::HelpContents, this);
   help->setContext(Qt::WidgetWithChildrenShortcut);
+  help->setEnabled(false);
   connect(help, &QShortcut::activated, this, [this] { ShowHelp(this); });
-  connect(this, &QDockWidget::topLevelChanged, this, [this](bool floating) {
+  connect(this, &QDockWidget::topLevelChanged, this, [this, help](bool floating) {
+    help->setEnabled(floating);
     if (floating) KeepOnTop();
   });
 }

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QTableWidget>
@@ -24,6 +25,18 @@ TEventInspectorForm::TEventInspectorForm(TEventView& view, QAction* copyValue, Q
   BuildList();
   FState.OnLinesChanged = [this] { ShowLines(); };
   ShowCopyEnabled();
+}
+
+TEventInspectorForm::~TEventInspectorForm() { Detach(); }
+
+void TEventInspectorForm::closeEvent(QCloseEvent* event) {
+  TDockToolWindow::closeEvent(event);
+  if (event->isAccepted()) Detach();
+}
+
+void TEventInspectorForm::Detach() {
+  FState.OnLinesChanged = nullptr;
+  disconnect(FPropList->selectionModel(), nullptr, this, nullptr);
 }
 
 void TEventInspectorForm::BuildList() {

@@ -23,6 +23,7 @@ class TEventInspectorForm : public TDockToolWindow {
   // `copyValue` is the main window's Copy Property Value command: the window's context menu
   // holds it, and the window enables it exactly while a line is selected.
   TEventInspectorForm(TEventView& view, QAction* copyValue, QWidget* parent);
+  ~TEventInspectorForm() override;
 
   TEventInspectorState& State() { return FState; }
   // Puts the selected line's value on the clipboard; nothing without a selected line.
@@ -34,8 +35,13 @@ class TEventInspectorForm : public TDockToolWindow {
 
   QTableWidget* PropList() const { return FPropList; }
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
   void BuildList();
+  // A window closed, or going, no longer touches the shared Copy Property Value command.
+  void Detach();
   void ShowLines();
   void ShowCopyEnabled();
 

@@ -66,9 +66,9 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
 }
 
 TEventForm::~TEventForm() {
+  // The tool windows, the list and its model use the view core, a member that goes before the
+  // window's children: they go first.
   DeleteToolWindows();
-  // The list and its model use the view core, a member that goes before the window's children:
-  // they go first.
   delete FList;
   delete FModel;
 }

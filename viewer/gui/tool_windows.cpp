@@ -75,6 +75,8 @@ void TEventForm::PlaceToolWindow(TDockToolWindow& window, const TWindowSettings&
 }
 
 void TEventForm::WatchDocking(TDockToolWindow& window) {
+  // The menu's shortcuts work in a floating window too, as in the main window.
+  window.addActions(actions());
   // Docked by the Dock command or dropped into a dock area by the user.
   connect(&window, &QDockWidget::topLevelChanged, this, [this, &window](bool floating) {
     if (!floating) FitDock(window);

@@ -107,6 +107,8 @@ TEST_F(ToolWindows, ARangeEndingBeforeItStartsIsRefusedAndTheRowsStay) {
   const int all = RowCount();
   TEventFilterForm& filter = Filter();
   EXPECT_FALSE(filter.DateFrom()->isEnabled());
+  EXPECT_TRUE(filter.DateFrom()->calendarPopup());
+  EXPECT_TRUE(filter.DateFrom()->displayFormat().contains("yyyy"));  // typed years keep the century
   filter.FilterFromBox()->click();
   filter.FilterToBox()->click();
   EXPECT_TRUE(filter.DateFrom()->isEnabled());
@@ -252,6 +254,7 @@ TEST_F(ToolWindows, ClosingTheMainWindowRemembersBothWindowsOpenAndTheNextStartR
   EXPECT_TRUE(saved.Inspector.Visible);
   EXPECT_TRUE(saved.Inspector.Docked);
   EXPECT_TRUE(saved.Inspector.DockedLeft);
+  EXPECT_GT(saved.Inspector.Right - saved.Inspector.Left, 200);  // its width in the dock
   std::vector<int32_t> widths{0, 0};
   saved.ReadColumnWidths(kPropListSection, widths);
   EXPECT_EQ(widths[0], 140);
@@ -264,6 +267,7 @@ TEST_F(ToolWindows, ClosingTheMainWindowRemembersBothWindowsOpenAndTheNextStartR
   EXPECT_FALSE(Window().Actions().ViewDockFilter->isChecked());
   EXPECT_EQ(Window().dockWidgetArea(&Inspector()), Qt::LeftDockWidgetArea);
   EXPECT_EQ(Inspector().PropList()->columnWidth(0), 140);
+  EXPECT_EQ(Inspector().width(), saved.Inspector.Right - saved.Inspector.Left);
 }
 
 TEST_F(ToolWindows, TheDockCommandFloatsAndDocksAndFollowsDragging) {

@@ -49,7 +49,12 @@ TDateTime DateTimeOf(QTime time) {
 
 QDateEdit* MakeDatePicker(QWidget* parent) {
   auto* picker = new QDateEdit(parent);
-  picker->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+  // The locale's short date, with the century: a two-digit year typed in would land in the
+  // 1900s.
+  QString format = QLocale().dateFormat(QLocale::ShortFormat);
+  if (!format.contains(QStringLiteral("yyyy")))
+    format.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+  picker->setDisplayFormat(format);
   picker->setCalendarPopup(true);
   return picker;
 }

@@ -63,6 +63,8 @@ class TEventForm : public QMainWindow {
   // The filter window and the inspector while they exist, else nullptr.
   TEventFilterForm* FilterForm() const { return FFilterForm; }
   TEventInspectorForm* InspectorForm() const { return FInspectorForm; }
+  // No menu of dock windows to hide: a tool window goes by closing, which frees it.
+  QMenu* createPopupMenu() override { return nullptr; }
 
  protected:
   void showEvent(QShowEvent* event) override;

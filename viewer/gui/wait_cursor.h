@@ -1,9 +1,9 @@
 #pragma once
-// The hourglass while a long step runs.
+// The hourglass cursor while a long operation runs.
 
 #include <QApplication>
 
-// Shows the wait cursor while the object lives.
+// Shows the hourglass while the object lives, whatever way the scope is left.
 class TWaitCursor {
  public:
   TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -67,7 +67,7 @@ TEST_F(Frame, ASwatchIsItsColourInABlackFrameOnTheSelectionColour) {
 }
 
 TEST_F(Frame, DockCommandsShowTheSettingsUntilTheirWindowsExist) {
-  WriteTextFile(Dir.File("Oxlane.ini"), "[Filter]\nDocked=0\n");
+  WriteTextFile(Dir.File("Oxlane.ini"), "[Filter]\nVisible=0\nDocked=0\n[Inspector]\nVisible=0\n");
   const TEventForm::TActions& actions = Window().Actions();
   EXPECT_FALSE(actions.ViewDockFilter->isChecked());
   EXPECT_TRUE(actions.ViewDockInspector->isChecked());

@@ -1,10 +1,12 @@
-// The main window's actions and menus. Export, Print, Find, the copy commands and the tool
-// windows are not available yet: their actions exist, disabled.
+// The main window's actions and menus. Export, Print, Find and the copy commands of the list
+// are not available yet: their actions exist, disabled.
 
 #include <QAction>
 #include <QMenuBar>
 
 #include "viewer/gui/about_box.h"
+#include "viewer/gui/filter_window.h"
+#include "viewer/gui/inspector_window.h"
 #include "viewer/gui/main_window.h"
 
 namespace {
@@ -34,9 +36,9 @@ void TEventForm::CreateActions() {
   a.ViewNextEvent = MakeAction(this, "&Next Event", QKeySequence(Qt::CTRL | Qt::Key_Down), false);
   a.ViewPreviousEvent =
       MakeAction(this, "&Previous Event", QKeySequence(Qt::CTRL | Qt::Key_Up), false);
-  a.ViewFilter = MakeAction(this, "&Filter", QKeySequence(Qt::Key_F8), false, true);
+  a.ViewFilter = MakeAction(this, "&Filter", QKeySequence(Qt::Key_F8), true, true);
   a.ViewDockFilter = MakeAction(this, "&Dock Filter", QKeySequence(Qt::Key_F9), false, true);
-  a.ViewInspector = MakeAction(this, "&Inspector", QKeySequence(Qt::Key_F11), false, true);
+  a.ViewInspector = MakeAction(this, "&Inspector", QKeySequence(Qt::Key_F11), true, true);
   a.ViewDockInspector = MakeAction(this, "D&ock Inspector", QKeySequence(Qt::Key_F12), false, true);
   a.ViewRefresh = MakeAction(this, "&Refresh", QKeySequence(Qt::Key_F5), false);
   a.ViewOptions = MakeAction(this, "Op&tions...", QKeySequence(Qt::CTRL | Qt::Key_T));
@@ -52,6 +54,13 @@ void TEventForm::CreateActions() {
           [this] { MoveToSameClass(1, FActions.ViewNextEvent); });
   connect(a.ViewPreviousEvent, &QAction::triggered, this,
           [this] { MoveToSameClass(-1, FActions.ViewPreviousEvent); });
+  connect(a.ViewFilter, &QAction::triggered, this, &TEventForm::ToggleFilter);
+  connect(a.ViewInspector, &QAction::triggered, this, &TEventForm::ToggleInspector);
+  connect(a.ViewDockFilter, &QAction::triggered, this,
+          [this] { ToggleDocked(FFilterForm, FSettings.Filter); });
+  connect(a.ViewDockInspector, &QAction::triggered, this,
+          [this] { ToggleDocked(FInspectorForm, FSettings.Inspector); });
+  connect(a.EditCopyPropertyValue, &QAction::triggered, this, &TEventForm::CopyPropertyValue);
   connect(a.ViewRefresh, &QAction::triggered, this, [this] { Load(FView->CurrentFile()); });
   connect(a.ViewOptions, &QAction::triggered, this, &TEventForm::ShowOptions);
   connect(a.HelpContents, &QAction::triggered, this, [this] { ShowHelp(this); });

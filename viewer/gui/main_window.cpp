@@ -16,10 +16,12 @@
 #include "viewer/gui/about_box.h"
 #include "viewer/gui/event_list_view.h"
 #include "viewer/gui/event_model.h"
+#include "viewer/gui/filter_window.h"
 #include "viewer/gui/options_dialog.h"
 #include "viewer/gui/qt_fonts.h"
 #include "viewer/gui/screen_placement.h"
 #include "viewer/gui/user_dialogs.h"
+#include "viewer/gui/wait_cursor.h"
 
 namespace {
 constexpr const char* kListViewSection = "EventFormEventListView";
@@ -52,6 +54,7 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
   connect(help, &QShortcut::activated, this, [this] { ShowHelp(this); });
 
   RestorePlacement();
+  CreateToolWindows();
   connect(FModel, &TEventModel::FileSwitched, this, &TEventForm::ShowCaption);
   connect(FModel, &TEventModel::SelectionMoved, this, &TEventForm::SelectionChanged);
   connect(FModel, &QAbstractItemModel::rowsInserted, this, &TEventForm::ShowCounts);
@@ -63,8 +66,9 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
 }
 
 TEventForm::~TEventForm() {
-  // The list and its model use the view core, a member that goes before the window's children:
-  // they go first.
+  // The tool windows, the list and its model use the view core, a member that goes before the
+  // window's children: they go first.
+  DeleteToolWindows();
   delete FList;
   delete FModel;
 }
@@ -75,31 +79,13 @@ namespace {
 constexpr int kFirstRunWidth = 760;
 constexpr int kFirstRunHeight = 520;
 
-// The remembered rectangle; sides too far apart for a screen are cut to the largest widget.
-QRect BoundsOf(const TWindowSettings& placement) {
-  const auto extent = [](int32_t from, int32_t to) {
-    return static_cast<int>(std::min<int64_t>(int64_t{to} - from, QWIDGETSIZE_MAX));
-  };
-  return QRect(placement.Left, placement.Top, extent(placement.Left, placement.Right),
-               extent(placement.Top, placement.Bottom));
-}
-
-// The hourglass while the object lives.
-class TWaitCursor {
- public:
-  TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-  TWaitCursor(const TWaitCursor&) = delete;
-  TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
-
 }  // namespace
 
 void TEventForm::RestorePlacement() {
   setFont(ToQFont(FSettings.ViewerFont, kDefaultViewerFontSize));
   const TWindowSettings& placement = FSettings.MainWin;
   if (placement.HasBounds()) {
-    setGeometry(FitOnScreen(BoundsOf(placement)));
+    setGeometry(FitOnScreen(RememberedBounds(placement)));
   } else {
     resize(kFirstRunWidth, kFirstRunHeight);  // nothing remembered yet: the window's design size
   }
@@ -188,17 +174,21 @@ void TEventForm::ShowOptions() {
   TOptionsDialog dialog(FSettings, FDialogs, this);
   if (dialog.exec() != QDialog::Accepted) return;
   SaveSettings();
+  if (FFilterForm != nullptr) FFilterForm->RefreshItems();
   const TWaitCursor hourglass;
   FView->RebuildView(true);
 }
 
 void TEventForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
+  ShowToolWindows();
   setAcceptDrops(true);
 }
 
 void TEventForm::closeEvent(QCloseEvent* event) {
   setAcceptDrops(false);
+  FClosing = true;
+  SaveToolWindows();
   SavePlacement();
   FView->StoreLastLog();
   SaveSettings();

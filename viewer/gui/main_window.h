@@ -11,6 +11,9 @@
 
 class QAction;
 class QLabel;
+class TDockToolWindow;
+class TEventFilterForm;
+class TEventInspectorForm;
 class TEventListView;
 class TEventModel;
 class TUserDialogs;
@@ -56,6 +59,13 @@ class TEventForm : public QMainWindow {
   const TActions& Actions() const { return FActions; }
   QString StatusText(int panel) const;
 
+  // ---- the tool windows (tool_windows.cpp) ----
+  // The filter window and the inspector while they exist, else nullptr.
+  TEventFilterForm* FilterForm() const { return FFilterForm; }
+  TEventInspectorForm* InspectorForm() const { return FInspectorForm; }
+  // No menu of dock windows to hide: a tool window goes by closing, which frees it.
+  QMenu* createPopupMenu() override { return nullptr; }
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -85,4 +95,34 @@ class TEventForm : public QMainWindow {
   QLabel* FPositionPanel;
   TActions FActions{};
   bool FAskingToReload = false;
+
+  // ---- the tool windows (tool_windows.cpp) ----
+  // At start-up: the windows the settings remember as open, placed as they were.
+  void CreateToolWindows();
+  void ShowToolWindows();
+  // Closing the main window: both windows' placements as open, the inspector's column widths.
+  void SaveToolWindows();
+  // Frees both windows without their close notifications: they use the view core.
+  void DeleteToolWindows();
+  void ToggleFilter();
+  void ToggleInspector();
+  void OpenFilter();
+  void OpenInspector();
+  void FilterClosed();
+  void InspectorClosed();
+  // Docks a floating window into the area its settings name, or floats a docked one.
+  void ToggleDocked(TDockToolWindow* window, const TWindowSettings& placement);
+  void PlaceToolWindow(TDockToolWindow& window, const TWindowSettings& placement);
+  // Keeps the Dock commands true to the windows and sizes the dock a window is dropped into.
+  void WatchDocking(TDockToolWindow& window);
+  void FitDock(TDockToolWindow& window);
+  void SaveToolWindow(TDockToolWindow& window, TWindowSettings& placement, bool visible);
+  void ShowToolActions();
+  void InspectSelection();
+  void CopyPropertyValue();
+
+  TEventFilterForm* FFilterForm = nullptr;
+  TEventInspectorForm* FInspectorForm = nullptr;
+  // Set when the main window closes: the tool windows are saved by it, not on their own.
+  bool FClosing = false;
 };

@@ -35,3 +35,11 @@ QRect FitOnScreen(const QRect& bounds) {
                       std::clamp(bounds.top(), area.top(), area.bottom() - size.height() + 1)),
                size);
 }
+
+QRect RememberedBounds(const TWindowSettings& placement) {
+  const auto extent = [](int32_t from, int32_t to) {
+    return static_cast<int>(std::min<int64_t>(int64_t{to} - from, QWIDGETSIZE_MAX));
+  };
+  return QRect(placement.Left, placement.Top, extent(placement.Left, placement.Right),
+               extent(placement.Top, placement.Bottom));
+}

@@ -3,6 +3,8 @@
 
 #include <QRect>
 
+#include "viewer/core/settings.h"
+
 class QWidget;
 
 // Moves the window so that it sits in the middle of the screen it is on (or the primary screen).
@@ -11,3 +13,5 @@ void CenterOnScreen(QWidget& window);
 // screen that holds their centre (or of the primary screen): a placement remembered on a screen
 // that is gone, or written into the settings by hand, still gives a reachable window.
 QRect FitOnScreen(const QRect& bounds);
+// The remembered rectangle; sides too far apart for a screen are cut to the largest widget.
+QRect RememberedBounds(const TWindowSettings& placement);

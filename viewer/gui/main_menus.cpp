@@ -1,5 +1,5 @@
-// The main window's actions and menus. Export, Print, Find, the copy commands and the tool
-// windows are not available yet: their actions exist, disabled.
+// The main window's actions and menus. The tool windows are not available yet: their actions
+// exist, disabled. Find, Copy, Export and Print are connected in main_commands.cpp.
 
 #include <QAction>
 #include <QMenuBar>

@@ -20,6 +20,7 @@
 #include "viewer/gui/qt_fonts.h"
 #include "viewer/gui/screen_placement.h"
 #include "viewer/gui/user_dialogs.h"
+#include "viewer/gui/wait_cursor.h"
 
 namespace {
 constexpr const char* kListViewSection = "EventFormEventListView";
@@ -43,6 +44,7 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
   statusBar()->addWidget(FPositionPanel, 1);
   CreateActions();
   CreateMenus();
+  ConnectCommands();
   FList->setContextMenuPolicy(Qt::ActionsContextMenu);
   FList->addActions({FActions.EditCopyEvent, FActions.EditCopyData});
   auto* separator = new QAction(FList);
@@ -84,15 +86,6 @@ QRect BoundsOf(const TWindowSettings& placement) {
                extent(placement.Top, placement.Bottom));
 }
 
-// The hourglass while the object lives.
-class TWaitCursor {
- public:
-  TWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TWaitCursor() { QApplication::restoreOverrideCursor(); }
-  TWaitCursor(const TWaitCursor&) = delete;
-  TWaitCursor& operator=(const TWaitCursor&) = delete;
-};
-
 }  // namespace
 
 void TEventForm::RestorePlacement() {
@@ -128,6 +121,7 @@ void TEventForm::Load(const std::string& fileName) {
     return FView->Load(fileName);
   }();
   FActions.ViewRefresh->setEnabled(result.FileExists);
+  EnableFileCommands(result.FileExists);
   ShowCounts();
   SelectionChanged();
   if (!result.Message.empty()) FDialogs.Error(this, result.Message);
@@ -164,6 +158,7 @@ void TEventForm::SelectionChanged() {
   FActions.ViewPreviousEvent->setText(QString::fromStdString(PreviousEventCaption(name)));
   FActions.ViewNextEvent->setEnabled(selected >= 0 && selected < FView->RowCount() - 1);
   FActions.ViewPreviousEvent->setEnabled(selected > 0);
+  EnableCopyCommands();
 }
 
 void TEventForm::MoveToSameClass(int step, QAction* action) {

@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class TEventListView;
 class TEventModel;
+class TFindDialog;
 class TUserDialogs;
 
 class TEventForm : public QMainWindow {
@@ -56,6 +57,12 @@ class TEventForm : public QMainWindow {
   const TActions& Actions() const { return FActions; }
   QString StatusText(int panel) const;
 
+  // ---- find, copy, export and print ----
+  // The Find dialog while it exists (it is made on first use and stays until the window goes).
+  TFindDialog* FindDialog() const { return FFindDialog; }
+  // One press of the Find dialog's Find Next: selects the match or tells why there is none.
+  void FindEvent();
+
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
@@ -85,4 +92,17 @@ class TEventForm : public QMainWindow {
   QLabel* FPositionPanel;
   TActions FActions{};
   bool FAskingToReload = false;
+
+  // ---- find, copy, export and print ----
+  void ConnectCommands();
+  // Export, Print and Find are available while the loaded file exists; the copy commands while
+  // a row is selected.
+  void EnableFileCommands(bool fileExists);
+  void EnableCopyCommands();
+  void ShowFindDialog();
+  // Replaces the clipboard's contents with the text.
+  void CopyToClipboard(const std::string& text);
+  void ExportLog();
+  void PrintLog();
+  TFindDialog* FFindDialog = nullptr;
 };

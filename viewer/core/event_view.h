@@ -82,6 +82,9 @@ class TEventView {
   TGroupEdit Expand(int row);
   // A click on a group row's image, or Enter: expands a collapsed group, collapses an expanded one.
   TGroupEdit Toggle(int row);
+  // Expands every group and rebuilds the rows under the filter, as one reset; the selection moves
+  // with its records.
+  void ExpandAll();
   // Rebuilds the visible rows under the filter; collapsed groups stay collapsed. Keeping the
   // selection moves it with its records.
   void RebuildView(bool keepSelection);

@@ -71,6 +71,14 @@ TGroupEdit TEventView::Toggle(int row) {
   return FView.Entry(row).State == esCollapsed ? Expand(row) : Collapse(row);
 }
 
+void TEventView::ExpandAll() {
+  const TBatch batch(*this);
+  for (TEventEntry& entry : FRecords) {
+    if (entry.State == esCollapsed) entry.State = esExpanded;
+  }
+  RebuildView(true);
+}
+
 void TEventView::RebuildView(bool keepSelection) {
   const int32_t selected = keepSelection && FView.IsRow(FSelected) ? FView[FSelected] : -1;
   const int32_t focused = keepSelection && FView.IsRow(FFocused) ? FView[FFocused] : -1;

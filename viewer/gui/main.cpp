@@ -1,13 +1,19 @@
 // oxlane: reads Tracebook event logs. Settings come from Oxlane.ini beside the program; the
-// first command-line argument names a log to open.
+// first command-line argument names a log to open. "--export" and "--help" run without a window,
+// before any application object exists, so that they need no display.
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <system_error>
+#include <vector>
 
+#include "viewer/core/command_line.h"
 #include "viewer/core/settings.h"
 #include "viewer/core/startup.h"
 #include "viewer/gui/main_window.h"
@@ -33,12 +39,27 @@ void ReportStartFailure(QtMsgType type, const QMessageLogContext& context, const
   std::_Exit(2);
 }
 
+// The program's folder, as the application object would give it: the executable's real path.
+std::filesystem::path ProgramFolder(const char* argv0) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) return self.parent_path();
+  return std::filesystem::absolute(argv0 != nullptr ? argv0 : "", error).parent_path();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
   // A file-size limit makes a write fail instead of ending the program, so that saving the
-  // settings reports it like a full disk.
+  // settings or an export reports it like a full disk.
   std::signal(SIGXFSZ, SIG_IGN);
+  const std::filesystem::path program = ProgramFolder(argv[0]) / "Oxlane";
+  TOXOptions settings(TOXOptions::FileNameFor(program.string()));
+  const std::vector<std::string> options(argc > 0 ? argv + 1 : argv, argv + argc);
+  if (const std::optional<int> done = RunCommandLine(options, settings, std::cout, std::cerr)) {
+    return *done;
+  }
+
   gQtMessages = qInstallMessageHandler(&ReportStartFailure);
   QApplication app(argc, argv);
   qInstallMessageHandler(gQtMessages);
@@ -46,8 +67,6 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Oxlane"));
   TUserDialogs dialogs;
 
-  const QString program = QDir(QApplication::applicationDirPath()).filePath("Oxlane");
-  TOXOptions settings(TOXOptions::FileNameFor(program.toStdString()));
   settings.OnError = [&dialogs](const std::string& text) { dialogs.Error(nullptr, text); };
   LoadPackagesAndSettings(settings);
 

@@ -1,0 +1,154 @@
+// Export of the visible rows as text or comma-separated values. The lines are gathered in a
+// buffer and written in large pieces, and every write is checked, so that a full disk is
+// reported instead of leaving a short file that looks complete.
+
+#include "viewer/core/row_export.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <string_view>
+#include <system_error>
+
+#include "platform/file_write.h"
+#include "platform/sysutils.h"
+
+namespace {
+
+constexpr size_t kWriteChunk = 64 * 1024;
+constexpr std::string_view kLineEnd = "\r\n";
+const std::string kSessionEndLine(80, '=');
+const std::string kSeparatorLine(80, '-');
+
+// A row's text on one line: carriage returns and line feeds become spaces.
+std::string OneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return text;
+}
+
+// Blanks and control characters, quotes and commas need quoting; bytes above 0x7F (UTF-8
+// sequences) do not.
+bool NeedsQuotes(std::string_view text) {
+  for (const char c : text) {
+    if (static_cast<unsigned char>(c) <= ' ' || c == '"' || c == ',') return true;
+  }
+  return false;
+}
+
+void AppendCsvField(std::string& line, const std::string& text) {
+  if (!NeedsQuotes(text)) {
+    line += text;
+    return;
+  }
+  line += '"';
+  for (const char c : text) {
+    if (c == '"') line += '"';
+    line += c;
+  }
+  line += '"';
+}
+
+void AppendRow(const TEventView& view, int row, TExportFormat format, std::string& buffer) {
+  const TRowKind kind = view.RowLook(row).Kind;
+  if (kind != TRowKind::rkRecord) {
+    if (format == TExportFormat::efCsv) return;
+    buffer += kind == TRowKind::rkInsertedSeparator ? kSessionEndLine : kSeparatorLine;
+    buffer += kLineEnd;
+    return;
+  }
+  const char separator = format == TExportFormat::efCsv ? ',' : '\t';
+  for (int column = 0; column < 3; ++column) {
+    if (column > 0) buffer += separator;
+    std::string text = OneLine(view.ColumnText(row, column));
+    if (format == TExportFormat::efCsv) {
+      AppendCsvField(buffer, text);
+    } else {
+      buffer += text;
+    }
+  }
+  buffer += kLineEnd;
+}
+
+// Produces the export in pieces of about kWriteChunk bytes and hands each to `write`.
+template <typename Write>
+void WriteRows(const TEventView& view, TExportFormat format, Write&& write) {
+  std::string buffer;
+  buffer.reserve(kWriteChunk * 2);
+  for (int row = 0; row < view.RowCount(); ++row) {
+    AppendRow(view, row, format, buffer);
+    if (buffer.size() >= kWriteChunk) {
+      write(std::string_view(buffer));
+      buffer.clear();
+    }
+  }
+  if (!buffer.empty()) write(std::string_view(buffer));
+}
+
+std::string Reason(int error) { return std::generic_category().message(error); }
+
+[[noreturn]] void RaiseFileError(const char* action, const std::string& fileName, int error) {
+  throw EInOutError(std::string(action) + " \"" + fileName + "\". " + Reason(error), error);
+}
+
+// Closes the file unless it was closed on purpose, when an export ends by an error.
+class TExportFile {
+ public:
+  explicit TExportFile(const std::string& fileName) : FName(fileName) {
+    FHandle = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (FHandle < 0) RaiseFileError("Cannot create file", FName, errno);
+  }
+  ~TExportFile() {
+    if (FHandle >= 0) ::close(FHandle);
+  }
+  TExportFile(const TExportFile&) = delete;
+  TExportFile& operator=(const TExportFile&) = delete;
+
+  void Write(std::string_view bytes) {
+    if (const int error = WriteAll(FHandle, bytes))
+      RaiseFileError("Cannot write file", FName, error);
+  }
+  // Some file systems report a failed write only when the file is closed.
+  void Close() {
+    const int handle = FHandle;
+    FHandle = -1;
+    if (::close(handle) != 0) RaiseFileError("Cannot write file", FName, errno);
+  }
+
+ private:
+  std::string FName;
+  int FHandle = -1;
+};
+
+// The stream's failure: the system's reason when it left one, else the stream's own.
+[[noreturn]] void RaiseStreamError(int error) {
+  throw EInOutError(
+      "Cannot write the exported rows. " + (error != 0 ? Reason(error) : "Stream write error"),
+      error);
+}
+
+}  // namespace
+
+void ExportRows(const TEventView& view, TExportFormat format, std::ostream& out) {
+  const auto write = [&out](std::string_view bytes) {
+    errno = 0;
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (!out) RaiseStreamError(errno);
+  };
+  if (!out) RaiseStreamError(0);
+  WriteRows(view, format, write);
+  errno = 0;
+  if (!out.flush()) RaiseStreamError(errno);
+}
+
+void ExportRowsToFile(const TEventView& view, TExportFormat format, const std::string& fileName) {
+  TExportFile file(fileName);
+  WriteRows(view, format, [&file](std::string_view bytes) { file.Write(bytes); });
+  file.Close();
+}
+
+TExportFormat ExportFormatOf(const std::string& fileName) {
+  return SameText(ExtractFileExt(fileName), ".csv") ? TExportFormat::efCsv : TExportFormat::efText;
+}

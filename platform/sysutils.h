@@ -148,6 +148,11 @@ int32_t StrToIntDef(std::string_view text, int32_t fallback);
 // ---- Strings (8-bit, ASCII case folding) ------------------------------------------------------
 
 std::string UpperCase(std::string_view s);
+// Upper-cases a UTF-8 text by the case rules of the user's locale (LC_CTYPE), so that "é" becomes
+// "É"; bytes that are not valid UTF-8 are kept as they are. The text is taken as UTF-8 whatever
+// the locale's own character set: under a locale without one (the plain "C" locale) the rules of
+// "C.UTF-8" apply, which upper-case every letter that has a single upper-case form.
+std::string AnsiUpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);
 // <0, 0, >0 comparing with letter case ignored.
 int CompareText(std::string_view a, std::string_view b);

@@ -88,9 +88,17 @@ class TEventFilterState : public TViewFilter {
   TDateTime FilterTo() const override { return GetTo(); }
 
  private:
+  // The item of a class name (letter case ignored), or -1; a binary search of the class names.
+  int ItemOf(std::string_view className) const;
+  bool IsItem(int item) const;
+  // Gives the item's partner (start and stop of session, enter and leave of section) its mark.
+  void ApplyPairing(int item);
+
   const TOXOptions& FSettings;
   std::vector<std::string> FClassNames;
   std::vector<TFilterItem> FItems;
+  // Per class-name position, the item that carries it, or -1 for a name without a class.
+  std::vector<int> FItemOfClass;
   TFilterBound FFrom;
   TFilterBound FTo;
   bool FApplyEnabled = false;

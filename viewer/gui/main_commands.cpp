@@ -6,8 +6,8 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
+#include <exception>
 
-#include "platform/sysutils.h"
 #include "viewer/core/find_rows.h"
 #include "viewer/core/print_layout.h"
 #include "viewer/core/row_clipboard.h"
@@ -103,7 +103,9 @@ void TEventForm::ExportLog() {
   try {
     const TWaitCursor hourglass;
     ExportRowsToFile(*FView, format, choice->FileName);
-  } catch (const EInOutError& error) {
+  } catch (const std::exception& error) {
+    // A file that cannot be created or written (EInOutError names it and the reason); what was
+    // written stays.
     FDialogs.Error(this, error.what());
   }
 }
@@ -117,7 +119,8 @@ void TEventForm::PrintLog() {
   TQtPrintCanvas canvas(printer);
   try {
     PrintRows(*FView, FSettings, {widths.at(0), widths.at(1), widths.at(2)}, canvas);
-  } catch (const Exception& error) {
+  } catch (const std::exception& error) {
+    // The printer or its output file failed; the document has been ended.
     FDialogs.Error(this, error.what());
   }
 }

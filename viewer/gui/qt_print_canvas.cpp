@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPrinter>
 #include <QRegularExpression>
+#include <algorithm>
 #include <limits>
 
 #include "platform/sysutils.h"

@@ -74,8 +74,8 @@ bool IsUtf8Locale(locale_t locale) {
          (std::strcmp(codeset, "UTF-8") == 0 || std::strcmp(codeset, "utf8") == 0);
 }
 
-// The user's case rules, read once. ASCII letters are looked up in a table, since most texts are
-// mostly ASCII; a locale may still map one of them beyond ASCII (Turkish "i").
+// The user's case rules, read once. ASCII characters are looked up in a table; a locale may still
+// map one of them beyond ASCII (the Turkish "i").
 class TUpperCaser {
  public:
   TUpperCaser() {
@@ -96,10 +96,14 @@ class TUpperCaser {
     std::string out;
     out.reserve(text.size());
     while (!text.empty()) {
-      const auto lead = static_cast<unsigned char>(text.front());
-      if (lead < 0x80) {
-        AppendUtf8(out, FAscii[lead]);
-        text.remove_prefix(1);
+      // Most texts are mostly ASCII: a run that stays ASCII is copied through the table at once.
+      size_t run = 0;
+      while (run < text.size() && StaysAscii(text[run])) ++run;
+      if (run > 0) {
+        const size_t start = out.size();
+        out.resize(start + run);
+        for (size_t i = 0; i < run; ++i) out[start + i] = static_cast<char>(AsciiUpper(text[i]));
+        text.remove_prefix(run);
         continue;
       }
       const TDecoded decoded = DecodeUtf8(text);
@@ -108,13 +112,18 @@ class TUpperCaser {
         text.remove_prefix(1);
         continue;
       }
-      AppendUtf8(out, Upper(decoded.CodePoint));
+      AppendUtf8(out,
+                 decoded.CodePoint < 0x80 ? FAscii[decoded.CodePoint] : Upper(decoded.CodePoint));
       text.remove_prefix(decoded.Length);
     }
     return out;
   }
 
  private:
+  char32_t AsciiUpper(char c) const { return FAscii[static_cast<unsigned char>(c)]; }
+  bool StaysAscii(char c) const {
+    return static_cast<unsigned char>(c) < 0x80 && AsciiUpper(c) < 0x80;
+  }
   char32_t Upper(char32_t c) const {
     if (FLocale == nullptr) return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c;
     const wint_t upper = towupper_l(static_cast<wint_t>(c), FLocale);

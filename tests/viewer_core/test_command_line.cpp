@@ -66,12 +66,11 @@ std::string WithoutSessionRows(const std::string& exported) {
 
 TEST_F(CommandLine, HelpListsTheOptionsAndThePlainUse) {
   for (const std::vector<std::string>& arguments :
-       {std::vector<std::string>{"--help"}, {"-h"}, {"--export", "--help"}, {"--bogus", "-h"}}) {
+       {std::vector<std::string>{"--help"}, {"--export", "--bogus", "-h"}}) {
     const TRun run = Run(arguments);
     EXPECT_EQ(run.Code, 0);
     EXPECT_NE(run.Out.find("oxlane [LOG]"), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("oxlane --export LOG OUT [--format txt|csv]"), std::string::npos);
-    EXPECT_NE(run.Out.find("--help"), std::string::npos);
     EXPECT_EQ(run.Err, "");
   }
 }
@@ -91,8 +90,10 @@ TEST_F(CommandLine, ExportsEveryGroupExpandedEverySessionRowAndNothingBeforeTheF
   });
   // Years after the log was written, far outside the window's last 60 days.
   SetFixedNow(kWrittenAt + 3000);
+  const std::string settingsFile = ReadTextFile(Dir.File("Oxlane.ini"));
   const TRun run = Run({"--export", LogFile, "-"});
   EXPECT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(ReadTextFile(Dir.File("Oxlane.ini")), settingsFile);
   EXPECT_EQ(run.Err, "");
   EXPECT_EQ(WithoutSessionRows(run.Out),
             "000\tenter section\tgroup\r\n"
@@ -187,13 +188,7 @@ TEST_F(CommandLine, ADamagedLogExportsTheRowsBeforeTheDamageAndThenFails) {
 }
 
 TEST_F(CommandLine, AnOutputThatCannotBeWrittenFails) {
-  const std::string noFolder = Dir.File("no folder") + "/rows.txt";
-  TRun run = Run({"--export", LogFile, noFolder});
-  EXPECT_EQ(run.Code, 1);
-  EXPECT_EQ(run.Err,
-            "oxlane: Cannot create file \"" + noFolder + "\". No such file or directory\n");
-
-  run = Run({"--export", LogFile, "/dev/full"});
+  const TRun run = Run({"--export", LogFile, "/dev/full"});
   EXPECT_EQ(run.Code, 1);
   EXPECT_EQ(run.Err, "oxlane: Cannot write file \"/dev/full\". No space left on device\n");
 }

@@ -2,11 +2,13 @@
 
 #include "viewer/core/find_rows.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "platform/sysutils.h"
 
 namespace {
-
-constexpr int kSearchedColumns = 3;  // time stamp, event type, data
 
 // The row the search starts at, or -1 when there is none.
 int StartRow(const TEventView& view, int step) {
@@ -18,15 +20,41 @@ int StartRow(const TEventView& view, int step) {
   return view.View().IsRow(next) ? next : -1;
 }
 
-bool RowMatches(const TEventView& view, int row, const std::string& needle, bool matchCase) {
-  for (int column = 0; column < kSearchedColumns; ++column) {
-    const std::string text = view.ColumnText(row, column);
-    const bool found = matchCase ? text.find(needle) != std::string::npos
-                                 : AnsiUpperCase(text).find(needle) != std::string::npos;
-    if (found) return true;
+// Tests rows for the text. A row's event type is its record class's event name, the same for
+// every record of the class, so it is tested once per class and search.
+class TRowMatcher {
+ public:
+  TRowMatcher(const TEventView& view, const TFindRequest& request)
+      : FView(view),
+        FMatchCase(request.MatchCase),
+        FNeedle(request.MatchCase ? request.Text : AnsiUpperCase(request.Text)) {}
+
+  bool Matches(int row) {
+    if (Contains(FView.ColumnText(row, 0))) return true;  // also checks the row
+    const TLogEvent& record = *FView.View().Entry(row).Event;
+    return EventNameMatches(record) || Contains(record.AsString());
   }
-  return false;
-}
+
+ private:
+  bool Contains(const std::string& text) const {
+    if (FMatchCase) return text.find(FNeedle) != std::string::npos;
+    return AnsiUpperCase(text).find(FNeedle) != std::string::npos;
+  }
+  bool EventNameMatches(const TLogEvent& record) {
+    const TLogEventClass* cls = &record.ClassType();
+    const auto known = std::find_if(FEventNameMatches.begin(), FEventNameMatches.end(),
+                                    [cls](const auto& item) { return item.first == cls; });
+    if (known != FEventNameMatches.end()) return known->second;
+    const bool matches = Contains(cls->GetEventName());
+    FEventNameMatches.emplace_back(cls, matches);
+    return matches;
+  }
+
+  const TEventView& FView;
+  const bool FMatchCase;
+  const std::string FNeedle;  // upper-cased once unless matching case
+  std::vector<std::pair<const TLogEventClass*, bool>> FEventNameMatches;
+};
 
 }  // namespace
 
@@ -36,9 +64,9 @@ TFindResult FindRow(const TEventView& view, const TFindRequest& request) {
   const int start = StartRow(view, step);
   if (start < 0) return {TFindOutcome::foNothing, -1};
 
-  const std::string needle = request.MatchCase ? request.Text : AnsiUpperCase(request.Text);
+  TRowMatcher matcher(view, request);
   for (int row = start; view.View().IsRow(row); row += step) {
-    if (RowMatches(view, row, needle, request.MatchCase)) return {TFindOutcome::foFound, row};
+    if (matcher.Matches(row)) return {TFindOutcome::foFound, row};
   }
   return {TFindOutcome::foNotFound, -1};
 }

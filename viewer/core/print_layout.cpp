@@ -69,8 +69,9 @@ class TPageLayout {
     const int oneLine = FCanvas.TextHeight(data, dataWidth, TTextMode::tmSingleLine);
     const int wrapped = FCanvas.TextHeight(data, dataWidth, TTextMode::tmWordWrap);
     const bool wraps = wrapped != oneLine;
-    // A canvas that gives an empty text no height must not stop the printing.
-    const int lines = wraps ? wrapped / std::max(oneLine, 1) : 1;
+    // At least one line, so that the next row never moves up over this one; and no division by
+    // zero for a canvas that gives a text no height.
+    const int lines = wraps ? std::max(wrapped / std::max(oneLine, 1), 1) : 1;
     // A row that starts a page is printed there even when it is taller than the page.
     if (wraps && FY > 0 && FY + (lines + 2) * FBand > FCanvas.PageHeight()) EndPage();
 

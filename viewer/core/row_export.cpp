@@ -18,8 +18,8 @@ namespace {
 
 constexpr size_t kWriteChunk = 64 * 1024;
 constexpr std::string_view kLineEnd = "\r\n";
-const std::string kSessionEndLine(80, '=');
-const std::string kSeparatorLine(80, '-');
+// A separator row in text: 80 "=" for the end of a session, 80 "-" for a separator record.
+constexpr size_t kSeparatorWidth = 80;
 
 // A row's text on one line: carriage returns and line feeds become spaces.
 std::string OneLine(std::string text) {
@@ -55,14 +55,14 @@ void AppendRow(const TEventView& view, int row, TExportFormat format, std::strin
   const TRowKind kind = view.RowLook(row).Kind;
   if (kind != TRowKind::rkRecord) {
     if (format == TExportFormat::efCsv) return;
-    buffer += kind == TRowKind::rkInsertedSeparator ? kSessionEndLine : kSeparatorLine;
+    buffer.append(kSeparatorWidth, kind == TRowKind::rkInsertedSeparator ? '=' : '-');
     buffer += kLineEnd;
     return;
   }
-  const char separator = format == TExportFormat::efCsv ? ',' : '\t';
+  const char between = format == TExportFormat::efCsv ? ',' : '\t';
   for (int column = 0; column < 3; ++column) {
-    if (column > 0) buffer += separator;
-    std::string text = OneLine(view.ColumnText(row, column));
+    if (column > 0) buffer += between;
+    const std::string text = OneLine(view.ColumnText(row, column));
     if (format == TExportFormat::efCsv) {
       AppendCsvField(buffer, text);
     } else {

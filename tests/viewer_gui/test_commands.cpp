@@ -6,10 +6,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <cstdio>
 #include <filesystem>
 
@@ -195,6 +198,29 @@ TEST_F(Commands, ExportAsksForANameBesideTheLog) {
   EXPECT_EQ(request.Filters.at(1), "Comma Separated Values (*.csv)");
   EXPECT_TRUE(Dialogs.Errors.empty());
   EXPECT_FALSE(std::filesystem::exists(Dir.File("app.txt")));
+}
+
+TEST_F(Commands, TheSaveDialogStartsAtTheLogsNameAndATypedNameTakesTheChosenTypesSuffix) {
+  TUserDialogs dialogs;
+  QString presetName;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    presetName = name->text();
+    QTest::keyClick(dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Down);
+    name->setText(QStringLiteral("rows"));
+    static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+  });
+  const std::optional<TSaveChoice> choice =
+      dialogs.ChooseSaveFile(nullptr, {"Export Log As",
+                                       {"Text file (*.txt)", "Comma Separated Values (*.csv)"},
+                                       "txt",
+                                       Dir.File("app")});
+  EXPECT_EQ(presetName, "app");
+  ASSERT_TRUE(choice.has_value());
+  EXPECT_EQ(choice->FileName, Dir.File("rows.csv"));
+  EXPECT_EQ(choice->FilterIndex, 1);
 }
 
 TEST_F(Commands, ExportWritesWhatTheCommandLineWritesInTheChosenFormat) {

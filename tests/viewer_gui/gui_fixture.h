@@ -3,7 +3,9 @@
 // scripted and its messages and beeps recorded.
 
 #include <QAbstractItemModelTester>
+#include <QPrinter>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,12 +23,30 @@ struct RecordingDialogs : TUserDialogs {
     return Answer;
   }
   void Beep() override { ++Beeps; }
+  std::optional<TSaveChoice> ChooseSaveFile(QWidget*, const TSaveRequest& request) override {
+    SaveRequests.push_back(request);
+    return SaveAnswer;
+  }
+  // Prints to PrintFile as a PDF when one is named, else leaves the printer as it was given.
+  bool ConfirmPrint(QWidget*, QPrinter& printer) override {
+    PrintTitles.push_back(printer.docName().toStdString());
+    if (!PrintFile.empty()) {
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(QString::fromStdString(PrintFile));
+    }
+    return PrintAnswer;
+  }
 
   std::vector<std::string> Errors;
   std::vector<std::string> Messages;
   std::vector<std::string> Questions;
   bool Answer = true;
   int Beeps = 0;
+  std::vector<TSaveRequest> SaveRequests;
+  std::optional<TSaveChoice> SaveAnswer;
+  std::vector<std::string> PrintTitles;
+  std::string PrintFile;
+  bool PrintAnswer = true;
 };
 
 class GuiFixture : public ViewerFixture {

@@ -124,6 +124,7 @@ TEST_F(GroupingInput, TakingTheFocusSelectsNothing) {
 TEST_F(GroupingInput, CtrlCCopiesNothingWhileCopyDataIsUnavailable) {
   Open();
   Window().View().Select(1);
+  Window().View().Deselect();  // focused but not selected: the list's own copy would take it
   QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
   QTest::keyClick(&List(), Qt::Key_C, Qt::ControlModifier);
   EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");

@@ -1,5 +1,5 @@
-// The main window's actions and menus. Export, Print, Find and the copy commands of the list
-// are not available yet: their actions exist, disabled.
+// The main window's actions and menus. Find, Copy, Export and Print are connected in
+// main_commands.cpp.
 
 #include <QAction>
 #include <QMenuBar>

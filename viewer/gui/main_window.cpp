@@ -45,6 +45,7 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
   statusBar()->addWidget(FPositionPanel, 1);
   CreateActions();
   CreateMenus();
+  ConnectCommands();
   FList->setContextMenuPolicy(Qt::ActionsContextMenu);
   FList->addActions({FActions.EditCopyEvent, FActions.EditCopyData});
   auto* separator = new QAction(FList);
@@ -114,6 +115,7 @@ void TEventForm::Load(const std::string& fileName) {
     return FView->Load(fileName);
   }();
   FActions.ViewRefresh->setEnabled(result.FileExists);
+  EnableFileCommands(result.FileExists);
   ShowCounts();
   SelectionChanged();
   if (!result.Message.empty()) FDialogs.Error(this, result.Message);
@@ -150,6 +152,7 @@ void TEventForm::SelectionChanged() {
   FActions.ViewPreviousEvent->setText(QString::fromStdString(PreviousEventCaption(name)));
   FActions.ViewNextEvent->setEnabled(selected >= 0 && selected < FView->RowCount() - 1);
   FActions.ViewPreviousEvent->setEnabled(selected > 0);
+  EnableCopyCommands();
 }
 
 void TEventForm::MoveToSameClass(int step, QAction* action) {

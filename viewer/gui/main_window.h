@@ -16,6 +16,7 @@ class TEventFilterForm;
 class TEventInspectorForm;
 class TEventListView;
 class TEventModel;
+class TFindDialog;
 class TUserDialogs;
 
 class TEventForm : public QMainWindow {
@@ -65,6 +66,12 @@ class TEventForm : public QMainWindow {
   TEventInspectorForm* InspectorForm() const { return FInspectorForm; }
   // No menu of dock windows to hide: a tool window goes by closing, which frees it.
   QMenu* createPopupMenu() override { return nullptr; }
+
+  // ---- find, copy, export and print ----
+  // The Find dialog while it exists (it is made on first use and stays until the window goes).
+  TFindDialog* FindDialog() const { return FFindDialog; }
+  // One press of the Find dialog's Find Next: selects the match or tells why there is none.
+  void FindEvent();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -125,4 +132,17 @@ class TEventForm : public QMainWindow {
   TEventInspectorForm* FInspectorForm = nullptr;
   // Set when the main window closes: the tool windows are saved by it, not on their own.
   bool FClosing = false;
+
+  // ---- find, copy, export and print ----
+  void ConnectCommands();
+  // Export, Print and Find are available while the loaded file exists; the copy commands while
+  // a row is selected.
+  void EnableFileCommands(bool fileExists);
+  void EnableCopyCommands();
+  void ShowFindDialog();
+  // Replaces the clipboard's contents with the text.
+  void CopyToClipboard(const std::string& text);
+  void ExportLog();
+  void PrintLog();
+  TFindDialog* FFindDialog = nullptr;
 };

@@ -8,6 +8,15 @@
 #include <string_view>
 
 #include "platform/classes.h"
+#include "platform/sysutils.h"
+
+// A value that could not be written to an INI file: "Unable to write to " and the file's name as
+// the INI file object was given it.
+class EIniFileException : public Exception {
+ public:
+  using Exception::Exception;
+  const char* ClassName() const override { return "EIniFileException"; }
+};
 
 // What every kind of INI file offers: texts by section and key, and numbers and flags stored as
 // texts.
@@ -35,12 +44,16 @@ class TCustomIniFile {
   std::string FFileName;
 };
 
+// An INI file read and written by the private-profile rules: a bare file name ("DELPHI.INI")
+// stands for that file in the Windows directory (platform/windows_directory.h), which the first
+// write creates; FileName() keeps the name as given.
 class TIniFile : public TCustomIniFile {
  public:
   explicit TIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {}
 
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view fallback) const override;
+  // A value that cannot be stored raises EIniFileException and leaves the file as it was.
   void WriteString(std::string_view section, std::string_view key, std::string_view value) override;
 
   // The keys of a section, in file order; nothing for a missing file or section.
@@ -52,4 +65,8 @@ class TIniFile : public TCustomIniFile {
   bool ValueExists(std::string_view section, std::string_view key) const;
   void EraseSection(std::string_view section);
   void DeleteKey(std::string_view section, std::string_view key);
+
+ private:
+  // Where the file is: the given name, a bare one placed in the Windows directory.
+  std::string Location() const;
 };

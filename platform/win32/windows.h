@@ -442,6 +442,13 @@ DWORD GetModuleFileNameA(HMODULE module, char* buffer, DWORD size);
 // The handle of a loaded module by file name; nullptr names the executable; 0 when not loaded.
 HMODULE GetModuleHandleA(const char* moduleName);
 
+// ---- files ------------------------------------------------------------------------------------
+
+// The short form of an existing file's or folder's name (here its absolute, canonical path). Returns
+// its length when it fits `bufferLength` with its terminating zero; otherwise the buffer size it
+// needs (zero included), leaving the buffer alone; 0 when the file does not exist.
+DWORD GetShortPathNameA(const char* longPath, char* shortPath, DWORD bufferLength);
+
 // ---- test support -----------------------------------------------------------------------------
 
 // Destroys every window (without messages), forgets every class, hook, queued message and key

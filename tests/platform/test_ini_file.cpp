@@ -133,7 +133,7 @@ TEST(IniFileEdges, WindowsLineBreaksStayWindowsLineBreaks) {
 TEST(IniFileEdges, FailedWritesRaiseAndLeaveTheFileAlone) {
   ScratchDir dir;
   TIniFile nowhere(dir.File("no/folder/Oxlane.ini"));
-  EXPECT_THROW(nowhere.WriteString("A", "b", "c"), EFCreateError);
+  EXPECT_THROW(nowhere.WriteString("A", "b", "c"), EIniFileException);
 
   WriteTextFile(dir.File("Oxlane.ini"), "[A]\nb=c\n");
   TIniFile ini(dir.File("Oxlane.ini"));

@@ -50,7 +50,8 @@ TEST_F(SarnetProgram, CreatesTheSectionKeyByKey) {
   EXPECT_EQ(Value("Path1"), std::filesystem::canonical("/bin/sh").string());
   EXPECT_EQ(Value("WorkingDir1"), "/tmp");
   EXPECT_EQ(Value("Params1"), "$EDNAME");
-  EXPECT_EQ(ReadTextFile(IniPath()).find("\r\nCount=2\r\n") != std::string::npos, true);
+  EXPECT_NE(ReadTextFile(IniPath()).find("\r\nCount=2\r\n"),
+            std::string::npos);  // line breaks kept
 }
 
 TEST_F(SarnetProgram, WithoutTheSectionAndWithoutCreateItWritesNothing) {

@@ -18,7 +18,7 @@ TInstallOptions Entry(std::string title, std::string path, bool create = false) 
 // An INI file whose write of one key fails as a full disk would.
 class FailingIniFile : public TIniFile {
  public:
-  FailingIniFile(std::string failingKey)
+  explicit FailingIniFile(std::string failingKey)
       : TIniFile(kIdeIniFileName), FFailingKey(std::move(failingKey)) {}
   void WriteString(std::string_view section, std::string_view key,
                    std::string_view value) override {

@@ -35,7 +35,8 @@ class TComponentEditor {
 
 // The editor of components whose class registers none. The framework's default opens the code of
 // an event handler on a double-click; this platform publishes no event properties and the
-// designer has no code editor, so a double-click changes nothing and there are no verbs.
+// designer has no code editor, so a double-click changes nothing, also in descendants that add
+// verbs (unlike TComponentEditor, whose double-click runs the first verb).
 class TDefaultEditor : public TComponentEditor {
  public:
   using TComponentEditor::TComponentEditor;

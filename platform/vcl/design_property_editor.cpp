@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cstdlib>
+#include <limits>
 #include <utility>
 
 #include "platform/vcl/component.h"
@@ -24,13 +25,50 @@ EPropertyError InvalidValue(const std::string& text) {
   return EPropertyError("Invalid property value '" + text + "'");
 }
 
-int64_t ParseInteger(const std::string& text) {
+// The values the property's integer type holds, so that a setter's conversion never truncates.
+std::pair<int64_t, int64_t> IntegerRange(const TPublishedProperty& property) {
+  const auto range = [](auto type) {
+    using T = decltype(type);
+    return std::pair<int64_t, int64_t>(
+        std::numeric_limits<T>::min(),
+        std::min<uint64_t>(std::numeric_limits<T>::max(), std::numeric_limits<int64_t>::max()));
+  };
+  const std::type_info* type = property.Type;
+  if (!type || *type == typeid(int64_t) || *type == typeid(uint64_t)) return range(int64_t{});
+  if (*type == typeid(int8_t)) return range(int8_t{});
+  if (*type == typeid(uint8_t)) return range(uint8_t{});
+  if (*type == typeid(int16_t)) return range(int16_t{});
+  if (*type == typeid(uint16_t)) return range(uint16_t{});
+  if (*type == typeid(uint32_t)) return range(uint32_t{});
+  return range(int32_t{});
+}
+
+int64_t ParseInteger(const TPublishedProperty& property, const std::string& text) {
   const std::string digits = Trim(text);
   int64_t value = 0;
   const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
   if (digits.empty() || error != std::errc() || end != digits.data() + digits.size())
     throw EPropertyError("'" + text + "' is not a valid integer value");
+  const auto [low, high] = IntegerRange(property);
+  if (value < low || value > high)
+    throw EPropertyError("Value must be between " + IntToStr(low) + " and " + IntToStr(high));
   return value;
+}
+
+// A printable character as itself, any other as "#" and its code ("#0", "#9").
+std::string CharText(unsigned char c) {
+  return c > ' ' && c < 127 ? std::string(1, static_cast<char>(c)) : "#" + IntToStr(c);
+}
+
+int64_t ParseChar(const std::string& text) {
+  if (text.size() == 1) return static_cast<unsigned char>(text[0]);
+  if (text.size() > 1 && text[0] == '#') {
+    int code = -1;
+    const auto [end, error] = std::from_chars(text.data() + 1, text.data() + text.size(), code);
+    if (error == std::errc() && end == text.data() + text.size() && code >= 0 && code <= 255)
+      return code;
+  }
+  throw InvalidValue(text);
 }
 
 int64_t IdentOrdinal(const TPublishedProperty& property, const std::string& ident) {
@@ -112,7 +150,7 @@ std::string TPropertyEditor::GetValue() const {
       return target ? target->Name() : std::string();
     }
     case TPropertyKind::Char:
-      return std::string(1, static_cast<char>(FProperty.GetOrd(component)));
+      return CharText(static_cast<unsigned char>(FProperty.GetOrd(component)));
     case TPropertyKind::Set:
       return SetText(FProperty, FProperty.GetOrd(component));
     case TPropertyKind::Boolean:
@@ -148,12 +186,11 @@ void TPropertyEditor::SetValue(const std::string& value) {
     default: {
       int64_t ordinal = 0;
       if (FProperty.Kind == TPropertyKind::Char) {
-        if (value.size() != 1) throw InvalidValue(value);
-        ordinal = static_cast<unsigned char>(value[0]);
+        ordinal = ParseChar(value);
       } else if (FProperty.Kind == TPropertyKind::Set) {
         ordinal = ParseSet(FProperty, value);
       } else if (FProperty.Kind == TPropertyKind::Integer) {
-        ordinal = ParseInteger(value);
+        ordinal = ParseInteger(FProperty, value);
       } else {
         ordinal = IdentOrdinal(FProperty, Trim(value));
       }

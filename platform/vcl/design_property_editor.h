@@ -46,11 +46,13 @@ class TPropertyEditor {
   // What the ellipsis button or a double-click does; nothing unless an editor has a dialog.
   virtual void Edit() {}
   // The value of the first component as the inspector shows it: numbers in decimal, identifiers
-  // of enumerations and Booleans, the character, the text, sets as "[a,b]", and the name of a
-  // referenced component (empty for none).
+  // of enumerations and Booleans, a printable character as itself and any other as "#" and its
+  // code ("#0"), the text, sets as "[a,b]", and the name of a referenced component (empty for
+  // none).
   virtual std::string GetValue() const;
   // Gives every edited component the value typed as GetValue shows it and tells the designer;
-  // raises EPropertyError for a text the property cannot take, changing nothing. The value of an
+  // raises EPropertyError for a text the property cannot take (an integer out of its type's
+  // range included), changing nothing. The value of an
   // object-typed property reads as its type name in parentheses and is never typed in.
   virtual void SetValue(const std::string& value);
   // The identifiers of an enumeration or Boolean value, otherwise none.

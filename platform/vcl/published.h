@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <typeinfo>
 #include <vector>
 
 #include "platform/vcl/sets.h"
@@ -66,6 +67,9 @@ struct TPublishedProperty {
   std::vector<std::string> (*GetLines)(const TComponent&) = nullptr;
   // May refuse a line with ELineError.
   void (*SetLines)(TComponent&, const std::vector<std::string>&) = nullptr;
+  // The declared type of the value (the class itself for string lists, collections and
+  // references), by which the designer chooses the property's editor.
+  const std::type_info* Type = nullptr;
 };
 
 // Why `value` cannot be assigned to the reference property: the property, the class it needs and
@@ -140,6 +144,7 @@ constexpr TPublishedProperty Published(std::string_view name, TPropertyOptions o
   constexpr TPropertyKind kind = published_detail::KindOf<T>();
   TPublishedProperty info{
       name, kind, options.ValueNames, options.Default, options.Stored, options.AfterLists};
+  info.Type = &typeid(std::remove_pointer_t<T>);
   if constexpr (kind == TPropertyKind::String) {
     info.GetStr = [](const TComponent& c) -> std::string {
       return (static_cast<const C&>(c).*Get)();

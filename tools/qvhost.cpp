@@ -113,11 +113,12 @@ bool PlaySession(const std::vector<std::unique_ptr<TComponent>>& roots,
   // A modal form's message loop waits for the user: whenever it has nothing left to do, the next
   // command runs inside it. A script that ends, or fails, while a modal form waits ends the
   // application, which ends the loop.
-  Application().OnIdle = [&](TObject*, bool&) {
+  Application().OnIdle = [&](TObject*, bool& done) {
     if (failure || next == script.size()) {
       Application().Terminate();
       return;
     }
+    done = false;  // the command may have ended the loop: it looks before it waits
     try {
       commands.Run(script[next++]);
     } catch (...) {

@@ -17,6 +17,7 @@
 // log's name and the reason.
 
 #include <csignal>
+#include <exception>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -107,13 +108,37 @@ bool PlaySession(const std::vector<std::unique_ptr<TComponent>>& roots,
   mainForm.Show();
   Application().ProcessMessages();
   THostCommands commands(roots, scriptName);
+  size_t next = 0;
+  std::exception_ptr failure;
+  // A modal form's message loop waits for the user: whenever it has nothing left to do, the next
+  // command runs inside it. A script that ends, or fails, while a modal form waits ends the
+  // application, which ends the loop.
+  Application().OnIdle = [&](TObject*, bool& done) {
+    if (failure || next == script.size()) {
+      Application().Terminate();
+      return;
+    }
+    done = false;  // the command may have ended the loop: it looks before it waits
+    try {
+      commands.Run(script[next++]);
+    } catch (...) {
+      failure = std::current_exception();
+      Application().Terminate();
+    }
+  };
   try {
-    for (const TScriptCommand& command : script) commands.Run(command);
+    while (next < script.size() && !failure) commands.Run(script[next++]);
+  } catch (const EParserError&) {
+    failure = std::current_exception();
+  }
+  Application().OnIdle = nullptr;
+  if (!failure) return true;
+  try {
+    std::rethrow_exception(failure);
   } catch (const EParserError& e) {
     std::cerr << "qvhost: " << e.what() << '\n';
-    return false;
   }
-  return true;
+  return false;
 }
 
 }  // namespace

@@ -10,5 +10,6 @@ void RegisterAdditionalControls() {
       &TSpeedButton::StaticClass(),
       &TSplitter::StaticClass(),
       &TCheckListBox::StaticClass(),
+      &TBevel::StaticClass(),
   });
 }

@@ -2,6 +2,7 @@
 // The framework's additional controls and the outline in one include, and the registration that
 // lets form files name them.
 
+#include "platform/vcl/bevel.h"
 #include "platform/vcl/check_list_box.h"
 #include "platform/vcl/grids.h"
 #include "platform/vcl/outline.h"

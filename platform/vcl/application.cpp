@@ -93,19 +93,49 @@ void TApplication::Run() {
   }
 }
 
+bool TApplication::ProcessMessage(bool& quit) {
+  quit = false;
+  try {
+    MSG message;
+    if (!PeekMessageA(&message, 0, 0, 0, PM_REMOVE)) return false;
+    if (message.message == WM_QUIT) {
+      FTerminated = quit = true;
+      return true;
+    }
+    Dispatch(message);
+  } catch (const std::exception& e) {
+    HandleException(this, e);
+  }
+  return true;
+}
+
 void TApplication::ProcessMessages() {
-  MSG message;
-  for (;;) {
+  bool quit = false;
+  while (ProcessMessage(quit) && !quit) {
+  }
+}
+
+void TApplication::HandleMessage() {
+  bool quit = false;
+  if (ProcessMessage(quit)) return;
+  bool done = true;
+  if (OnIdle) {
     try {
-      if (!PeekMessageA(&message, 0, 0, 0, PM_REMOVE)) return;
-      if (message.message == WM_QUIT) {
-        FTerminated = true;
-        return;
-      }
-      Dispatch(message);
+      OnIdle(this, done);
     } catch (const std::exception& e) {
       HandleException(this, e);
     }
+  }
+  if (!done || FTerminated) return;
+  try {
+    MSG message;
+    if (!GetMessageA(&message, 0, 0, 0)) {
+      FTerminated = true;
+      return;
+    }
+    Dispatch(message);
+  } catch (const std::exception& e) {
+    HandleException(this, e);
   }
 }
 

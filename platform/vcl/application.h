@@ -12,6 +12,9 @@
 class TCustomForm;
 
 using TExceptionEventHandler = std::function<void(TObject* sender, const std::exception& e)>;
+// Runs when the message queue is empty; `done` (true on entry) left true means that nothing more
+// is to be done before the next message comes, false that the handler wants to run again first.
+using TIdleEvent = std::function<void(TObject* sender, bool& done)>;
 
 class TApplication : public TComponent {
   COMPONENT_CLASS(TApplication)
@@ -45,6 +48,11 @@ class TApplication : public TComponent {
   void Run();
   // Dispatches every pending message; returns when the queue is empty or WM_QUIT was taken.
   void ProcessMessages();
+  // Dispatches one message. With none pending, runs OnIdle and then, unless the handler asked
+  // to run again, waits for the next one. Taking WM_QUIT sets Terminated.
+  void HandleMessage();
+  // What a scripted session uses to act while a modal form's message loop waits for the user.
+  TIdleEvent OnIdle;
   // Ends the message loop: posts WM_QUIT, which sets Terminated when the loop takes it.
   void Terminate();
   bool Terminated() const { return FTerminated; }
@@ -54,6 +62,9 @@ class TApplication : public TComponent {
 
  private:
   void Dispatch(const MSG& message);
+  // Takes and dispatches one pending message; false when there was none. Taking WM_QUIT sets
+  // `quit` and Terminated.
+  bool ProcessMessage(bool& quit);
 
   TExceptionEventHandler FOnException;
   TCustomForm* FMainForm = nullptr;

@@ -3,14 +3,21 @@
 #include "platform/vcl/control.h"
 
 #include "platform/vcl/actions.h"
+#include "platform/vcl/drag_drop.h"
 #include "platform/vcl/errors.h"
 #include "platform/vcl/menus.h"
 #include "platform/vcl/win_control.h"
 
 namespace {
 
+constexpr std::string_view kDragModeNames[] = {"dmManual", "dmAutomatic"};
 constexpr std::string_view kAlignNames[] = {"alNone", "alTop",   "alBottom",
                                             "alLeft", "alRight", "alClient"};
+
+// ShowHint is stored only where it is the control's own, not its parent's.
+bool ShowHintStored(const TComponent& component) {
+  return !static_cast<const TControl&>(component).ParentShowHint();
+}
 
 }  // namespace
 
@@ -26,6 +33,13 @@ const TComponentClass& TControl::StaticClass() {
       Published<&TControl::Visible, &TControl::SetVisible>("Visible", {.Default = true}),
       Published<&TControl::Action, &TControl::SetAction>("Action"),
       Published<&TControl::PopupMenu, &TControl::SetPopupMenu>("PopupMenu"),
+      Published<&TControl::DragMode, &TControl::SetDragMode>(
+          "DragMode", {.ValueNames = kDragModeNames, .Default = dmManual}),
+      Published<&TControl::Hint, &TControl::SetHint>("Hint"),
+      Published<&TControl::ShowHint, &TControl::SetShowHint>("ShowHint",
+                                                             {.Stored = ShowHintStored}),
+      Published<&TControl::ParentShowHint, &TControl::SetParentShowHint>("ParentShowHint",
+                                                                         {.Default = true}),
   };
   static const TComponentClass& cls = *new TComponentClass({
       .Name = "TControl",
@@ -38,8 +52,19 @@ const TComponentClass& TControl::StaticClass() {
 TControl::TControl(TComponent* owner) : TComponent(owner) {}
 
 TControl::~TControl() {
+  ForgetDragControl(*this);
   if (FParent) FParent->RemoveControl(this);
 }
+
+void TControl::BeginDrag(bool immediate, int threshold) {
+  StartDragging(*this, immediate, threshold);
+}
+
+void TControl::EndDrag(bool drop) {
+  if (Dragging()) FinishDragging(drop);
+}
+
+bool TControl::Dragging() const { return DragSource() == this; }
 
 void TControl::SetParent(TWinControl* parent) {
   if (parent == FParent) return;
@@ -73,6 +98,23 @@ void TControl::SetVisible(bool value) {
   if (value == FVisible) return;
   FVisible = value;
   RequestAlign();
+}
+
+bool TControl::ShowHint() const {
+  return FParentShowHint && FParent ? FParent->ShowHint() : FShowHint;
+}
+
+void TControl::SetShowHint(bool value) {
+  FShowHint = value;
+  FParentShowHint = false;
+}
+
+// Taking the parent's setting again forgets the control's own; leaving it keeps the value it
+// had from the parent, so that nothing changes on the screen.
+void TControl::SetParentShowHint(bool value) {
+  if (value == FParentShowHint) return;
+  if (!value) FShowHint = ShowHint();
+  FParentShowHint = value;
 }
 
 void TControl::SetAction(TAction* value) {

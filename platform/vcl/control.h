@@ -3,6 +3,7 @@
 // parent's client coordinates, a caption, enabled and visible flags, an action and a popup menu.
 // A control without a window of its own is painted by its parent and found by hit-testing it.
 
+#include <functional>
 #include <string>
 
 #include "platform/vcl/component.h"
@@ -11,6 +12,19 @@
 class TAction;
 class TPopupMenu;
 class TWinControl;
+
+// Whether a press of the left button starts dragging the control (dmAutomatic) or only code does.
+enum TDragMode { dmManual, dmAutomatic };
+// What a drag does over the control it asks: comes onto it, moves over it, leaves it.
+enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
+
+// The drag events: the target is asked whether it accepts the source (`accept` starts true), is
+// given it on a drop, and the source hears of the end with its target, nullptr when none took it.
+// Points are in the client coordinates of the target.
+using TDragOverEvent = std::function<void(TObject* sender, TObject* source, int x, int y,
+                                          TDragState state, bool& accept)>;
+using TDragDropEvent = std::function<void(TObject* sender, TObject* source, int x, int y)>;
+using TEndDragEvent = std::function<void(TObject* sender, TObject* target, int x, int y)>;
 
 // Where a control keeps itself in its parent: at no side (where its bounds put it), along the top
 // or bottom edge (full width), the left or right edge (full height), or over what the others
@@ -51,6 +65,30 @@ class TControl : public TComponent {
   virtual void SetEnabled(bool value);
   bool Visible() const { return FVisible; }
   virtual void SetVisible(bool value);
+
+  // The hint the control shows under the pointer, when its ShowHint is on. With ParentShowHint
+  // (the default) ShowHint is its parent's; setting ShowHint turns ParentShowHint off.
+  std::string Hint() const { return FHint; }
+  void SetHint(const std::string& value) { FHint = value; }
+  bool ShowHint() const;
+  void SetShowHint(bool value);
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool value);
+
+  TDragMode DragMode() const { return FDragMode; }
+  void SetDragMode(TDragMode value) { FDragMode = value; }
+  // Starts dragging the control: at once, or once the pointer moves `threshold` pixels (5 when
+  // negative) from where it is. Nothing happens while another drag is under way.
+  void BeginDrag(bool immediate, int threshold = -1);
+  // Ends this control's drag, dropping it where the pointer is when `drop` and the control there
+  // accepts it.
+  void EndDrag(bool drop);
+  bool Dragging() const;
+
+  TNotifyEvent OnStartDrag;
+  TDragOverEvent OnDragOver;
+  TDragDropEvent OnDragDrop;
+  TEndDragEvent OnEndDrag;
 
   TAction* Action() const { return FAction; }
   virtual void SetAction(TAction* value);
@@ -96,4 +134,8 @@ class TControl : public TComponent {
   TAction* FAction = nullptr;
   TPopupMenu* FPopupMenu = nullptr;
   TAlign FAlign = alNone;
+  std::string FHint;
+  bool FShowHint = false;
+  bool FParentShowHint = true;
+  TDragMode FDragMode = dmManual;
 };

@@ -3,6 +3,7 @@
 #include "platform/vcl/form.h"
 
 #include <utility>
+#include <vector>
 
 #include "platform/vcl/application.h"
 #include "platform/vcl/errors.h"
@@ -94,7 +95,65 @@ void TCustomForm::SetVisible(bool value) {
 void TCustomForm::Show() { SetVisible(true); }
 
 void TCustomForm::Close() {
+  if (FModal) {
+    FModalResult = mrCancel;  // the modal loop hides the form as it ends
+    return;
+  }
   if (Application().MainForm() == this) Application().Terminate();
+  SetVisible(false);
+}
+
+namespace {
+
+// Disables the windows of the other visible, enabled forms while a modal form runs, and enables
+// them again (those still there) when it ends, however it ends.
+class TOtherFormsDisabled {
+ public:
+  explicit TOtherFormsDisabled(const TCustomForm* modal) {
+    for (int i = 0; i < Screen().FormCount(); ++i) {
+      TCustomForm* form = Screen().Forms(i);
+      if (form == modal || !form->HandleAllocated()) continue;
+      const HWND handle = form->Handle();
+      if (IsWindowVisible(handle) && IsWindowEnabled(handle)) FDisabled.push_back(handle);
+    }
+    for (HWND handle : FDisabled) EnableWindow(handle, false);
+  }
+  ~TOtherFormsDisabled() {
+    for (HWND handle : FDisabled)
+      if (IsWindow(handle)) EnableWindow(handle, true);
+  }
+  TOtherFormsDisabled(const TOtherFormsDisabled&) = delete;
+  TOtherFormsDisabled& operator=(const TOtherFormsDisabled&) = delete;
+
+ private:
+  std::vector<HWND> FDisabled;
+};
+
+}  // namespace
+
+TModalResult TCustomForm::ShowModal() {
+  if (FModal || Visible()) throw EInvalidOperation("Cannot make a visible window modal");
+  const HWND previouslyActive = GetActiveWindow();
+  FModalResult = mrNone;
+  {
+    TOtherFormsDisabled disabled(this);
+    FModal = true;
+    try {
+      Show();
+      while (FModalResult == mrNone && !Application().Terminated()) Application().HandleMessage();
+    } catch (...) {
+      EndModal();
+      throw;
+    }
+    EndModal();
+  }
+  if (previouslyActive && IsWindow(previouslyActive)) SetActiveWindow(previouslyActive);
+  if (FModalResult == mrNone) FModalResult = mrCancel;
+  return FModalResult;
+}
+
+void TCustomForm::EndModal() {
+  FModal = false;
   SetVisible(false);
 }
 

@@ -2,6 +2,7 @@
 // TCustomForm and TForm: top-level windows that hold controls, remember which of them is active,
 // and can be shown, closed, minimised and maximised; GetParentForm finds a control's form.
 
+#include "platform/vcl/modal_result.h"
 #include "platform/vcl/win_control.h"
 
 class TMainMenu;
@@ -19,8 +20,18 @@ class TCustomForm : public TWinControl {
   // Makes the form visible and active, and gives the focus to its active control. A form that
   // is activated without an active control gives the focus to its first tab stop.
   void Show();
-  // Hides the form; closing the application's main form ends the application.
+  // Hides the form; closing the application's main form ends the application. Closing a modal
+  // form ends its ShowModal with mrCancel.
   void Close();
+
+  // Shows the form and runs a message loop of its own until ModalResult is set (by a button with
+  // a ModalResult, by code, or mrCancel by closing the form) or the application terminates
+  // (mrCancel); the application's other forms are disabled meanwhile. Hides the form and answers
+  // the result. Raises EInvalidOperation for a form that is showing already.
+  TModalResult ShowModal();
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult value) { FModalResult = value; }
+  bool Modal() const { return FModal; }
 
   TWinControl* ActiveControl() const { return FActiveControl; }
   // Remembers the control to focus; focuses it at once when the form is showing.
@@ -54,10 +65,14 @@ class TCustomForm : public TWinControl {
   // control; answers whether it came from elsewhere rather than back to the control that had it
   // last.
   bool ControlFocused(TWinControl* control);
+  // The modal loop is over: the form hides.
+  void EndModal();
 
   TWinControl* FActiveControl = nullptr;
   TWinControl* FFocusedControl = nullptr;  // the control that had the focus last
   TMainMenu* FMenu = nullptr;
+  TModalResult FModalResult = mrNone;
+  bool FModal = false;
   TFormBorderStyle FBorderStyle = bsSizeable;
   TWindowState FWindowState = wsNormal;
 };

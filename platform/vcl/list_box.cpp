@@ -12,6 +12,11 @@ const TComponentClass& TListBox::StaticClass() {
       Published<&TListBox::ItemIndex, &TListBox::SetItemIndex>("ItemIndex",
                                                                {.Default = -1, .AfterLists = true}),
       Published<&TListBox::ItemHeight, &TListBox::SetItemHeight>("ItemHeight", {.Default = 16}),
+      Published<&TListBox::Sorted, &TListBox::SetSorted>("Sorted", {.Default = false}),
+      Published<&TListBox::MultiSelect, &TListBox::SetMultiSelect>("MultiSelect",
+                                                                   {.Default = false}),
+      Published<&TListBox::ExtendedSelect, &TListBox::SetExtendedSelect>("ExtendedSelect",
+                                                                         {.Default = true}),
       kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
@@ -25,8 +30,10 @@ const TComponentClass& TListBox::StaticClass() {
 
 TListBox::TListBox(TComponent* owner) : TStdControl(owner) {
   SetTabStop(true);
+  FItems.SetDuplicates(TDuplicates::dupAccept);  // a list shows every line it is given
   FItems.OnChange = [this] {
     if (FItemIndex >= FItems.Count()) FItemIndex = -1;
+    if (FAnchor >= FItems.Count()) FAnchor = -1;
     SetTopIndex(FTopIndex);
   };
 }
@@ -37,6 +44,54 @@ void TListBox::SetItemIndex(int value) {
     SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(value), 0);
   else if (value >= -1 && value < FItems.Count())
     FItemIndex = value;
+}
+
+void TListBox::SetSorted(bool value) {
+  if (value == Sorted()) return;
+  if (!value) {
+    FItems.SetSorted(false);
+    return;
+  }
+  FItems.SortLines();
+  FItemIndex = FAnchor = -1;
+}
+
+void TListBox::SetMultiSelect(bool value) {
+  if (value == FMultiSelect) return;
+  FMultiSelect = value;
+  FItems.ClearSelection();
+  if (value && FItemIndex >= 0) FItems.SetSelected(FItemIndex, true);
+}
+
+bool TListBox::Selected(int index) const {
+  FItems.CheckIndex(index);
+  return FMultiSelect ? FItems.Selected(index) : index == FItemIndex;
+}
+
+void TListBox::SetSelected(int index, bool value) {
+  FItems.CheckIndex(index);
+  if (FMultiSelect)
+    FItems.SetSelected(index, value);
+  else if (value)
+    SetItemIndex(index);
+  else if (index == FItemIndex)
+    SetItemIndex(-1);
+}
+
+void TListBox::PressInMultiSelect(int index, WPARAM keys) {
+  const bool ctrl = (keys & MK_CONTROL) != 0;
+  const bool shift = (keys & MK_SHIFT) != 0;
+  if (!FExtendedSelect) {
+    FItems.SetSelected(index, !FItems.Selected(index));
+  } else if (shift) {
+    FItems.SelectRange(FAnchor >= 0 ? FAnchor : index, index, ctrl);
+  } else if (ctrl) {
+    FItems.SetSelected(index, !FItems.Selected(index));
+  } else {
+    FItems.SelectRange(index, index, false);
+  }
+  if (!shift) FAnchor = index;
+  FItemIndex = index;
 }
 
 void TListBox::SetTopIndex(int value) {
@@ -92,7 +147,8 @@ void TListBox::MoveSelection(WPARAM key) {
       return;
   }
   if (index == FItemIndex) return;
-  FItemIndex = index;
+  FItemIndex = FAnchor = index;
+  if (FMultiSelect && FExtendedSelect) FItems.SelectRange(index, index, false);
   if (index < FTopIndex) FTopIndex = index;
   if (index >= FTopIndex + VisibleRows()) FTopIndex = index - VisibleRows() + 1;
   NotifyParent(LBN_SELCHANGE);
@@ -137,7 +193,10 @@ void TListBox::WndProc(TMessage& message) {
     case WM_LBUTTONDOWN: {
       if (CanFocus()) SetFocus();
       const int index = ItemAt(PointOfMessage(message.LParam));
-      if (index >= 0) FItemIndex = index;
+      if (index >= 0 && FMultiSelect)
+        PressInMultiSelect(index, message.WParam);
+      else if (index >= 0)
+        FItemIndex = index;
       FChoosing = index >= 0;
       return;
     }

@@ -2,9 +2,15 @@
 // TListBox: a list of items of which one may be chosen. A mouse choice (reported when the button
 // is released) and a move with the arrow, Home, End and page keys tell the parent LBN_SELCHANGE;
 // the list answers the LB_ queries for its count, selection and item texts.
+//
+// A sorted list keeps its items in order, letter case ignored, as they are added. A multi-select
+// list lets several items be selected: a click toggles an item, or with ExtendedSelect a click
+// selects just that item, Ctrl+click toggles it and Shift+click selects the run from the last
+// item clicked. ItemIndex is then the item that was clicked or moved to last.
 
 #include <algorithm>
 
+#include "platform/vcl/list_box_strings.h"
 #include "platform/vcl/std_control.h"
 
 class TListBox : public TStdControl {
@@ -23,6 +29,20 @@ class TListBox : public TStdControl {
   // The first visible item.
   int TopIndex() const { return FTopIndex; }
   void SetTopIndex(int value);
+  bool Sorted() const { return FItems.Sorted(); }
+  void SetSorted(bool value);
+  bool MultiSelect() const { return FMultiSelect; }
+  void SetMultiSelect(bool value);
+  bool ExtendedSelect() const { return FExtendedSelect; }
+  void SetExtendedSelect(bool value) { FExtendedSelect = value; }
+  // Whether an item is selected; a single-select list selects its ItemIndex only. EListError
+  // for an index outside the items.
+  bool Selected(int index) const;
+  void SetSelected(int index, bool value);
+  // The number of selected items of a multi-select list; -1 for a single-select one, as the
+  // framework answers.
+  int SelCount() const { return FMultiSelect ? FItems.SelCount() : -1; }
+
   // Where an item lies in client coordinates (outside the client area when it is scrolled away).
   RECT ItemRect(int index) const;
 
@@ -38,10 +58,16 @@ class TListBox : public TStdControl {
   int VisibleRows() const;
   LRESULT ItemText(WPARAM index, LPARAM buffer) const;
   void MoveSelection(WPARAM key);
+  // A press of the left button on an item of a multi-select list, with the keys of `keys`
+  // (MK_CONTROL, MK_SHIFT) held.
+  void PressInMultiSelect(int index, WPARAM keys);
 
-  mutable TItemStrings FItems;
+  mutable TListBoxStrings FItems;
   int FItemIndex = -1;
   int FItemHeight = 16;
   int FTopIndex = 0;
+  int FAnchor = -1;  // where a Shift+click run starts
+  bool FMultiSelect = false;
+  bool FExtendedSelect = true;
   bool FChoosing = false;  // a mouse press chose an item; its release reports it
 };

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/vcl/form.h"
 #include "platform/vcl/key_forwarding.h"
 #include "platform/vcl/keyboard.h"
 
@@ -72,6 +73,7 @@ const TComponentClass& TButton::StaticClass() {
   static constexpr TPublishedProperty kProperties[] = {
       Published<&TButton::Default, &TButton::SetDefault>("Default", {.Default = false}),
       Published<&TButton::Cancel, &TButton::SetCancel>("Cancel", {.Default = false}),
+      Published<&TButton::ModalResult, &TButton::SetModalResult>("ModalResult", {.Default = 0}),
       kTabStopOnByDefault,
   };
   static const TComponentClass& cls = *new TComponentClass({
@@ -85,6 +87,12 @@ const TComponentClass& TButton::StaticClass() {
 
 LRESULT TButton::DialogCode() const {
   return DLGC_BUTTON | (FDefault ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON);
+}
+
+void TButton::Click() {
+  if (FModalResult != mrNone)
+    if (TCustomForm* form = GetParentForm(this)) form->SetModalResult(FModalResult);
+  TButtonControl::Click();
 }
 
 void TButton::Notified(WORD code) {

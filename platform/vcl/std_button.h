@@ -7,6 +7,7 @@
 // previous (Up, Left) or next (Down, Right) radio button beside it and click that one. Push
 // buttons and check boxes are tab stops; a radio button is one while it is checked.
 
+#include "platform/vcl/modal_result.h"
 #include "platform/vcl/std_control.h"
 
 class TButtonControl : public TStdControl {
@@ -40,7 +41,12 @@ class TButton : public TButtonControl {
   void SetDefault(bool value) { FDefault = value; }
   bool Cancel() const { return FCancel; }
   void SetCancel(bool value) { FCancel = value; }
+  // A click first gives the button's form this result (unless it is mrNone), which ends the
+  // form's ShowModal.
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult value) { FModalResult = value; }
 
+  void Click() override;
   void WndProc(TMessage& message) override;
 
  protected:
@@ -54,6 +60,7 @@ class TButton : public TButtonControl {
 
   bool FDefault = false;
   bool FCancel = false;
+  TModalResult FModalResult = mrNone;
 };
 
 enum TCheckBoxState { cbUnchecked, cbChecked, cbGrayed };

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "platform/vcl/application.h"
+#include "platform/vcl/drag_drop.h"
 #include "platform/vcl/errors.h"
 #include "platform/vcl/form.h"
 #include "platform/vcl/key_forwarding.h"
@@ -39,6 +40,8 @@ LRESULT ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (!control) return DefWindowProcA(hwnd, msg, wParam, lParam);
   TMessage message{msg, wParam, lParam, 0};
   try {
+    // A drag under way takes Esc before the dialog keys, and the mouse before the control.
+    if (HandleDragMessage(hwnd, *control, message)) return message.Result;
     if (ForwardKeyMessage(hwnd, msg, wParam, lParam)) return 0;  // the framework used the key
     control->WndProc(message);
   } catch (const std::exception& e) {

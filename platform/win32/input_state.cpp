@@ -60,3 +60,9 @@ BOOL GetKeyboardState(BYTE* keyState) {
     keyState[key] = wincore::gKeys[key].load();
   return 1;
 }
+
+BOOL GetCursorPos(POINT* point) {
+  if (!point) return 0;
+  *point = wincore::CursorPos();
+  return 1;
+}

@@ -378,6 +378,8 @@ HWND GetActiveWindow();
 HWND SetCapture(HWND hwnd);
 BOOL ReleaseCapture();
 HWND GetCapture();
+// The pointer's position in screen coordinates, where the last simulated mouse message left it.
+BOOL GetCursorPos(POINT* point);
 BOOL SetForegroundWindow(HWND hwnd);
 
 // ---- messages ---------------------------------------------------------------------------------

@@ -15,7 +15,7 @@
 
 #include "gui_fixture.h"
 #include "viewer/gui/filter_window.h"
-#include "viewer/gui/inspector_window.h"
+#include "viewer/gui/properties_window.h"
 #include "viewer/gui/options_dialog.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "viewer/gui/about_box.h"
 #include "viewer/gui/filter_window.h"
-#include "viewer/gui/inspector_window.h"
+#include "viewer/gui/properties_window.h"
 #include "viewer/gui/main_window.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include "log/builtin_events.h"
 #include "tests/viewer_core/viewer_fixture.h"
-#include "viewer/core/inspector_state.h"
+#include "viewer/core/property_lines.h"
 
 // Readable lines in failure messages.
 void PrintTo(const TPropertyLine& line, std::ostream* out) {

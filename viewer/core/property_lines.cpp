@@ -1,6 +1,6 @@
 // The inspector's property lines and the record it shows.
 
-#include "viewer/core/inspector_state.h"
+#include "viewer/core/property_lines.h"
 
 #include <algorithm>
 

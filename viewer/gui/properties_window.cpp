@@ -1,6 +1,6 @@
 // The inspector's property list over TEventInspectorState.
 
-#include "viewer/gui/inspector_window.h"
+#include "viewer/gui/properties_window.h"
 
 #include <QAction>
 #include <QClipboard>

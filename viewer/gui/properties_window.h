@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "viewer/core/inspector_state.h"
+#include "viewer/core/property_lines.h"
 #include "viewer/core/settings.h"
 #include "viewer/gui/dock_tool_window.h"
 

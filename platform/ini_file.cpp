@@ -54,7 +54,7 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
     // The Windows directory may not exist yet; a folder that cannot be made fails the save below.
     if (location != FFileName) {
       std::error_code ignored;
-      std::filesystem::create_directories(GetWindowsDirectory(), ignored);
+      std::filesystem::create_directories(std::filesystem::path(location).parent_path(), ignored);
     }
     text.Save(location);
   } catch (const EStreamError&) {

@@ -72,8 +72,7 @@ int64_t ParseChar(const std::string& text) {
 }
 
 int64_t IdentOrdinal(const TPublishedProperty& property, const std::string& ident) {
-  for (size_t i = 0; i < property.ValueNames.size(); ++i)
-    if (SameText(property.ValueNames[i], ident)) return static_cast<int64_t>(i);
+  if (const std::optional<int64_t> ordinal = FindValueName(property, ident)) return *ordinal;
   throw InvalidValue(ident);
 }
 

@@ -240,8 +240,7 @@ int64_t TFormReader::ReadOrdinal(const TPublishedProperty& property) {
 int64_t TFormReader::ReadIdentifierValue(const TPublishedProperty& property) {
   const TFormToken& token = FLexer.Current();
   if (token.Kind == TTokenKind::Identifier)
-    for (size_t i = 0; i < property.ValueNames.size(); ++i)
-      if (SameText(property.ValueNames[i], token.Text)) return static_cast<int64_t>(i);
+    if (const std::optional<int64_t> ordinal = FindValueName(property, token.Text)) return *ordinal;
   FLexer.Error(Format("Invalid value %s for property %s", token.Describe(), property.Name));
 }
 

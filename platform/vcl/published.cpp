@@ -3,8 +3,15 @@
 #include "platform/vcl/published.h"
 
 #include "platform/classes.h"
+#include "platform/sysutils.h"
 #include "platform/vcl/collection.h"
 #include "platform/vcl/component.h"
+
+std::optional<int64_t> FindValueName(const TPublishedProperty& property, std::string_view name) {
+  for (size_t i = 0; i < property.ValueNames.size(); ++i)
+    if (SameText(property.ValueNames[i], name)) return static_cast<int64_t>(i);
+  return std::nullopt;
+}
 
 bool IsPropertyStored(const TPublishedProperty& property, const TComponent& component) {
   if (property.Stored) return property.Stored(component);

@@ -79,6 +79,9 @@ std::string ReferenceMismatch(const TPublishedProperty& property, const TCompone
 // Whether the property of `component` is written to a form file: its own rule when it has one;
 // otherwise ordinal values that differ from the default (or have none), non-empty strings, string
 // lists, collections and lines, and assigned references.
+// The ordinal of a value name of an enumeration, Boolean or set property, letter case ignored.
+std::optional<int64_t> FindValueName(const TPublishedProperty& property, std::string_view name);
+
 bool IsPropertyStored(const TPublishedProperty& property, const TComponent& component);
 
 // Storage rule of properties that are never written.

@@ -5,7 +5,6 @@
 
 #include <sys/stat.h>
 
-#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -120,20 +119,12 @@ class TExportFilter : public TViewFilter {
   bool IsEventShown(std::string_view className) const override {
     return FSettings.IsEnabled(className);
   }
-  TDateTime FilterFrom() const override { return std::numeric_limits<TDateTime>::denorm_min(); }
+  TDateTime FilterFrom() const override { return kUnboundedFilterFrom; }
   TDateTime FilterTo() const override { return kUnboundedFilterTo; }
 
  private:
   const TOXOptions& FSettings;
 };
-
-// The viewer's messages hold carriage returns between their sentences.
-std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  return text;
-}
 
 bool SameFile(const std::string& a, const std::string& b) {
   struct stat first {};
@@ -148,7 +139,7 @@ class TSettingsErrors {
   TSettingsErrors(TOXOptions& settings, std::ostream& err)
       : FSettings(settings), FOld(std::move(settings.OnError)) {
     settings.OnError = [&err](const std::string& text) {
-      err << "oxlane: " << OneLine(text) << '\n';
+      err << "oxlane: " << OnOneLine(text) << '\n';
     };
   }
   ~TSettingsErrors() { FSettings.OnError = std::move(FOld); }
@@ -179,7 +170,7 @@ int Export(const TExportRequest& request, TOXOptions& settings, std::ostream& ou
     return kFailed;
   }
   if (loaded.Outcome == TLoadOutcome::loNotALog || loaded.Outcome == TLoadOutcome::loBeingWritten) {
-    err << "oxlane: " << OneLine(loaded.Message) << '\n';
+    err << "oxlane: " << OnOneLine(loaded.Message) << '\n';
     return kFailed;
   }
   view.ExpandAll();
@@ -197,7 +188,7 @@ int Export(const TExportRequest& request, TOXOptions& settings, std::ostream& ou
   }
   if (loaded.Outcome == TLoadOutcome::loDamaged) {
     const std::string reason = loaded.Message.substr(0, loaded.Message.find('\r'));
-    err << "oxlane: the log \"" << request.Log << "\" is damaged: " << OneLine(reason)
+    err << "oxlane: the log \"" << request.Log << "\" is damaged: " << OnOneLine(reason)
         << "\noxlane: the rows read before the damage were exported.\n";
     return kFailed;
   }
@@ -224,7 +215,7 @@ std::optional<int> RunCommandLine(const std::vector<std::string>& arguments, TOX
   try {
     return Export(line.Export, settings, out, err);
   } catch (const std::exception& error) {
-    err << "oxlane: " << OneLine(error.what()) << '\n';
+    err << "oxlane: " << OnOneLine(error.what()) << '\n';
     return kFailed;
   }
 }

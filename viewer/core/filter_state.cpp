@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 #include "capture/engine.h"
 #include "log/log_stream.h"
@@ -13,10 +12,6 @@
 #include "viewer/core/options_editor.h"
 
 namespace {
-
-// The lower bound while "Filter From" is not checked: every real time passes, a time of exactly
-// 0 (a record before the first session) does not.
-constexpr TDateTime kUnboundedFilterFrom = std::numeric_limits<double>::denorm_min();
 
 // The date picker's whole day with the time picker's time of day. A date-time's whole day is its
 // value truncated towards zero and its time of day the magnitude of the fraction, so a day before

@@ -4,6 +4,7 @@
 // and pickers and forwards the user's edits.
 
 #include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,6 +15,9 @@
 
 inline constexpr const char* kFilterRangeErrorText =
     "Filter From date/time value must be less than Filter To.";
+// The lower bound while "Filter From" is not checked: every real time passes, a time of exactly 0
+// (a record before the first session) does not.
+inline constexpr TDateTime kUnboundedFilterFrom = std::numeric_limits<double>::denorm_min();
 // The upper bound while "Filter To" is not checked, in days.
 inline constexpr TDateTime kUnboundedFilterTo = 1700000000.0;
 

@@ -21,14 +21,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 // A separator row in text: 80 "=" for the end of a session, 80 "-" for a separator record.
 constexpr size_t kSeparatorWidth = 80;
 
-// A row's text on one line: carriage returns and line feeds become spaces.
-std::string OneLine(std::string text) {
-  for (char& c : text) {
-    if (c == '\r' || c == '\n') c = ' ';
-  }
-  return text;
-}
-
 // Blanks and control characters, quotes and commas need quoting; bytes above 0x7F (UTF-8
 // sequences) do not.
 bool NeedsQuotes(std::string_view text) {
@@ -62,7 +54,7 @@ void AppendRow(const TEventView& view, int row, TExportFormat format, std::strin
   const char between = format == TExportFormat::efCsv ? ',' : '\t';
   for (int column = 0; column < 3; ++column) {
     if (column > 0) buffer += between;
-    const std::string text = OneLine(view.ColumnText(row, column));
+    const std::string text = OnOneLine(view.ColumnText(row, column));
     if (format == TExportFormat::efCsv) {
       AppendCsvField(buffer, text);
     } else {
@@ -130,6 +122,13 @@ class TExportFile {
 }
 
 }  // namespace
+
+std::string OnOneLine(std::string text) {
+  for (char& c : text) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return text;
+}
 
 void ExportRows(const TEventView& view, TExportFormat format, std::ostream& out) {
   const auto write = [&out](std::string_view bytes) {

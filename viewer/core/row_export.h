@@ -15,5 +15,7 @@ void ExportRows(const TEventView& view, TExportFormat format, std::ostream& out)
 // Creates or overwrites the file and writes the rows to it. A file that cannot be created or
 // written raises EInOutError with the runtime's message; what was written stays.
 void ExportRowsToFile(const TEventView& view, TExportFormat format, const std::string& fileName);
+// The text with every carriage return and line feed turned into a space, as an exported row has it.
+std::string OnOneLine(std::string text);
 // The format a file name's extension asks for: ".csv" (any letter case) is CSV, all else text.
 TExportFormat ExportFormatOf(const std::string& fileName);

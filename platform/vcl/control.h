@@ -84,6 +84,10 @@ class TControl : public TComponent {
   // accepts it.
   void EndDrag(bool drop);
   bool Dragging() const;
+  // Called when a drag from the control begins (the pointer passed the threshold, or the drag
+  // began at once), before OnStartDrag: a control that deferred something its press would do
+  // until the release learns that the press became a drag.
+  virtual void DragStarting() {}
 
   TNotifyEvent OnStartDrag;
   TDragOverEvent OnDragOver;

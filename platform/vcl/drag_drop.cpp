@@ -10,9 +10,6 @@
 
 namespace {
 
-// How far the pointer moves from the press before an automatic drag starts, by default.
-constexpr int kDefaultThreshold = 5;
-
 struct TDrag {
   TControl* Source = nullptr;
   TControl* Target = nullptr;  // the control under the pointer
@@ -20,7 +17,7 @@ struct TDrag {
   bool Started = false;        // false until the pointer passed the threshold
   POINT Origin{};              // the press, in screen coordinates
   POINT Last{};                // the pointer, in screen coordinates
-  int Threshold = kDefaultThreshold;
+  int Threshold = kDefaultDragThreshold;
   HWND CaptureWindow = 0;
 };
 
@@ -77,7 +74,8 @@ void DragTo(POINT screen) {
 
 void BeginMoving() {
   gDrag.Started = true;
-  if (gDrag.Source->OnStartDrag) gDrag.Source->OnStartDrag(gDrag.Source);
+  gDrag.Source->DragStarting();
+  if (gDrag.Source && gDrag.Source->OnStartDrag) gDrag.Source->OnStartDrag(gDrag.Source);
 }
 
 bool BeyondThreshold(POINT screen) {
@@ -100,7 +98,7 @@ void Ready(TControl& source, POINT origin, bool immediate, int threshold) {
   gDrag = TDrag{.Source = &source,
                 .Origin = origin,
                 .Last = origin,
-                .Threshold = threshold < 0 ? kDefaultThreshold : threshold,
+                .Threshold = threshold < 0 ? kDefaultDragThreshold : threshold,
                 .CaptureWindow = capture};
   SetCapture(capture);
   if (immediate) {

@@ -8,6 +8,10 @@
 
 #include "platform/vcl/control.h"
 
+// How far the pointer moves from the press, either way, before a drag starts, unless the drag
+// names a threshold of its own.
+constexpr int kDefaultDragThreshold = 5;
+
 // The drag of TControl::BeginDrag; raises EInvalidOperation for a control without a window to
 // hold the mouse (neither its own nor a parent's).
 void StartDragging(TControl& source, bool immediate, int threshold);

@@ -34,6 +34,7 @@ TListBox::TListBox(TComponent* owner) : TStdControl(owner) {
   FItems.OnChange = [this] {
     if (FItemIndex >= FItems.Count()) FItemIndex = -1;
     if (FAnchor >= FItems.Count()) FAnchor = -1;
+    FPendingCollapse = -1;  // the item it meant may have moved
     SetTopIndex(FTopIndex);
   };
 }
@@ -87,6 +88,8 @@ void TListBox::PressInMultiSelect(int index, WPARAM keys) {
     FItems.SelectRange(FAnchor >= 0 ? FAnchor : index, index, ctrl);
   } else if (ctrl) {
     FItems.SetSelected(index, !FItems.Selected(index));
+  } else if (FItems.Selected(index)) {
+    FPendingCollapse = index;  // the press may begin a drag of every selected item
   } else {
     FItems.SelectRange(index, index, false);
   }
@@ -96,6 +99,15 @@ void TListBox::PressInMultiSelect(int index, WPARAM keys) {
 
 void TListBox::SetTopIndex(int value) {
   FTopIndex = std::clamp(value, 0, std::max(FItems.Count() - 1, 0));
+}
+
+void TListBox::ScrollIntoView(int index) {
+  if (index < FTopIndex || index >= FTopIndex + VisibleRows()) SetTopIndex(index);
+}
+
+void TListBox::DragStarting() {
+  FPendingCollapse = -1;
+  TStdControl::DragStarting();
 }
 
 int TListBox::VisibleRows() const { return std::max(Height() / FItemHeight, 1); }
@@ -191,6 +203,7 @@ void TListBox::WndProc(TMessage& message) {
       message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
       return;
     case WM_LBUTTONDOWN: {
+      FPendingCollapse = -1;
       if (CanFocus()) SetFocus();
       const int index = ItemAt(PointOfMessage(message.LParam));
       if (index >= 0 && FMultiSelect)
@@ -200,9 +213,12 @@ void TListBox::WndProc(TMessage& message) {
       FChoosing = index >= 0;
       return;
     }
-    case WM_LBUTTONUP:
+    case WM_LBUTTONUP: {
+      const int collapse = std::exchange(FPendingCollapse, -1);
+      if (collapse >= 0) FItems.SelectRange(collapse, collapse, false);
       if (std::exchange(FChoosing, false)) NotifyParent(LBN_SELCHANGE);
       return;
+    }
     case WM_LBUTTONDBLCLK:
       if (ItemAt(PointOfMessage(message.LParam)) >= 0) NotifyParent(LBN_DBLCLK);
       return;

@@ -6,7 +6,9 @@
 // A sorted list keeps its items in order, letter case ignored, as they are added. A multi-select
 // list lets several items be selected: a click toggles an item, or with ExtendedSelect a click
 // selects just that item, Ctrl+click toggles it and Shift+click selects the run from the last
-// item clicked. ItemIndex is then the item that was clicked or moved to last.
+// item clicked. ItemIndex is then the item that was clicked or moved to last. A plain press on an
+// item that is selected already leaves the selection as it is until the release, and keeps it when
+// a drag from the list began in between, so that several selected items can be dragged together.
 
 #include <algorithm>
 
@@ -45,10 +47,13 @@ class TListBox : public TStdControl {
 
   // Where an item lies in client coordinates (outside the client area when it is scrolled away).
   RECT ItemRect(int index) const;
+  // Scrolls the list as the user does to bring an item into view: nothing when it is in view.
+  void ScrollIntoView(int index);
 
   TNotifyEvent OnDblClick;
 
   void WndProc(TMessage& message) override;
+  void DragStarting() override;
 
  protected:
   // The item under a client point, or -1.
@@ -69,5 +74,6 @@ class TListBox : public TStdControl {
   int FAnchor = -1;  // where a Shift+click run starts
   bool FMultiSelect = false;
   bool FExtendedSelect = true;
-  bool FChoosing = false;  // a mouse press chose an item; its release reports it
+  bool FChoosing = false;     // a mouse press chose an item; its release reports it
+  int FPendingCollapse = -1;  // the selection collapses to this item at the release
 };

@@ -80,18 +80,22 @@ void SimulateClickAt(const TControl& control, POINT clientPoint) {
 // The screen points are taken before the press: a control that moves under the pointer (a
 // splitter) must not carry the rest of the drag along with it.
 void SimulateUserDrag(const TControl& control, POINT from, POINT to) {
-  constexpr int kSteps = 4;
   const POINT start = control.ClientToScreen(from);
   const POINT end = control.ClientToScreen(to);
   SimulateMouseDown(TMouseButton::mbLeft, start);
   ProcessPendingMessages();
+  SimulatePointerMoves(start, end);
+  SimulateMouseUp(TMouseButton::mbLeft, end);
+  ProcessPendingMessages();
+}
+
+void SimulatePointerMoves(POINT start, POINT end) {
+  constexpr int kSteps = 4;
   for (int step = 1; step <= kSteps; ++step) {
     SimulateMouseMove(
         {start.x + (end.x - start.x) * step / kSteps, start.y + (end.y - start.y) * step / kSteps});
     ProcessPendingMessages();
   }
-  SimulateMouseUp(TMouseButton::mbLeft, end);
-  ProcessPendingMessages();
 }
 
 void SimulateTypedKeyStroke(BYTE key, bool shift, bool ctrl, bool alt) {
@@ -131,8 +135,7 @@ void SimulatePopupChoice(TControl& control, std::string_view captions) {
 void SimulateListChoice(TControl& control, int index) {
   if (auto* list = dynamic_cast<TListBox*>(&control)) {
     CheckIndex(control, index, list->Items()->Count());
-    const int rows = list->Height() / list->ItemHeight();
-    if (index < list->TopIndex() || index >= list->TopIndex() + rows) list->SetTopIndex(index);
+    list->ScrollIntoView(index);
     const RECT r = list->ItemRect(index);
     ClickAt(list->ClientToScreen({(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
   } else if (auto* combo = dynamic_cast<TComboBox*>(&control)) {

@@ -39,6 +39,9 @@ void SimulateListChoice(TControl& control, int index);
 // few steps and releases it there, as a hand drags; both points are where they lie at the press,
 // also for a control that moves with the drag.
 void SimulateUserDrag(const TControl& control, POINT from, POINT to);
+// Moves the pointer from one screen point to another in a few steps, as a hand does with a button
+// held or not; the messages of each move are dispatched before the next.
+void SimulatePointerMoves(POINT start, POINT end);
 // Drags the thumb of a scroll bar, or of a scrolling container's vertical bar, to a position in a
 // few moves of the mouse (the bar tracks it at each) and releases it there.
 void SimulateScrollTo(TControl& control, int position);

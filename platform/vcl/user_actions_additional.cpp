@@ -9,8 +9,7 @@
 void SimulateCheckClick(TCheckListBox& list, int index) {
   if (index < 0 || index >= list.Items()->Count())
     throw EInvalidOperation(Format("%s has no item %d", list.Name(), index));
-  const int rows = list.Height() / list.ItemHeight();
-  if (index < list.TopIndex() || index >= list.TopIndex() + rows) list.SetTopIndex(index);
+  list.ScrollIntoView(index);
   const RECT item = list.ItemRect(index);
   SimulateClickAt(list, {item.left + list.ItemHeight() / 2, (item.top + item.bottom) / 2});
 }

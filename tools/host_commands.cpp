@@ -13,6 +13,7 @@
 #include "platform/vcl/user_actions.h"
 #include "platform/vcl/utility_window.h"
 #include "platform/win32/input.h"
+#include "tools/control_cast.h"
 #include "tools/host_keys.h"
 #include "tools/host_properties.h"
 
@@ -111,6 +112,7 @@ void THostCommands::Run(const TScriptCommand& command) {
       // splitters (and any control the mouse drags) and check list boxes
       {"drag", &THostCommands::Drag},
       {"check", &THostCommands::Check},
+      {"drop", &THostCommands::Drop},
   };
   try {
     for (const TCommandEntry& entry : kCommands)
@@ -138,15 +140,23 @@ TComponent* UnnamedChild(TComponent& container, const std::string& name) {
 
 }  // namespace
 
+TComponent* THostCommands::TopLevelAt(const std::string& name) const {
+  if (name.empty()) return nullptr;
+  TComponent* found = nullptr;
+  for (const auto& root : FRoots)
+    if (SameText(root->Name(), name)) found = root.get();
+  for (int i = 0; !found && i < Screen().FormCount(); ++i)
+    if (SameText(Screen().Forms(i)->Name(), name)) found = Screen().Forms(i);
+  return found;
+}
+
 // Each name after the first is a component of the top-level object that lies inside the one
 // before it: a control's parent, or the top-level object for components without a parent. An
 // unnamed control is named as the log names it, by its class name less the first letter.
 TComponent& THostCommands::ComponentAt(const std::string& path) const {
   size_t end = path.find('.');
   const std::string first = path.substr(0, end);
-  TComponent* current = nullptr;
-  for (const auto& root : FRoots)
-    if (!first.empty() && SameText(root->Name(), first)) current = root.get();
+  TComponent* current = TopLevelAt(first);
   if (!current) throw Exception("Unknown form " + first);
   TComponent& root = *current;
   while (end != std::string::npos) {
@@ -182,13 +192,19 @@ TCustomForm& THostCommands::ShownFormAt(const std::string& path) const {
   return *form;
 }
 
-TKDTracebook& THostCommands::Tracebook() const {
-  for (const auto& root : FRoots) {
-    if (auto* tracebook = dynamic_cast<TKDTracebook*>(root.get())) return *tracebook;
+TKDTracebook* FindTracebook(const std::vector<std::unique_ptr<TComponent>>& roots) {
+  for (const auto& root : roots) {
+    if (auto* tracebook = dynamic_cast<TKDTracebook*>(root.get())) return tracebook;
     for (int i = 0; i < root->ComponentCount(); ++i)
-      if (auto* tracebook = dynamic_cast<TKDTracebook*>(root->Components(i))) return *tracebook;
+      if (auto* tracebook = dynamic_cast<TKDTracebook*>(root->Components(i))) return tracebook;
   }
-  throw Exception("The form file has no TKDTracebook");
+  return nullptr;
+}
+
+TKDTracebook& THostCommands::Tracebook() const {
+  TKDTracebook* tracebook = FindTracebook(FRoots);
+  if (!tracebook) throw Exception("The form file has no TKDTracebook");
+  return *tracebook;
 }
 
 POINT THostCommands::PointOf(const TScriptCommand& command) const {
@@ -243,19 +259,44 @@ void THostCommands::Popup(const TScriptCommand& command) {
   SimulatePopupChoice(ShownControlAt(command.Args[0].Text), command.Args[1].Text);
 }
 
+int THostCommands::ItemIndex(const std::string& path, const TStrings& items,
+                             const TScriptArg& item) {
+  if (!item.Quoted) return item.Number();
+  const int index = items.IndexOf(item.Text);
+  if (index < 0) throw Exception(path + " has no item \"" + item.Text + "\"");
+  return index;
+}
+
 void THostCommands::Select(const TScriptCommand& command) {
-  if (SelectInView(command) || SelectTab(command) || SelectInOutline(command)) return;
-  TControl& control = ShownControlAt(command.Args[0].Text);
-  const TScriptArg& item = command.Args[1];
-  if (!item.Quoted) {
-    SimulateListChoice(control, item.Number());
+  if (command.Args.size() == 3) {
+    SelectWithKeyHeld(command);
     return;
   }
+  if (SelectInView(command) || SelectTab(command) || SelectInOutline(command)) return;
+  const std::string& path = command.Args[0].Text;
+  TControl& control = ShownControlAt(path);
+  const TScriptArg& item = command.Args[1];
   const TStrings* items = ItemsOf(control);
-  if (!items) throw Exception(command.Args[0].Text + " has no items");
-  const int index = items->IndexOf(item.Text);
-  if (index < 0) throw Exception(command.Args[0].Text + " has no item \"" + item.Text + "\"");
-  SimulateListChoice(control, index);
+  if (!items && item.Quoted) throw Exception(path + " has no items");
+  SimulateListChoice(control, items ? ItemIndex(path, *items, item) : item.Number());
+}
+
+// Ctrl or Shift goes down before the click and up after it, also when the click fails.
+void THostCommands::SelectWithKeyHeld(const TScriptCommand& command) {
+  const std::string& path = command.Args[0].Text;
+  auto& list = ControlAs<TListBox>(ShownControlAt(path), path, "list box");
+  const int index = ItemIndex(path, *list.Items(), command.Args[1]);
+  const BYTE key = command.Args[2].Text == "ctrl" ? VK_CONTROL : VK_SHIFT;
+  SimulateKeyDown(key);
+  ProcessPendingMessages();
+  struct TKeyRelease {
+    BYTE Key;
+    ~TKeyRelease() {
+      SimulateKeyUp(Key);
+      ProcessPendingMessages();
+    }
+  } release{key};
+  SimulateListChoice(list, index);
 }
 
 void THostCommands::Scroll(const TScriptCommand& command) {

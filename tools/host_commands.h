@@ -18,6 +18,11 @@ class TComponent;
 class TControl;
 class TCustomForm;
 class TKDTracebook;
+class TListBox;
+class TStrings;
+
+// The first TKDTracebook among the form file's objects and the components they own, or nullptr.
+TKDTracebook* FindTracebook(const std::vector<std::unique_ptr<TComponent>>& roots);
 
 class THostCommands {
  public:
@@ -42,6 +47,7 @@ class THostCommands {
   void Menu(const TScriptCommand& command);
   void Popup(const TScriptCommand& command);
   void Select(const TScriptCommand& command);
+  void SelectWithKeyHeld(const TScriptCommand& command);
   void Scroll(const TScriptCommand& command);
   void Move(const TScriptCommand& command);
   void Frame(const TScriptCommand& command);
@@ -69,11 +75,21 @@ class THostCommands {
   bool SelectInOutline(const TScriptCommand& command);  // false for other controls
   void Cell(const TScriptCommand& command);
   void Edit(const TScriptCommand& command);
-  // Splitters (and any control the mouse drags) and check list boxes
-  // (host_commands_additional.cpp).
+  // Splitters (and any control the mouse drags), check list boxes and drops of one control on
+  // another (host_commands_additional.cpp).
   void Drag(const TScriptCommand& command);
   void Check(const TScriptCommand& command);
+  void Drop(const TScriptCommand& command);
 
+  // The index of a list's item that the script names by its index or its "caption"; raises
+  // Exception for a caption that is not there, naming the path.
+  static int ItemIndex(const std::string& path, const TStrings& items, const TScriptArg& item);
+  // A list box's item by the script's index or "caption", scrolled into view as the user does;
+  // answers its row's centre in the list's client coordinates.
+  static POINT ItemRowCentre(const std::string& path, TListBox& list, const TScriptArg& item);
+  // The top-level object that the first name of a path names: one of the form file's, or a form
+  // that exists now (a dialog opened by the program), letter case ignored.
+  TComponent* TopLevelAt(const std::string& name) const;
   TComponent& ComponentAt(const std::string& path) const;
   TControl& ControlAt(const std::string& path) const;
   // A control the user can point at: it and its containers are visible.

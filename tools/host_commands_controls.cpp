@@ -6,8 +6,6 @@
 #include "tools/control_cast.h"
 #include "tools/host_commands.h"
 
-namespace {}  // namespace
-
 bool THostCommands::SelectTab(const TScriptCommand& command) {
   auto* tabs = dynamic_cast<TCustomTabControl*>(&ShownControlAt(command.Args[0].Text));
   if (!tabs) return false;

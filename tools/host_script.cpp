@@ -18,7 +18,7 @@ namespace {
 // keyboard can type, i an integer, n a non-negative integer, k a key name, e an exception class,
 // v any value, c a quoted text that the keyboard can type or the word cancel; a the word up or
 // down, r up, down, left or right, D a date yyyy-mm-dd, h a quoted shortcut ("Ctrl+Shift+A", or
-// "" for none), l the word enter or click.
+// "" for none), l the word enter or click, m the word ctrl or shift.
 struct TCommandForm {
   std::string_view Name;
   std::string_view Required;
@@ -38,7 +38,7 @@ constexpr TCommandForm kForms[] = {
     {"key", "k", "", true, "key KEY ..."},
     {"menu", "wt", "", false, "menu FORM \"CAPTIONS\""},
     {"popup", "wt", "", false, "popup PATH \"CAPTIONS\""},
-    {"select", "wv", "", false, "select PATH ITEM"},
+    {"select", "wv", "m", false, "select PATH ITEM [ctrl|shift]"},
     {"scroll", "wi", "", false, "scroll PATH POS"},
     {"move", "wiiii", "", false, "move FORM L T R B"},
     {"maximize", "w", "", false, "maximize FORM"},
@@ -73,6 +73,7 @@ constexpr TCommandForm kForms[] = {
     // splitters (and any control the mouse drags) and check list boxes
     {"drag", "wii", "", false, "drag PATH DX DY"},
     {"check", "wv", "", false, "check PATH ITEM"},
+    {"drop", "ww", "v", false, "drop PATH TARGET [ITEM]"},
 };
 
 constexpr std::string_view kExceptionClasses[] = {"Exception", "EInOutError", "EWin32Error",
@@ -147,6 +148,9 @@ std::optional<std::string> Mismatch(char kind, const TScriptArg& arg) {
     case 'l':
       if (word && (arg.Text == "enter" || arg.Text == "click")) return std::nullopt;
       return "enter or click expected, found " + Shown(arg);
+    case 'm':
+      if (word && (arg.Text == "ctrl" || arg.Text == "shift")) return std::nullopt;
+      return "ctrl or shift expected, found " + Shown(arg);
     case 'D': {
       TDateTime date = 0;
       if (!word || !TryTextToDate(arg.Text, date))

@@ -5,6 +5,12 @@
 // main form. At the end the forms are destroyed as a host's are when it ends, so a running log
 // gets its end-of-session record.
 //
+// qvhost --design FORMFILE [SCRIPT]: opens the form file as the IDE's designer does: every object
+// is designing before it is loaded, so no log starts. The editor of its TKDTracebook runs (the
+// LogEvents dialog) while the script plays the user's part in it; the commands left when it
+// returns play against the form file's objects. When the editor changed the form, the form file
+// is written back whole, replacing the old one only once the new one is complete.
+//
 // The clock is fixed while the session runs and advances only by the script's "wait" commands, so
 // that the gaps between the tick counts of a session are the same every time it is played (the
 // first one is the machine's tick count when it starts).
@@ -14,7 +20,7 @@
 //
 // A malformed form file or script, or a script command that cannot run, stops it with the file,
 // the line and what is wrong on stderr and a non-zero exit; a log that cannot be opened, with the
-// log's name and the reason.
+// log's name and the reason; a form file that cannot be written back, with its name and the reason.
 
 #include <csignal>
 #include <exception>
@@ -34,7 +40,9 @@
 #include "platform/vcl/form_files.h"
 #include "platform/vcl/forms.h"
 #include "tools/host_commands.h"
+#include "tools/host_design.h"
 #include "tools/host_script.h"
+#include "tools/host_session.h"
 
 namespace {
 
@@ -42,20 +50,36 @@ constexpr int kExitUsage = 2;
 constexpr int kExitBadForm = 3;
 constexpr int kExitBadScript = 4;
 constexpr int kExitBadLog = 5;
+constexpr int kExitWriteFailed = 6;
+
+constexpr char kUsage[] =
+    "usage: qvhost [--log FILE] FORMFILE [SCRIPT]\n"
+    "       qvhost --design FORMFILE [SCRIPT]\n";
 
 struct TArguments {
   std::optional<std::string> LogFile;
+  bool Design = false;
   std::string FormFile;
   std::optional<std::string> ScriptFile;
 };
 
+// A designed form logs nothing: --log and --design do not go together.
 std::optional<TArguments> ParseArguments(int argc, char** argv) {
   TArguments arguments;
   int i = 1;
-  if (i + 1 < argc && std::string(argv[i]) == "--log") {
-    arguments.LogFile = argv[i + 1];
-    i += 2;
+  for (;;) {
+    const std::string option = i < argc ? argv[i] : "";
+    if (option == "--log" && i + 1 < argc && !arguments.LogFile) {
+      arguments.LogFile = argv[i + 1];
+      i += 2;
+    } else if (option == "--design" && !arguments.Design) {
+      arguments.Design = true;
+      ++i;
+    } else {
+      break;
+    }
   }
+  if (arguments.Design && arguments.LogFile) return std::nullopt;
   if (i == argc || std::string(argv[i]).starts_with("-") || argc - i > 2) return std::nullopt;
   arguments.FormFile = argv[i];
   if (i + 1 < argc) arguments.ScriptFile = argv[i + 1];
@@ -82,8 +106,7 @@ std::vector<std::unique_ptr<TComponent>> LoadForms(const TArguments& arguments,
                                                    std::string& startingLog) {
   bool first = true;
   return ReadComponentsFile(arguments.FormFile, [&](TComponent& component) {
-    if (std::exchange(first, false) && !dynamic_cast<TCustomForm*>(&component))
-      throw Exception("the first object, " + component.Name() + ", is not a form");
+    if (std::exchange(first, false)) CheckFirstObject(component);
     auto* tracebook = dynamic_cast<TKDTracebook*>(&component);
     if (!tracebook) return;
     if (arguments.LogFile) tracebook->SetFilename(*arguments.LogFile);
@@ -100,45 +123,40 @@ bool IsLogFailure(const std::exception& error) {
          dynamic_cast<const EStreamError*>(&error) || dynamic_cast<const EInOutError*>(&error);
 }
 
-// Plays the script; answers whether every command could run.
-bool PlaySession(const std::vector<std::unique_ptr<TComponent>>& roots,
-                 const std::vector<TScriptCommand>& script, const std::string& scriptName) {
-  auto& mainForm = static_cast<TCustomForm&>(*roots.front());
-  Application().SetMainForm(&mainForm);
-  mainForm.Show();
-  Application().ProcessMessages();
-  THostCommands commands(roots, scriptName);
-  size_t next = 0;
-  std::exception_ptr failure;
-  // A modal form's message loop waits for the user: whenever it has nothing left to do, the next
-  // command runs inside it. A script that ends, or fails, while a modal form waits ends the
-  // application, which ends the loop.
-  Application().OnIdle = [&](TObject*, bool& done) {
-    if (failure || next == script.size()) {
-      Application().Terminate();
-      return;
-    }
-    done = false;  // the command may have ended the loop: it looks before it waits
-    try {
-      commands.Run(script[next++]);
-    } catch (...) {
-      failure = std::current_exception();
-      Application().Terminate();
-    }
-  };
+// Designs the form file: the editor of its TKDTracebook runs while the script plays, and the file
+// is written back when the editor changed it. Answers the exit code.
+int Design(const TArguments& arguments, const std::vector<TScriptCommand>& script) {
+  std::vector<std::unique_ptr<TComponent>> roots;
   try {
-    while (next < script.size() && !failure) commands.Run(script[next++]);
-  } catch (const EParserError&) {
-    failure = std::current_exception();
-  }
-  Application().OnIdle = nullptr;
-  if (!failure) return true;
-  try {
-    std::rethrow_exception(failure);
+    roots = ReadFormFileToDesign(arguments.FormFile);
   } catch (const EParserError& e) {
     std::cerr << "qvhost: " << e.what() << '\n';
+    return kExitBadForm;
+  } catch (const std::exception& e) {
+    std::cerr << "qvhost: " << arguments.FormFile << ": " << e.what() << '\n';
+    return kExitBadForm;
   }
-  return false;
+  TKDTracebook* tracebook = FindTracebook(roots);
+  if (!tracebook) {
+    std::cerr << "qvhost: " << arguments.FormFile << ": no TKDTracebook to design\n";
+    return kExitBadForm;
+  }
+  int exitCode = 0;
+  try {
+    const bool played =
+        PlaySession(roots, script, arguments.ScriptFile.value_or(std::string("stdin")),
+                    [&] { EditTracebook(*tracebook, roots, arguments.FormFile); });
+    if (!played) exitCode = kExitBadScript;
+  } catch (const EFCreateError& e) {
+    std::cerr << "qvhost: " << e.what() << '\n';
+    exitCode = kExitWriteFailed;
+  } catch (const std::exception& e) {
+    std::cerr << "qvhost: " << arguments.FormFile << ": " << e.what() << '\n';
+    exitCode = kExitBadForm;
+  }
+  while (!roots.empty()) roots.pop_back();
+  DoneApplication();
+  return exitCode;
 }
 
 }  // namespace
@@ -146,7 +164,7 @@ bool PlaySession(const std::vector<std::unique_ptr<TComponent>>& roots,
 int main(int argc, char** argv) {
   const std::optional<TArguments> arguments = ParseArguments(argc, argv);
   if (!arguments) {
-    std::cerr << "usage: qvhost [--log FILE] FORMFILE [SCRIPT]\n";
+    std::cerr << kUsage;
     return kExitUsage;
   }
   std::signal(SIGXFSZ, SIG_IGN);
@@ -159,6 +177,7 @@ int main(int argc, char** argv) {
     std::cerr << "qvhost: " << e.what() << '\n';
     return kExitBadScript;
   }
+  if (arguments->Design) return Design(*arguments, script);
   std::vector<std::unique_ptr<TComponent>> roots;
   std::string startingLog;
   try {

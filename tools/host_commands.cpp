@@ -2,6 +2,7 @@
 
 #include "tools/host_commands.h"
 
+#include <exception>
 #include <utility>
 
 #include "capture/tracebook_component.h"
@@ -289,14 +290,15 @@ void THostCommands::SelectWithKeyHeld(const TScriptCommand& command) {
   const BYTE key = command.Args[2].Text == "ctrl" ? VK_CONTROL : VK_SHIFT;
   SimulateKeyDown(key);
   ProcessPendingMessages();
-  struct TKeyRelease {
-    BYTE Key;
-    ~TKeyRelease() {
-      SimulateKeyUp(Key);
-      ProcessPendingMessages();
-    }
-  } release{key};
-  SimulateListChoice(list, index);
+  std::exception_ptr failure;
+  try {
+    SimulateListChoice(list, index);
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  SimulateKeyUp(key);
+  ProcessPendingMessages();
+  if (failure) std::rethrow_exception(failure);
 }
 
 void THostCommands::Scroll(const TScriptCommand& command) {

@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <string>
 
-#include "capture/engine.h"
 #include "capture/tracebook_component.h"
 #include "platform/vcl/design_component_editor.h"
 #include "platform/vcl/errors.h"
@@ -102,16 +101,6 @@ class HostDesign : public VclTest {
   std::vector<std::unique_ptr<TComponent>> roots;
   bool written = false;
 };
-
-TEST_F(HostDesign, TheObjectsAreDesigningBeforeTheyLoadSoNoLogStarts) {
-  roots = ReadFormFileToDesign(FormFile());
-  TKDTracebook& tracebook = *FindTracebook(roots);
-  EXPECT_TRUE(tracebook.AutoStart());
-  EXPECT_TRUE(tracebook.ComponentState().Contains(csDesigning));
-  EXPECT_TRUE(roots.front()->ComponentState().Contains(csDesigning));
-  EXPECT_FALSE(IsLogStarted());
-  EXPECT_FALSE(std::filesystem::exists(Dir.File("design.evt")));
-}
 
 TEST_F(HostDesign, AConfirmedEditWritesTheFileBackAndTheCommandsLeftPlayAfterIt) {
   const ino_t before = InodeOf(FormFile());

@@ -98,22 +98,6 @@ TEST_F(ListBoxDragTest, APressOnAnUnselectedLineSelectsItAtOnceAndDragsItAlone) 
   EXPECT_EQ(dropped, (std::vector<int>{0}));
 }
 
-TEST_F(ListBoxDragTest, ModifiedPressesAndSingleSelectListsDoNotWait) {
-  SimulateKeyDown(VK_CONTROL);
-  Press(ItemPoint(3));  // Ctrl toggles at the press
-  EXPECT_EQ(Selection(), (std::vector<int>{1}));
-  Release(ItemPoint(3));
-  SimulateKeyUp(VK_CONTROL);
-  ProcessPendingMessages();
-  EXPECT_EQ(Selection(), (std::vector<int>{1}));
-
-  source->SetExtendedSelect(false);  // a press toggles
-  Press(ItemPoint(1));
-  EXPECT_EQ(Selection(), (std::vector<int>{}));
-  Release(ItemPoint(1));
-  EXPECT_EQ(Selection(), (std::vector<int>{}));
-}
-
 TEST_F(ListBoxDragTest, LinesChangedBeforeTheReleaseAreNotCollapsedOnto) {
   Press(ItemPoint(3));
   source->Items()->Delete(0);  // "d" moves up to 2, and the line under the pointer is gone

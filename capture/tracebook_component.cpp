@@ -12,7 +12,7 @@ const TComponentClass& TKDTracebook::StaticClass() {
       Published<&TKDTracebook::AutoStart, &TKDTracebook::SetAutoStart>("AutoStart",
                                                                        {.Default = true}),
       Published<&TKDTracebook::Filename, &TKDTracebook::SetFilename>("Filename"),
-      Published<&TKDTracebook::LogEvents>("LogEvents"),
+      Published<&TKDTracebook::LogEvents, &TKDTracebook::SetLogEvents>("LogEvents"),
       Published<&TKDTracebook::Version, &TKDTracebook::SetVersion>("Version",
                                                                    {.Stored = &NeverStored}),
   };

@@ -3,8 +3,10 @@
 // is unloaded, whatever order the linker chose for their files.
 //
 // Load: naming utilities, record model, the capture families (standard controls, common controls,
-// window and mouse, additional controls, outline), engine, component. Unload: the reverse.
+// window and mouse, additional controls, outline), engine, component, design time. Unload: the
+// reverse.
 
+#include "capture/design_registration.h"
 #include "capture/engine.h"
 #include "capture/tracebook_component.h"
 #include "families/additional_family.h"
@@ -33,9 +35,11 @@ __attribute__((constructor)) void LoadLibrary() {
   RegisterWin31Family();
   InitializeEngine();
   RegisterTracebookComponent();
+  QVReg::Register();
 }
 
 __attribute__((destructor)) void UnloadLibrary() {
+  QVReg::Unregister();
   UnregisterTracebookComponent();
   FinalizeEngine();
   UnregisterWin31Family();

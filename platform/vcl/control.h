@@ -45,6 +45,10 @@ class TControl : public TComponent {
   int Top() const { return FTop; }
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
+  // The size of the area inside the control's frame. The simulated windows draw no frames, so it
+  // is the control's own size.
+  int ClientWidth() const { return FWidth; }
+  int ClientHeight() const { return FHeight; }
   void SetLeft(int value) { SetBounds(value, FTop, FWidth, FHeight); }
   void SetTop(int value) { SetBounds(FLeft, value, FWidth, FHeight); }
   void SetWidth(int value) { SetBounds(FLeft, FTop, value, FHeight); }

@@ -9,6 +9,7 @@
 #include <limits>
 #include <utility>
 
+#include "platform/classes.h"
 #include "platform/vcl/component.h"
 #include "platform/vcl/design_designer.h"
 
@@ -209,4 +210,23 @@ void TPropertyEditor::Modified() { FDesigner.Modified(); }
 
 TPropertyAttributes TClassProperty::GetAttributes() const {
   return {paMultiSelect, paSubProperties, paReadOnly};
+}
+
+TStrings* TClassProperty::GetStringsValue() const {
+  if (Property().Kind != TPropertyKind::StringList) return nullptr;
+  return Property().GetStrings(*GetComponent(0));
+}
+
+void TClassProperty::SetStringsValue(const TStrings& value) {
+  const TPublishedProperty& property = Property();
+  if (property.Kind != TPropertyKind::StringList)
+    throw EPropertyError("Property " + GetName() + " holds no string list");
+  for (int i = 0; i < PropCount(); ++i) {
+    TComponent& component = *GetComponent(i);
+    if (property.SetStrings)
+      property.SetStrings(component, value);
+    else
+      property.GetStrings(component)->Assign(value);
+  }
+  Modified();
 }

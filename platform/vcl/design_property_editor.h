@@ -79,6 +79,13 @@ class TClassProperty : public TPropertyEditor {
  public:
   using TPropertyEditor::TPropertyEditor;
   TPropertyAttributes GetAttributes() const override;
+
+  // The string list of the first component; nullptr when the property holds no string list.
+  TStrings* GetStringsValue() const;
+  // Gives every edited component a copy of `value`'s lines through the class's setter (or into
+  // its list in place when it has none) and tells the designer. Raises EPropertyError for a
+  // property that holds no string list.
+  void SetStringsValue(const TStrings& value);
 };
 
 // Whether the property holds an object (a string list, collection or lines) rather than a value.

@@ -22,7 +22,10 @@ const TComponentClass& TLabel::StaticClass() {
   return cls;
 }
 
-TLabel::TLabel(TComponent* owner) : TControl(owner) {}
+// A label sizes itself to one line of its text in the standard font.
+constexpr int kLineHeight = 13;
+
+TLabel::TLabel(TComponent* owner) : TControl(owner) { SetHeight(kLineHeight); }
 
 void TLabel::SetFocusControl(TWinControl* value) {
   if (FFocusControl) FFocusControl->RemoveFreeNotification(this);

@@ -57,6 +57,9 @@ struct TPublishedProperty {
   void (*SetStr)(TComponent&, const std::string&) = nullptr;
   // The list object itself; a form file fills it in place.
   TStrings* (*GetStrings)(const TComponent&) = nullptr;
+  // Replaces the list through the class's own setter, so that the class can act on the new lines;
+  // nullptr when the class has none and the list is only filled in place.
+  void (*SetStrings)(TComponent&, const TStrings&) = nullptr;
   TComponent* (*GetRef)(const TComponent&) = nullptr;
   // Answers false, changing nothing, when the component is not of the class the property takes.
   bool (*SetRef)(TComponent&, TComponent*) = nullptr;
@@ -138,8 +141,9 @@ constexpr TPropertyKind KindOf() {
 
 // A property read through the const member function `Get` and written through `Set`; the kind
 // follows Get's type: bool, char, integers, enumerations, std::string, TSet<E>, a pointer to a
-// component class (a reference), a pointer to a string list or a collection (no setter: filled in
-// place), or std::vector<std::string> (lines).
+// component class (a reference), a pointer to a string list (filled in place; a setter taking
+// const TStrings& is optional) or a collection (no setter: filled in place), or
+// std::vector<std::string> (lines).
 template <auto Get, auto Set = nullptr>
 constexpr TPublishedProperty Published(std::string_view name, TPropertyOptions options = {}) {
   using C = typename published_detail::GetterTraits<decltype(Get)>::Class;
@@ -154,11 +158,12 @@ constexpr TPublishedProperty Published(std::string_view name, TPropertyOptions o
     };
     info.SetStr = [](TComponent& c, const std::string& v) { (static_cast<C&>(c).*Set)(v); };
   } else if constexpr (kind == TPropertyKind::StringList) {
-    static_assert(std::is_same_v<decltype(Set), std::nullptr_t>,
-                  "string lists are filled in place");
     info.GetStrings = [](const TComponent& c) -> TStrings* {
       return (static_cast<const C&>(c).*Get)();
     };
+    if constexpr (!std::is_same_v<decltype(Set), std::nullptr_t>) {
+      info.SetStrings = [](TComponent& c, const TStrings& v) { (static_cast<C&>(c).*Set)(v); };
+    }
   } else if constexpr (kind == TPropertyKind::Collection) {
     static_assert(std::is_same_v<decltype(Set), std::nullptr_t>, "collections are filled in place");
     info.GetCollection = [](const TComponent& c) -> TCollection* {

@@ -17,7 +17,7 @@ const TComponentClass& TGauge::StaticClass() {
       Published<&TGauge::Options, &TGauge::SetOptions>("Options", {.ValueNames = kOptionNames}),
       Published<&TGauge::Partner, &TGauge::SetPartner>("Partner"),
       Published<&TGauge::Marks>("Marks"),
-      Published<&TGauge::Notes>("Notes"),
+      Published<&TGauge::Notes, &TGauge::SetNotes>("Notes"),
   };
   static const TComponentClass& cls = *new TComponentClass({.Name = "TGauge",
                                                             .Parent = &TComponent::StaticClass(),

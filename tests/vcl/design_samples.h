@@ -36,6 +36,12 @@ class TGauge : public TComponent {
   void SetPartner(TGauge* value) { FPartner = value; }
   TStrings* Marks() const { return FMarks.get(); }
   TGaugeNotes* Notes() const { return FNotes.get(); }
+  void SetNotes(const TStrings& value) {
+    FNotes->Assign(value);
+    ++NotesSetCount;
+  }
+
+  int NotesSetCount = 0;
 
  private:
   int FPosition = 0;

@@ -213,6 +213,29 @@ TEST_F(PropertyEditorTest, ObjectPropertiesShowTheirDeclaredTypeInParentheses) {
   EXPECT_EQ(EditorOf(gauge, "Notes")->GetValue(), "(TGaugeNotes)");
 }
 
+TEST_F(PropertyEditorTest, AStringListIsReplacedThroughItsSetterOrElseInPlace) {
+  TStringList lines;
+  lines.Add("one");
+  lines.Add("two");
+  auto notes = EditorOf({&gauge, &round}, "Notes");
+  auto& notesEditor = dynamic_cast<TClassProperty&>(*notes);
+  notesEditor.SetStringsValue(lines);
+  EXPECT_EQ(gauge.NotesSetCount, 1);
+  EXPECT_EQ(round.NotesSetCount, 1);
+  EXPECT_EQ(round.Notes()->Text(), "one\ntwo\n");
+  EXPECT_EQ(notesEditor.GetStringsValue(), gauge.Notes());
+
+  auto marks = EditorOf(gauge, "Marks");
+  dynamic_cast<TClassProperty&>(*marks).SetStringsValue(lines);
+  EXPECT_EQ(gauge.Marks()->Text(), "one\ntwo\n");
+  EXPECT_EQ(designer.ModifiedCount, 2);
+
+  TClassProperty title(designer, {&gauge}, *gauge.ClassType().FindProperty("Title"));
+  EXPECT_EQ(title.GetStringsValue(), nullptr);
+  EXPECT_THROW(title.SetStringsValue(lines), EPropertyError);
+  EXPECT_EQ(designer.ModifiedCount, 2);
+}
+
 TEST_F(PropertyEditorTest, SeveralComponentsShowTheFirstValueAndAllTakeANewOne) {
   gauge.SetTitle("first");
   round.SetTitle("second");

@@ -63,13 +63,16 @@ void CheckFirstObject(const TComponent& component) {
     throw Exception("the first object, " + component.Name() + ", is not a form");
 }
 
-bool PlaySession(const std::vector<std::unique_ptr<TComponent>>& roots,
-                 const std::vector<TScriptCommand>& script, const std::string& scriptName,
-                 const std::function<void()>& opening) {
+void ShowMainForm(const std::vector<std::unique_ptr<TComponent>>& roots) {
   auto& mainForm = static_cast<TCustomForm&>(*roots.front());
   Application().SetMainForm(&mainForm);
   mainForm.Show();
   Application().ProcessMessages();
+}
+
+bool PlaySession(const std::vector<std::unique_ptr<TComponent>>& roots,
+                 const std::vector<TScriptCommand>& script, const std::string& scriptName,
+                 const std::function<void()>& opening) {
   THostCommands commands(roots, scriptName);
   std::exception_ptr failure;
   {

@@ -1,8 +1,8 @@
 #pragma once
 // Playing a session script against the forms of a form file, as a user of the running program
-// would: the first object is shown as the main form, and each command runs after the messages of
-// the one before it are dispatched. A command that opens a modal form does not hold the script
-// up: the next commands run inside the form's message loop while it waits for the user.
+// would: each command runs after the messages of the one before it are dispatched. A command that
+// opens a modal form does not hold the script up: the next commands run inside the form's message
+// loop while it waits for the user.
 
 #include <functional>
 #include <memory>
@@ -13,9 +13,12 @@
 
 class TComponent;
 
-// Raises Exception unless the form file's first object, `component`, is a form: it is shown as
-// the main form.
+// Raises Exception unless the form file's first object, `component`, is a form: it is the main
+// form.
 void CheckFirstObject(const TComponent& component);
+
+// Shows the form file's first object as the program's main form, as a host program starts.
+void ShowMainForm(const std::vector<std::unique_ptr<TComponent>>& roots);
 
 // Plays the script; answers whether every command could run, and shows the first failure on
 // stderr. `opening`, when given, runs first (it may open a modal form, and the commands then play

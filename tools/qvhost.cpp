@@ -124,7 +124,9 @@ bool IsLogFailure(const std::exception& error) {
 }
 
 // Designs the form file: the editor of its TKDTracebook runs while the script plays, and the file
-// is written back when the editor changed it. Answers the exit code.
+// is written back when the editor changed it. Answers the exit code. The forms are not shown, as
+// the designer shows no running form: showing one would make it visible and give it an active
+// control, and the file would be written back with both.
 int Design(const TArguments& arguments, const std::vector<TScriptCommand>& script) {
   std::vector<std::unique_ptr<TComponent>> roots;
   try {
@@ -194,6 +196,7 @@ int main(int argc, char** argv) {
     return kExitBadForm;
   }
 
+  ShowMainForm(roots);
   const bool played =
       PlaySession(roots, script, arguments->ScriptFile.value_or(std::string("stdin")));
   while (!roots.empty()) roots.pop_back();  // the forms go last to first, stopping the log

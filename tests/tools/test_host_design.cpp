@@ -91,9 +91,13 @@ class HostDesign : public VclTest {
       written = EditTracebook(*FindTracebook(roots), roots, FormFile());
     });
   }
+  // Form text read back with every object designing, so that no log starts.
+  static std::vector<std::unique_ptr<TComponent>> ReadDesigning(const std::string& text) {
+    return ReadComponentsText(text, "",
+                              [](TComponent& component) { component.SetDesigning(true); });
+  }
   std::string LogEventsInFile() const {
-    auto read = ReadComponentsFile(FormFile());
-    return FindTracebook(read)->LogEvents()->Text();
+    return FindTracebook(ReadDesigning(ReadTextFile(FormFile())))->LogEvents()->Text();
   }
 
   ScratchDir Dir;
@@ -110,10 +114,12 @@ TEST_F(HostDesign, AConfirmedEditWritesTheFileBackAndTheCommandsLeftPlayAfterIt)
   EXPECT_TRUE(written);
   EXPECT_NE(InodeOf(FormFile()), before);  // replaced whole, not written over
   EXPECT_EQ(LogEventsInFile(), "TActivateEvent=0\nTButtonEvent=0\n");
-  // The file holds the form as the editor left it; what the script did after is not saved.
+  // The file holds the form as the editor left it, nothing else changed: not what the script did
+  // after it, nor what showing a form would have changed (Visible, ActiveControl).
   EXPECT_EQ(static_cast<TControl&>(*roots.front()).Caption(), "Renamed");
-  EXPECT_EQ(ReadTextFile(FormFile()), FormFileText(ReadComponentsFile(FormFile())));
-  EXPECT_NE(ReadTextFile(FormFile()).find("Caption = 'Orders'"), std::string::npos);
+  auto expected = ReadDesigning(original);
+  FindTracebook(expected)->LogEvents()->Add("TButtonEvent=0");
+  EXPECT_EQ(ReadTextFile(FormFile()), FormFileText(expected));
 }
 
 TEST_F(HostDesign, ACancelledDialogLeavesTheFileUntouched) {

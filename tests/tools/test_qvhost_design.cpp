@@ -78,7 +78,7 @@ TEST_F(QvhostDesign, TheLogComponentStartsNoLogAndAnUnchangedFileIsLeftAlone) {
       "    Height = 50\n"
       "  end\n"
       "end\n";
-  Write(form, "click MainForm.Panel1 5 5\n");
+  Write(form, "wait 10\n");
   const auto written = std::filesystem::last_write_time(Dir.File("form.dfm"));
   const TRun run = Run("--design FORM SCRIPT");
   EXPECT_EQ(run.ExitCode, 0) << run.Err;

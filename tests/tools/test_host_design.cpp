@@ -122,14 +122,6 @@ TEST_F(HostDesign, AConfirmedEditWritesTheFileBackAndTheCommandsLeftPlayAfterIt)
   EXPECT_EQ(ReadTextFile(FormFile()), FormFileText(expected));
 }
 
-TEST_F(HostDesign, ACancelledDialogLeavesTheFileUntouched) {
-  const ino_t before = InodeOf(FormFile());
-  EXPECT_TRUE(Design("click LogEventsDialog.CancelBtn\n"));
-  EXPECT_FALSE(written);
-  EXPECT_EQ(ReadTextFile(FormFile()), original);
-  EXPECT_EQ(InodeOf(FormFile()), before);
-}
-
 TEST_F(HostDesign, AScriptThatEndsWhileTheDialogWaitsCancelsIt) {
   const ino_t before = InodeOf(FormFile());
   EXPECT_TRUE(Design("wait 10\n"));

@@ -3,7 +3,7 @@
 #   make test   builds everything and runs every test
 # Both install what a fresh Debian 12 machine is missing with apt-get first.
 # CI also runs `make test-asan`: every test again, built with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# UndefinedBehaviorSanitizer, and `make fuzz`: each libFuzzer target for a bounded time.
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -13,6 +13,12 @@ JOBS ?= $(shell nproc)
 # Debian packages the build needs.
 PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev poppler-utils
 
+# The fuzzing build: clang with libFuzzer's runtime, the targets, and how long each one runs.
+FUZZ_BUILD_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+FUZZ_TARGETS := fuzz_log_records fuzz_viewer_load fuzz_form_file fuzz_session_script fuzz_ini_file
+
 # What the demo runs, and nothing else.
 DEMO_TARGETS := qvhost evtdump oxlane
 
@@ -20,7 +26,7 @@ DEMO_TARGETS := qvhost evtdump oxlane
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_init_order=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build test demo bench test-asan format clean
+.PHONY: all deps configure build test demo bench test-asan fuzz format clean
 
 all: build
 
@@ -57,6 +63,15 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD_DIR) -j $(JOBS)
 	cd $(ASAN_BUILD_DIR) && $(SANITIZER_ENV) ctest --output-on-failure -j $(JOBS)
 
+# Builds the fuzz targets with clang and runs each one for FUZZ_SECONDS on the seed corpora of
+# fuzz/corpus; a crash, a sanitizer finding, a hang or runaway memory fails it.
+fuzz:
+	$(MAKE) deps PACKAGES="$(PACKAGES) $(FUZZ_PACKAGES)"
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DTRACEBOOK_FUZZ=ON -DTRACEBOOK_BUILD_TESTS=OFF -DTRACEBOOK_BUILD_BENCHMARKS=OFF
+	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target $(FUZZ_TARGETS)
+	fuzz/run $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 # The viewer needs a display it can reach; without one the demo ends with the printed log.
 demo: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(DEMO_TARGETS)
@@ -77,4 +92,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_BUILD_DIR) $(FUZZ_BUILD_DIR)

@@ -5,6 +5,8 @@
 #include "log/builtin_events.h"
 #include "log/log_lifecycle.h"
 #include "log/log_stream.h"
+#include "log/log_strings.h"
+#include "log/tracebook_error.h"
 #include "platform/classes.h"
 #include "platform/sysutils.h"
 
@@ -49,6 +51,13 @@ class TGroupingReader {
   int32_t FLevel = 0;
   int FRecordsRead = 0;
 };
+
+// Whether reading ran out of bytes inside a record: the record was the last one the file held when
+// it was read, whatever a writer has appended since.
+bool IsCutOffByTheEnd(const std::exception& error) {
+  const auto* tracebookError = dynamic_cast<const ETracebookError*>(&error);
+  return tracebookError && tracebookError->MessageId() == log_strings::SRecordCutOff;
+}
 
 // Whether no further record begins after the point where reading stopped.
 bool NothingFollows(TLogStream& log) {
@@ -95,7 +104,10 @@ TReadResult ReadLogFile(const std::string& fileName, TEventList& records, TSessi
       reader.Append(std::move(record));
     }
   } catch (const std::exception& error) {
-    if (!NothingFollows(*LogStream()) || !FileOpenedForWriting(fileName)) {
+    // A writer that keeps appending puts records after a cut-off one while it is being looked
+    // at, so only other damage is judged by what follows it.
+    const bool lastRecordCutOff = IsCutOffByTheEnd(error) || NothingFollows(*LogStream());
+    if (!lastRecordCutOff || !FileOpenedForWriting(fileName)) {
       result = {TReadOutcome::roDamaged, DamagedMessage(error.what(), reader.RecordsRead())};
     }
   }

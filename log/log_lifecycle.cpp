@@ -8,6 +8,7 @@
 #include "log/log_strings.h"
 #include "log/packages.h"
 #include "log/proxy_list.h"
+#include "log/torn_record.h"
 #include "log/tracebook_error.h"
 #include "platform/sysutils.h"
 
@@ -41,7 +42,10 @@ std::unique_ptr<TFileStream> OpenLogFile(const std::string& fileName, bool writi
   }
   auto file = std::make_unique<TFileStream>(fileName, writing ? kModeAppend : kModeRead);
   VerifySignature(*file);
-  if (writing) file->Seek(0, TSeekOrigin::soEnd);
+  if (writing) {
+    CutTornLastRecord(*file);
+    file->Seek(0, TSeekOrigin::soEnd);
+  }
   return file;
 }
 

@@ -9,8 +9,11 @@
 
 #include "capture/engine.h"
 #include "log/log_lifecycle.h"
+#include "log/log_strings.h"
 #include "log/packages.h"
 #include "log/proxy_list.h"
+#include "log/torn_record.h"
+#include "log/tracebook_error.h"
 #include "platform/datetime.h"
 #include "platform/mmsystem.h"
 #include "platform/vcl/forms.h"
@@ -26,6 +29,22 @@ inline TRecords ReadLogFile(const std::string& fileName) {
   TLogStream reader(file);
   TRecords records;
   while (auto record = reader.ReadEvent()) records.push_back(std::move(record));
+  return records;
+}
+
+// The records of a log that may end with the torn last record of a killed host: read up to it,
+// after checking that the tear is one a kill leaves, at a page boundary.
+inline TRecords ReadUpToATornRecord(const std::string& fileName) {
+  TFileStream file(fileName, fmOpenRead | fmShareDenyNone);
+  file.SetPosition(sizeof kLogSignature);
+  TLogStream reader(file);
+  TRecords records;
+  try {
+    while (auto record = reader.ReadEvent()) records.push_back(std::move(record));
+  } catch (const ETracebookError& error) {
+    EXPECT_EQ(error.MessageId(), log_strings::SRecordCutOff) << error.what();
+    EXPECT_EQ(file.Size() % kPageSize, 0) << "a record torn away from a page boundary";
+  }
   return records;
 }
 

@@ -15,6 +15,7 @@
 
 #include "capture/engine.h"
 #include "log/builtin_events.h"
+#include "tests/support/child_process.h"
 #include "tests/support/scratch_dir.h"
 #include "viewer/core/log_loader.h"
 
@@ -48,42 +49,6 @@ bool IsCountingPrefix(const std::vector<std::string>& messages) {
   return true;
 }
 
-// Runs `body` in a child process that ends with `body`'s result, 2 when it raises.
-pid_t Spawn(const std::function<int()>& body) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    int code = 2;
-    try {
-      code = body();
-    } catch (...) {
-    }
-    ::_exit(code);
-  }
-  return child;
-}
-
-int ExitCodeOf(pid_t child) {
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-// A child process that is killed when it goes out of scope, also when a failed assertion ends
-// the test early.
-class TKilledChild {
- public:
-  explicit TKilledChild(pid_t pid) : FPid(pid) {}
-  ~TKilledChild() {
-    ::kill(FPid, SIGKILL);
-    ExitCodeOf(FPid);
-  }
-  TKilledChild(const TKilledChild&) = delete;
-  TKilledChild& operator=(const TKilledChild&) = delete;
-
- private:
-  pid_t FPid;
-};
-
 // A host that logs "0", "1", ... until it is killed.
 int LogUntilKilled(const std::string& fileName) {
   StartEventLog(fileName, "Writer");
@@ -97,19 +62,20 @@ class ConcurrentLogs : public ::testing::Test {
 };
 
 TEST_F(ConcurrentLogs, AReaderAlwaysSeesACleanPrefixOfALogBeingAppendedTo) {
-  ASSERT_EQ(ExitCodeOf(Spawn([&] {
+  ASSERT_EQ(WaitForChild(StartChild([&] {
               StartEventLog(Log(), "First");
               LogUserMessage("0");
               StopEventLog();
               return 0;
             })),
             0);
-  const TKilledChild writer(Spawn([&] { return LogUntilKilled(Log()); }));
+  const TKilledChild writer(StartChild([&] { return LogUntilKilled(Log()); }));
   size_t seen = 0;
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
   for (int load = 0; seen < 20000 && std::chrono::steady_clock::now() < deadline; ++load) {
     const TLogContents contents = ReadContents(Log());
-    ASSERT_EQ(contents.Outcome, TReadOutcome::roRead) << "load " << load << ": " << contents.Message;
+    ASSERT_EQ(contents.Outcome, TReadOutcome::roRead)
+        << "load " << load << ": " << contents.Message;
     ASSERT_GE(contents.Sessions.size(), 1u);
     ASSERT_EQ(contents.Sessions.front(), std::vector<std::string>{"0"});
     if (contents.Sessions.size() < 2) continue;  // the writer has not started yet
@@ -123,7 +89,7 @@ TEST_F(ConcurrentLogs, AReaderAlwaysSeesACleanPrefixOfALogBeingAppendedTo) {
 }
 
 TEST_F(ConcurrentLogs, AReaderOfANewLogStillBeingWrittenIsToldSoOrSeesACleanPrefix) {
-  const TKilledChild writer(Spawn([&] { return LogUntilKilled(Log()); }));
+  const TKilledChild writer(StartChild([&] { return LogUntilKilled(Log()); }));
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
   for (int load = 0; std::chrono::steady_clock::now() < deadline; ++load) {
     const TLogContents contents = ReadContents(Log());
@@ -159,8 +125,8 @@ TEST_F(ConcurrentLogs, OfTwoHostsStartingOnOneLogOneLogsAndTheOtherIsRefused) {
       StopEventLog();
       return 0;
     };
-    const pid_t first = Spawn(host);
-    const pid_t second = Spawn(host);
+    const pid_t first = StartChild(host);
+    const pid_t second = StartChild(host);
     ::close(go[0]);
     ::close(release[0]);
     ::close(go[1]);  // both start at once
@@ -168,9 +134,9 @@ TEST_F(ConcurrentLogs, OfTwoHostsStartingOnOneLogOneLogsAndTheOtherIsRefused) {
     int finished = 0;
     const pid_t refused = ::wait(&finished);
     ASSERT_TRUE(WIFEXITED(finished));
-    EXPECT_EQ(WEXITSTATUS(finished), 2) << "round " << round << ": both hosts started";
+    EXPECT_EQ(WEXITSTATUS(finished), kChildRaised) << "round " << round << ": both hosts started";
     ::close(release[1]);
-    EXPECT_EQ(ExitCodeOf(refused == first ? second : first), 0) << "round " << round;
+    EXPECT_EQ(WaitForChild(refused == first ? second : first), 0) << "round " << round;
 
     const TLogContents contents = ReadContents(Log());
     ASSERT_EQ(contents.Outcome, TReadOutcome::roRead) << "round " << round;

@@ -134,10 +134,9 @@ void TLogEvent::Read(TLogStream& stream) {
   const int32_t count = stream.ReadPropertyCount();
   for (int32_t i = 0; i < count; ++i) {
     const uint8_t kind = stream.ReadByte();
-    const TPropInfo* prop = stream.ReadPropertyName(ClassType());
     // Entries this class does not have (or cannot take) are consumed and dropped, so that logs
     // written by later versions of a class still read.
-    if (prop && !(prop->HasSetter() && KindsCompatible(kind, prop->Kind))) prop = nullptr;
+    const TPropInfo* prop = stream.ReadPropertyName(ClassType(), kind);
     switch (kind) {
       case tkInteger:
       case tkEnumeration: {

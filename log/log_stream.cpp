@@ -152,13 +152,17 @@ const std::string& TLogStream::ReadPoolStringRef() {
   return FStringPool[static_cast<size_t>(index)];
 }
 
-const TPropInfo* TLogStream::ReadPropertyName(const TLogEventClass& cls) {
+const TPropInfo* TLogStream::ReadPropertyName(const TLogEventClass& cls, uint8_t storedKind) {
   const int16_t index = ReadSmallInt();
   if (index < 0 || index >= PoolCount()) throw ETracebookError(SInvalidPoolIndex);
   const auto slot = static_cast<size_t>(index);
   if (FPropertyByIndex.size() <= slot) FPropertyByIndex.resize(FStringPool.size());
   TPropertyLookup& lookup = FPropertyByIndex[slot];
-  if (lookup.Class != &cls) lookup = {&cls, cls.FindProperty(FStringPool[slot])};
+  if (lookup.Class != &cls || lookup.StoredKind != storedKind) {
+    const TPropInfo* prop = cls.FindProperty(FStringPool[slot]);
+    if (prop && !(prop->HasSetter() && KindsCompatible(storedKind, prop->Kind))) prop = nullptr;
+    lookup = {&cls, storedKind, prop};
+  }
   return lookup.Property;
 }
 

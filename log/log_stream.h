@@ -112,8 +112,10 @@ class TLogStream : public TStream {
   // ---- reading support for record bodies ----
   // The entry count of a generic property block, checked against the bytes that remain.
   int32_t ReadPropertyCount();
-  // Reads a property name (a pool index) and finds that property of `cls`, or nullptr.
-  const TPropInfo* ReadPropertyName(const TLogEventClass& cls);
+  // Reads a property name (a pool index) and finds that property of `cls` when it can take a
+  // value stored with `storedKind`; nullptr when the class has no such property, or one that
+  // cannot take it. The answer is kept per pool index, so each name is looked up once.
+  const TPropInfo* ReadPropertyName(const TLogEventClass& cls, uint8_t storedKind);
   // Moves to the next begin token (or the end of the stream): the body of a record whose class is
   // unknown ends there.
   void SkipToNextBeginToken();
@@ -183,6 +185,7 @@ class TLogStream : public TStream {
   // The property a pooled name last resolved to, and for which class.
   struct TPropertyLookup {
     const TLogEventClass* Class = nullptr;
+    uint8_t StoredKind = 0;
     const TPropInfo* Property = nullptr;
   };
   std::vector<TPropertyLookup> FPropertyByIndex;

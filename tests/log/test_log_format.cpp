@@ -423,6 +423,28 @@ TEST_F(LogFormat, PropertiesAClassNoLongerHasAreDropped) {
   EXPECT_EQ(records[0]->AsString(), "hi");
 }
 
+TEST_F(LogFormat, AValueOfAKindThePropertyCannotTakeIsDroppedAndTheNextOneOfItsKindKept) {
+  TLogStream log(Memory);
+  for (auto s : {"TUserMessageEvent", "Message", "hi", "again"}) log.CheckString(s);
+  // Each record has the name twice: first with a number the text property cannot take.
+  for (const char* text : {"hi", "again"}) {
+    log.WriteBeginToken();
+    log.WritePoolString("TUserMessageEvent");
+    log.WriteLongInt(2);
+    log.WriteByte(tkInteger);
+    log.WritePoolString("Message");
+    log.WriteLongInt(7);
+    log.WriteByte(tkLString);
+    log.WritePoolString("Message");
+    log.WritePoolString(text);
+  }
+
+  auto records = ReadAll();
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[0]->AsString(), "hi");
+  EXPECT_EQ(records[1]->AsString(), "again");
+}
+
 TEST_F(LogFormat, DamageEndsReadingWithAClearError) {
   {
     TLogStream log(Memory);

@@ -83,7 +83,7 @@ void BM_RestoreTwentyThousandCollapsedSections(benchmark::State& state) {
   {
     TEventView view(settings);
     view.Load(path);
-    settings.LastLog = {path, view.Records().front().Event->TickCount()};
+    settings.LastLog = {path, view.Records().front().TickCount};
   }
   std::vector<int32_t> sections;
   for (int session = 0; session < kSessions; ++session) {

@@ -51,6 +51,10 @@ std::unique_ptr<TFileStream> OpenLogFile(const std::string& fileName, bool writi
 
 }  // namespace
 
+std::unique_ptr<TFileStream> OpenLogFileForReading(const std::string& fileName) {
+  return OpenLogFile(fileName, false);
+}
+
 void CreateLogStream(const std::string& fileName, bool writing) {
   // Closing the open log here would pull it from under the engine, which still counts it started.
   if (gLogStream) throw ETracebookError(log_strings::SLogAlreadyOpen);

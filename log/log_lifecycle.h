@@ -2,6 +2,7 @@
 // The process's one log: opening it for writing (created with its signature, or appended to) or
 // for reading, closing it, and the library-wide variables through which everything reaches it.
 
+#include <memory>
 #include <string>
 
 #include "log/log_stream.h"
@@ -15,6 +16,10 @@
 // access denied) raises the file stream's error and is left as it was; a log that cannot be
 // created leaves no file.
 void CreateLogStream(const std::string& fileName, bool writing);
+// Opens an existing log for reading, shared with every other open, positioned after its
+// signature; raises ETracebookError for a missing file or one that is not a log, and the file
+// stream's error when it cannot be opened.
+std::unique_ptr<TFileStream> OpenLogFileForReading(const std::string& fileName);
 // Closes the current log; harmless when none is open.
 void CloseLogStream();
 // The current log stream and its file, or nullptr.

@@ -53,7 +53,16 @@ int32_t TLogStream::Write(const void* buffer, int32_t count) {
 
 int64_t TLogStream::Seek(int64_t offset, TSeekOrigin origin) {
   if (origin == TSeekOrigin::soCurrent && offset == 0) {
-    return FStream.Seek(0, TSeekOrigin::soCurrent) - static_cast<int64_t>(Buffered());
+    // While bytes are read ahead, the wrapped stream stands at their end.
+    if (FReadEnd > 0) return FBufferOffset + static_cast<int64_t>(FReadPos);
+    return FStream.Seek(0, TSeekOrigin::soCurrent);
+  }
+  // A place within the bytes read ahead is reached without asking the wrapped stream: records
+  // read again one after another mostly lie in the same buffer.
+  if (origin == TSeekOrigin::soBeginning && FReadEnd > 0 && offset >= FBufferOffset &&
+      offset < FBufferOffset + static_cast<int64_t>(FReadEnd)) {
+    FReadPos = static_cast<size_t>(offset - FBufferOffset);
+    return offset;
   }
   DropReadAhead();
   return FStream.Seek(offset, origin);
@@ -90,6 +99,7 @@ bool TLogStream::FillReadBuffer() {
   const size_t kept = Buffered();
   if (kept > 0 && FReadPos > 0)
     std::memmove(FReadBuffer.data(), FReadBuffer.data() + FReadPos, kept);
+  FBufferOffset = kept > 0 ? FBufferOffset + static_cast<int64_t>(FReadPos) : FStream.Position();
   FReadPos = 0;
   FReadEnd = kept;
   const int32_t got =
@@ -207,11 +217,18 @@ void TLogStream::WriteBeginToken() { PutBytes(kBeginToken, sizeof kBeginToken); 
 // ---- string pool -------------------------------------------------------------------------------
 
 void TLogStream::ResetStringPool() {
+  SetStringPool({});
+  for (std::string_view fixed : kFixedPoolStrings) AddToPool(std::string(fixed));
+}
+
+void TLogStream::SetStringPool(std::span<const std::string> strings) {
   FStringPool.clear();
   FPoolIndex.clear();
   FClassByIndex.clear();
   FPropertyByIndex.clear();
-  for (std::string_view fixed : kFixedPoolStrings) AddToPool(std::string(fixed));
+  ++FPoolGeneration;
+  FStringPool.reserve(strings.size());
+  for (const std::string& s : strings) AddToPool(s);
 }
 
 void TLogStream::AddToPool(std::string value) {
@@ -328,12 +345,9 @@ void TLogStream::StartPoolGeneration() {
 
 void TLogStream::RestorePool(size_t count) {
   if (FPoolBeforeReset) {
-    std::vector<std::string> before = std::move(*FPoolBeforeReset);
+    const std::vector<std::string> before = std::move(*FPoolBeforeReset);
     FPoolBeforeReset.reset();
-    ResetStringPool();
-    FStringPool.clear();
-    FPoolIndex.clear();
-    for (std::string& s : before) AddToPool(std::move(s));
+    SetStringPool(before);
   }
   TruncatePool(count);
 }
@@ -384,21 +398,39 @@ const TLogEventClass* TLogStream::ClassForPoolIndex(int16_t index, std::string_v
 std::unique_ptr<TLogEvent> TLogStream::ReadEvent() {
   for (;;) {
     if (AtEndOfStream()) return nullptr;
+    FEventOffset = FBufferOffset + static_cast<int64_t>(FReadPos);
     uint8_t token[sizeof kBeginToken];
     GetBytes(token, sizeof token);  // not compared: a misplaced record shows in what follows
-    const int16_t index = ReadSmallInt();
-    if (index < 0 || index >= PoolCount()) throw ETracebookError(SInvalidPoolIndex);
-    const std::string_view name =
-        std::string_view(FStringPool[static_cast<size_t>(index)]).substr(0, kMaxClassNameLength);
-    const TLogEventClass* cls = ClassForPoolIndex(index, name);
-    std::unique_ptr<TLogEvent> record = CreateEventOfClass(cls, name, *this);
-    // Pool records change the pool and are not handed to the caller.
-    if (cls && cls->InheritsFrom(TStringPoolAddEvent::StaticClass())) {
-      AddToPool(static_cast<TStringPoolAddEvent&>(*record).PoolString());
-    } else if (cls && cls->InheritsFrom(TStringPoolPurgeEvent::StaticClass())) {
-      ResetStringPool();
-    } else {
-      return record;
-    }
+    if (std::unique_ptr<TLogEvent> record = ReadRecordAfterToken()) return record;
   }
+}
+
+std::unique_ptr<TLogEvent> TLogStream::ReadEventAt(int64_t offset) {
+  Seek(offset, TSeekOrigin::soBeginning);
+  FEventOffset = offset;
+  uint8_t token[sizeof kBeginToken];
+  GetBytes(token, sizeof token);
+  if (std::memcmp(token, kBeginToken, sizeof token) != 0)
+    throw ETracebookError(SLogChangedSinceRead);
+  std::unique_ptr<TLogEvent> record = ReadRecordAfterToken();
+  if (!record) throw ETracebookError(SLogChangedSinceRead);
+  return record;
+}
+
+std::unique_ptr<TLogEvent> TLogStream::ReadRecordAfterToken() {
+  const int16_t index = ReadSmallInt();
+  if (index < 0 || index >= PoolCount()) throw ETracebookError(SInvalidPoolIndex);
+  const std::string_view name =
+      std::string_view(FStringPool[static_cast<size_t>(index)]).substr(0, kMaxClassNameLength);
+  const TLogEventClass* cls = ClassForPoolIndex(index, name);
+  std::unique_ptr<TLogEvent> record = CreateEventOfClass(cls, name, *this);
+  // Pool records change the pool and are not handed to the caller.
+  if (cls && cls->InheritsFrom(TStringPoolAddEvent::StaticClass())) {
+    AddToPool(static_cast<TStringPoolAddEvent&>(*record).PoolString());
+  } else if (cls && cls->InheritsFrom(TStringPoolPurgeEvent::StaticClass())) {
+    ResetStringPool();
+  } else {
+    return record;
+  }
+  return nullptr;
 }

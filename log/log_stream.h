@@ -12,6 +12,7 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -102,10 +103,22 @@ class TLogStream : public TStream {
   // The next record that is not a pool record, or nullptr at the end of the log. A record cut off
   // by the end of the file raises ETracebookError.
   std::unique_ptr<TLogEvent> ReadEvent();
+  // Where the record ReadEvent returned last begins in the wrapped stream.
+  int64_t EventOffset() const { return FEventOffset; }
+  // The record that begins at `offset`, read there before with the pool the stream holds now.
+  // Raises ETracebookError "Tracebook log has changed since it was read" when no record other
+  // than a pool record begins there.
+  std::unique_ptr<TLogEvent> ReadEventAt(int64_t offset);
 
   // ---- string pool ----
   void CheckString(std::string_view value);
   void ResetStringPool();
+  // Replaces the pool with `strings`, a pool as reading left it before, so that a record read
+  // earlier against that pool can be read again.
+  void SetStringPool(std::span<const std::string> strings);
+  // Changes each time the pool is reset or replaced: a pool kept by a reader holds the strings of
+  // every record read since the generation last changed.
+  uint64_t PoolGeneration() const { return FPoolGeneration; }
   int PoolCount() const { return static_cast<int>(FStringPool.size()); }
   const std::string& PoolString(int index) const { return FStringPool[static_cast<size_t>(index)]; }
 
@@ -157,6 +170,8 @@ class TLogStream : public TStream {
   void AddToPool(std::string value);
   void TruncatePool(size_t count);
   const TLogEventClass* ClassForPoolIndex(int16_t index, std::string_view name);
+  // Reads the record after its begin token; a pool record changes the pool and gives nullptr.
+  std::unique_ptr<TLogEvent> ReadRecordAfterToken();
 
   TStream& FStream;
   std::vector<std::string> FStringPool;
@@ -166,6 +181,7 @@ class TLogStream : public TStream {
     size_t operator()(std::string_view s) const { return std::hash<std::string_view>{}(s); }
   };
   std::unordered_map<std::string, int16_t, TPoolHash, std::equal_to<>> FPoolIndex;
+  uint64_t FPoolGeneration = 0;
 
   // Writing: the record being assembled, and how deep WriteEvent is nested.
   std::vector<uint8_t> FRecordBytes;
@@ -174,10 +190,12 @@ class TLogStream : public TStream {
   bool FLastWriteFailed = false;
   bool FCaptureFailureReported = false;
 
-  // Reading: bytes read ahead from the wrapped stream.
+  // Reading: bytes read ahead from the wrapped stream, the first of them at FBufferOffset.
   std::vector<uint8_t> FReadBuffer;
   size_t FReadPos = 0;
   size_t FReadEnd = 0;
+  int64_t FBufferOffset = 0;
+  int64_t FEventOffset = 0;
   // Record classes by the pool index of their name, valid for one pool generation and one state
   // of the registry.
   std::vector<std::optional<const TLogEventClass*>> FClassByIndex;

@@ -16,6 +16,7 @@ constexpr TStringTableEntry kTexts[] = {
     {SNotAnEventLog, "File is not an event log."},
     {SRecordCutOff, "Tracebook log ends inside a record"},
     {SImpossiblePropertyCount, "Tracebook log record has an impossible property count"},
+    {SLogChangedSinceRead, "Tracebook log has changed since it was read"},
     {SStartSession, "start session"},
     {SStopSession, "stop session"},
     {SRaisedAt, "raised at"},

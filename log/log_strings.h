@@ -11,6 +11,7 @@ constexpr int SUnregisteredPoolString = 19004;
 constexpr int SNotAnEventLog = 19005;
 constexpr int SRecordCutOff = 19006;
 constexpr int SImpossiblePropertyCount = 19007;
+constexpr int SLogChangedSinceRead = 19008;
 
 constexpr int SStartSession = 19100;
 constexpr int SStopSession = 19101;

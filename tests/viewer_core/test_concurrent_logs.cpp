@@ -33,10 +33,10 @@ TLogContents ReadContents(const std::string& fileName) {
   TSessionTable sessions;
   const TReadResult result = ReadLogFile(fileName, records, sessions);
   TLogContents contents{result.Outcome, result.Message, {}};
-  for (const TEventEntry& entry : records) {
-    if (!entry.Event) continue;
-    if (IsStartSession(*entry.Event)) contents.Sessions.emplace_back();
-    if (auto* message = dynamic_cast<const TUserMessageEvent*>(entry.Event.get()))
+  for (size_t i = 0; i < records.size(); ++i) {
+    if (IsStartSession(*records[i].Class)) contents.Sessions.emplace_back();
+    const std::shared_ptr<const TLogEvent> record = records.Record(i);
+    if (auto* message = dynamic_cast<const TUserMessageEvent*>(record.get()))
       if (!contents.Sessions.empty()) contents.Sessions.back().push_back(message->Message());
   }
   return contents;

@@ -39,7 +39,7 @@ TEST_F(ExpandAll, OpensNestedCollapsedGroupsInOneResetAndKeepsTheFilterAndTheSel
   }
   ASSERT_LT(Rows().size(), filtered.size());
   Viewer().Select(1);
-  const TLogEvent* selected = Viewer().View().Entry(1).Event.get();
+  const int32_t selected = Viewer().View()[1];
 
   ChangeCounter counter;
   Viewer().AddObserver(&counter);
@@ -48,7 +48,7 @@ TEST_F(ExpandAll, OpensNestedCollapsedGroupsInOneResetAndKeepsTheFilterAndTheSel
   EXPECT_EQ(Rows(), filtered);
   EXPECT_EQ(counter.Resets, 1);
   EXPECT_EQ(counter.Others, 0);
-  EXPECT_EQ(Viewer().View().Entry(Viewer().Selected()).Event.get(), selected);
+  EXPECT_EQ(Viewer().View()[Viewer().Selected()], selected);
 
   Filter.HiddenClass.clear();
   Viewer().RebuildView(false);

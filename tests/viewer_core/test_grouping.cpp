@@ -28,7 +28,7 @@ TEST_F(Grouping, SessionsAndSectionsNestTheirRecords) {
   std::vector<int> states;
   for (const TEventEntry& entry : Viewer().Records()) states.push_back(entry.State);
   EXPECT_EQ(states, (std::vector<int>{1, 2, 1, 2, 1, 2, 1, 1, 1, 2, 1, 2, 1, 2}));
-  EXPECT_EQ(Viewer().Records()[9].Event->TickCount(), 0);  // inserted, not stamped
+  EXPECT_EQ(Viewer().Records().Record(9)->TickCount(), 0);  // inserted, not stamped
 
   const TSessionTable& sessions = Viewer().Sessions();
   ASSERT_EQ(sessions.Count(), 2);

@@ -27,7 +27,7 @@ class RowsAndTexts : public ViewerFixture {
 TEST_F(RowsAndTexts, ARowShowsTimeEventNameDataIndentAndImage) {
   const TRowTexts message = Viewer().RowTexts(1);
   EXPECT_EQ(message.Time, "00:00:00.500");
-  EXPECT_EQ(message.EventName, Viewer().Records()[1].Event->GetEventName());
+  EXPECT_EQ(message.EventName, Viewer().Records()[1].Class->GetEventName());
   EXPECT_EQ(message.Data, "a");
   EXPECT_EQ(message.Indent, 1);
   EXPECT_EQ(message.Image, 3);

@@ -13,7 +13,7 @@ namespace {
 
 TEST(ViewList, PositionsAndEditsMatchASortedListOfIndexes) {
   TEventList records;
-  for (int i = 0; i < 300; ++i) records.push_back({std::make_unique<TSeparatorEvent>(), i, 2});
+  for (int i = 0; i < 300; ++i) records.Append(TSeparatorEvent(), -1, i, esPlain);
   TViewList view(records);
   view.Clear();
   EXPECT_EQ(view.Count(), 0);

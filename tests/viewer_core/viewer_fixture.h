@@ -99,7 +99,7 @@ class ViewerFixture : public ::testing::Test {
     const TEventView& view = Viewer();
     for (int row = 0; row < view.RowCount(); ++row) {
       const TEventEntry& entry = view.View().Entry(row);
-      rows.push_back(std::to_string(entry.Level) + ":" + Label(*entry.Event, entry.Level));
+      rows.push_back(std::to_string(entry.Level) + ":" + Label(*view.Record(row), entry.Level));
     }
     return rows;
   }

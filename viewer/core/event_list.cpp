@@ -1,18 +1,88 @@
-// Classifying records for grouping.
+// The record list's entries, and reading their records again from the log.
 
 #include "viewer/core/event_list.h"
 
 #include "log/builtin_events.h"
+#include "log/log_strings.h"
+#include "platform/strtable.h"
 
-bool IsStartSession(const TLogEvent& record) {
-  return record.InheritsFrom(TStartSessionEvent::StaticClass());
+namespace {
+
+constexpr size_t kCachedRecords = 1024;
+
+std::shared_ptr<const TLogEvent> InsertedSeparator() {
+  // Inserted separators are not stamped from the clock.
+  static const std::shared_ptr<const TLogEvent> separator = [] {
+    auto record = std::make_shared<TSeparatorEvent>();
+    record->SetTickCount(0);
+    return record;
+  }();
+  return separator;
 }
 
-bool IsStopSession(const TLogEvent& record) {
-  return record.InheritsFrom(TStopSessionEvent::StaticClass());
+}  // namespace
+
+TEventList::TEventList() : FCache(kCachedRecords) {}
+
+TEventList::~TEventList() = default;
+
+void TEventList::SetSource(std::unique_ptr<TIndexedLogReader> source) {
+  FSource = std::move(source);
 }
 
-bool IsGroupRecord(const TLogEvent& record) {
-  return IsStartSession(record) || IsStopSession(record) ||
-         record.InheritsFrom(TSectionEvent::StaticClass());
+void TEventList::Append(const TLogEvent& record, int64_t offset, int32_t level, uint8_t state) {
+  FEntries.push_back({&record.ClassType(), offset, record.TickCount(), level, state});
+}
+
+void TEventList::AppendInsertedSeparator() {
+  FEntries.push_back({&TSeparatorEvent::StaticClass(), -1, 0, kInsertedSeparatorLevel, esPlain});
+}
+
+void TEventList::clear() {
+  FEntries.clear();
+  FEntries.shrink_to_fit();
+  FSource.reset();
+  for (TCached& cached : FCache) cached = {};
+}
+
+std::shared_ptr<const TLogEvent> TEventList::Record(size_t index) const {
+  TCached& cached = FCache[index % kCachedRecords];
+  if (cached.Index != index || !cached.Record) {
+    cached = {index, ReadRecord(FEntries.at(index))};
+  }
+  return cached.Record;
+}
+
+std::shared_ptr<const TLogEvent> TEventList::ReadRecord(const TEventEntry& entry) const {
+  if (entry.Offset < 0) {
+    if (entry.Level == kInsertedSeparatorLevel) return InsertedSeparator();
+  } else if (FSource) {
+    try {
+      std::shared_ptr<const TLogEvent> record = FSource->ReadAt(entry.Offset);
+      if (&record->ClassType() == entry.Class && record->TickCount() == entry.TickCount) {
+        return record;
+      }
+    } catch (const std::exception&) {
+      // Told below, like a record of another class found there.
+    }
+  }
+  // The file no longer holds the record that was read there.
+  auto unreadable = std::make_shared<TUnregisteredEvent>(TFromStream{});
+  unreadable->SetTickCount(entry.TickCount);
+  unreadable->SetEventClassName(entry.Class->ClassName() + " (" +
+                                LoadStr(log_strings::SLogChangedSinceRead) + ")");
+  return unreadable;
+}
+
+bool IsStartSession(const TLogEventClass& cls) {
+  return cls.InheritsFrom(TStartSessionEvent::StaticClass());
+}
+
+bool IsStopSession(const TLogEventClass& cls) {
+  return cls.InheritsFrom(TStopSessionEvent::StaticClass());
+}
+
+bool IsGroupRecord(const TLogEventClass& cls) {
+  return IsStartSession(cls) || IsStopSession(cls) ||
+         cls.InheritsFrom(TSectionEvent::StaticClass());
 }

@@ -56,7 +56,7 @@ std::string TEventView::TimeText(int32_t recordIndex) const {
 }
 
 void TEventView::CheckRow(int row) const {
-  if (!FView.IsRow(row) || FView.Entry(row).Event == nullptr) {
+  if (!FView.IsRow(row)) {
     throw Exception(kVirtualModeCorruptedText);
   }
 }
@@ -64,20 +64,29 @@ void TEventView::CheckRow(int row) const {
 TRowTexts TEventView::RowTexts(int row) const {
   CheckRow(row);
   const TEventEntry& entry = FView.Entry(row);
-  return {ColumnText(row, 0), ColumnText(row, 1), ColumnText(row, 2), entry.Level, RowImage(entry)};
+  return {ColumnText(row, 0), ColumnText(row, 1), ColumnText(row, 2), entry.Level, RowImage(row)};
 }
 
 std::string TEventView::ColumnText(int row, int column) const {
   CheckRow(row);
-  const TLogEvent& record = *FView.Entry(row).Event;
   switch (column) {
     case 0:
       return TimeText(FView[row]);
     case 1:
-      return record.GetEventName();
+      return FView.Entry(row).Class->GetEventName();
     default:
-      return record.AsString();
+      return Record(row)->AsString();
   }
+}
+
+int32_t TEventView::RowImage(int row) const {
+  CheckRow(row);
+  return ::RowImage(FView.Entry(row), *Record(row));
+}
+
+std::shared_ptr<const TLogEvent> TEventView::Record(int row) const {
+  CheckRow(row);
+  return FRecords.Record(static_cast<size_t>(FView[row]));
 }
 
 TRowLook TEventView::RowLook(int row) const {
@@ -98,9 +107,9 @@ void TEventView::Deselect() {
 
 int TEventView::FindSameClass(int step) const {
   if (!FView.IsRow(FSelected)) return -1;
-  const TLogEventClass* cls = &FView.Entry(FSelected).Event->ClassType();
+  const TLogEventClass* cls = FView.Entry(FSelected).Class;
   for (int row = FSelected + step; FView.IsRow(row); row += step) {
-    if (&FView.Entry(row).Event->ClassType() == cls) return row;
+    if (FView.Entry(row).Class == cls) return row;
   }
   return -1;
 }
@@ -126,7 +135,7 @@ void TEventView::StoreLastLog() {
   if (FCurrentFile.empty() || FRecords.empty()) {
     FSettings.LastLog.TickCount = -1;
   } else {
-    FSettings.LastLog.TickCount = FRecords.front().Event->TickCount();
+    FSettings.LastLog.TickCount = FRecords.front().TickCount;
     for (size_t i = 0; i < FRecords.size(); ++i) {
       if (FRecords[i].State == esCollapsed) collapsed.push_back(static_cast<int32_t>(i));
     }

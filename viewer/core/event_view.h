@@ -6,6 +6,7 @@
 // TEventViewObserver; several windows may listen at once.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -97,6 +98,9 @@ class TEventView {
   // One text of RowTexts: column 0 the time, 1 the event name, 2 the data.
   std::string ColumnText(int row, int column) const;
   TRowLook RowLook(int row) const;
+  int32_t RowImage(int row) const;
+  // The row's record, read again from the log.
+  std::shared_ptr<const TLogEvent> Record(int row) const;
 
   // ---- selection (one row; -1 for none) ----
   int Selected() const { return FSelected; }

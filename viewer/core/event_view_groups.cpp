@@ -14,7 +14,7 @@ TGroupEdit TEventView::Collapse(int row) {
   int first = row;
   int last = row;
   // A session's start row always opens its group, whatever a crashed session left above it.
-  if (row > 0 && levelAt(row - 1) > level && !IsStartSession(*FView.Entry(row).Event)) {
+  if (row > 0 && levelAt(row - 1) > level && !IsStartSession(*FView.Entry(row).Class)) {
     // The row ends a group: its first row is the nearest row above at the same level.
     first = row - 1;
     while (first >= 0 && levelAt(first) > level) --first;

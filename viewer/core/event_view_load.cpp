@@ -48,7 +48,7 @@ TLoadResult TEventView::Load(const std::string& fileName) {
   TRestore restore;
   if (!FCurrentFile.empty() && SameText(name, FCurrentFile)) {
     restore.Kind = TRestore::rkReload;
-    if (!FRecords.empty()) restore.Identity = FRecords.front().Event->TickCount();
+    if (!FRecords.empty()) restore.Identity = FRecords.front().TickCount;
     restore.Selected = FSelected;
     restore.States.reserve(FRecords.size());
     for (const TEventEntry& entry : FRecords) restore.States.push_back(entry.State);
@@ -79,7 +79,7 @@ TLoadResult TEventView::Load(const std::string& fileName) {
     return {TLoadOutcome::loDamaged, read.Message, true};
   }
   FFileStamp = stamp;
-  if (!FRecords.empty() && restore.Identity == FRecords.front().Event->TickCount()) {
+  if (!FRecords.empty() && restore.Identity == FRecords.front().TickCount) {
     Restore(restore);
   }
   return result;

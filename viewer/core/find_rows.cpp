@@ -31,8 +31,8 @@ class TRowMatcher {
 
   bool Matches(int row) {
     if (Contains(FView.ColumnText(row, 0))) return true;  // also checks the row
-    const TLogEvent& record = *FView.View().Entry(row).Event;
-    return EventNameMatches(record) || Contains(record.AsString());
+    return EventNameMatches(*FView.View().Entry(row).Class) ||
+           Contains(FView.Record(row)->AsString());
   }
 
  private:
@@ -40,8 +40,8 @@ class TRowMatcher {
     if (FMatchCase) return text.find(FNeedle) != std::string::npos;
     return AnsiUpperCase(text).find(FNeedle) != std::string::npos;
   }
-  bool EventNameMatches(const TLogEvent& record) {
-    const TLogEventClass* cls = &record.ClassType();
+  bool EventNameMatches(const TLogEventClass& recordClass) {
+    const TLogEventClass* cls = &recordClass;
     const auto known = std::find_if(FEventNameMatches.begin(), FEventNameMatches.end(),
                                     [cls](const auto& item) { return item.first == cls; });
     if (known != FEventNameMatches.end()) return known->second;

@@ -18,7 +18,7 @@ enum class TGroupBoundary {
 
 // How a row below a group's first row relates to a group whose first row is at `level`.
 inline TGroupBoundary BoundaryOf(const TEventEntry& row, int32_t level) {
-  if (row.Level < level || IsStartSession(*row.Event)) return TGroupBoundary::gbAfter;
+  if (row.Level < level || IsStartSession(*row.Class)) return TGroupBoundary::gbAfter;
   return row.Level == level ? TGroupBoundary::gbEndMarker : TGroupBoundary::gbInside;
 }
 

@@ -3,7 +3,7 @@
 #include "viewer/core/log_loader.h"
 
 #include "log/builtin_events.h"
-#include "log/log_lifecycle.h"
+#include "log/indexed_log_reader.h"
 #include "log/log_stream.h"
 #include "log/log_strings.h"
 #include "log/tracebook_error.h"
@@ -21,27 +21,24 @@ class TGroupingReader {
   // Records of the file appended so far (inserted separators aside).
   int RecordsRead() const { return FRecordsRead; }
 
-  void Append(std::unique_ptr<TLogEvent> record) {
+  void Append(const TLogEvent& record, int64_t offset) {
     ++FRecordsRead;
-    const bool startSession = IsStartSession(*record);
-    const bool stopSession = IsStopSession(*record);
-    if (record->InheritsFrom(TLeaveSectionEvent::StaticClass()) && FLevel > 1) --FLevel;
+    const TLogEventClass& cls = record.ClassType();
+    const bool startSession = IsStartSession(cls);
+    const bool stopSession = IsStopSession(cls);
+    if (cls.InheritsFrom(TLeaveSectionEvent::StaticClass()) && FLevel > 1) --FLevel;
     if (startSession || stopSession) FLevel = 0;
-    const uint8_t state = IsGroupRecord(*record) ? esExpanded : esPlain;
+    const uint8_t state = IsGroupRecord(cls) ? esExpanded : esPlain;
     const auto index = static_cast<int32_t>(FRecords.size());
-    const TLogEvent& appended =
-        *FRecords.emplace_back(TEventEntry{std::move(record), FLevel, state}).Event;
+    FRecords.Append(record, offset, FLevel, state);
     if (startSession) {
       ++FLevel;
-      FSessions.Add({index, static_cast<const TStartSessionEvent&>(appended).GetBeginTime(),
-                     static_cast<uint32_t>(appended.TickCount())});
-    } else if (appended.InheritsFrom(TEnterSectionEvent::StaticClass())) {
+      FSessions.Add({index, static_cast<const TStartSessionEvent&>(record).GetBeginTime(),
+                     static_cast<uint32_t>(record.TickCount())});
+    } else if (cls.InheritsFrom(TEnterSectionEvent::StaticClass())) {
       ++FLevel;
     } else if (stopSession) {
-      // Inserted separators are not stamped from the clock.
-      auto separator = std::make_unique<TSeparatorEvent>();
-      separator->SetTickCount(0);
-      FRecords.push_back(TEventEntry{std::move(separator), kInsertedSeparatorLevel, esPlain});
+      FRecords.AppendInsertedSeparator();
     }
   }
 
@@ -88,8 +85,9 @@ std::string DamagedMessage(const std::string& reason, int recordsRead) {
 }
 
 TReadResult ReadLogFile(const std::string& fileName, TEventList& records, TSessionTable& sessions) {
+  std::unique_ptr<TIndexedLogReader> log;
   try {
-    CreateLogStream(fileName, false);
+    log = std::make_unique<TIndexedLogReader>(fileName);
   } catch (const std::exception&) {
     // A new log is kept from readers while its first session runs.
     if (FileOpenedForWriting(fileName)) {
@@ -100,19 +98,21 @@ TReadResult ReadLogFile(const std::string& fileName, TEventList& records, TSessi
   TReadResult result;
   TGroupingReader reader(records, sessions);
   try {
-    while (std::unique_ptr<TLogEvent> record = LogStream()->ReadEvent()) {
-      reader.Append(std::move(record));
+    int64_t offset = 0;
+    while (std::unique_ptr<TLogEvent> record = log->ReadNext(offset)) {
+      reader.Append(*record, offset);
     }
   } catch (const std::exception& error) {
     // A writer that keeps appending puts records after a cut-off one while it is being looked
     // at, so only other damage is judged by what follows it.
-    const bool lastRecordCutOff = IsCutOffByTheEnd(error) || NothingFollows(*LogStream());
+    const bool lastRecordCutOff = IsCutOffByTheEnd(error) || NothingFollows(log->Stream());
     if (!lastRecordCutOff || !FileOpenedForWriting(fileName)) {
       result = {TReadOutcome::roDamaged, DamagedMessage(error.what(), reader.RecordsRead())};
     }
   }
   // The sentinel closes the table after damage too, so that every session has an end.
   sessions.AddSentinel(static_cast<int32_t>(records.size()));
-  CloseLogStream();
+  records.ShrinkToFit();
+  records.SetSource(std::move(log));
   return result;
 }

@@ -19,7 +19,8 @@ struct TReadResult {
   std::string Message;  // for the user, when not roRead
 };
 
-// Fills the empty `records` and `sessions` from the log; the log is closed again in every case.
+// Fills the empty `records` and `sessions` from the log, which `records` keeps open for reading
+// its records again; a file that is not a log is closed again.
 // A record cut off with no record after it, in a file that another open is writing, is a record
 // being written (a writer appends each record in one write, and a reader may see it half done):
 // reading ends before it without damage, and a reload shows it whole. Anything else that stops

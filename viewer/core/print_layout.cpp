@@ -45,7 +45,7 @@ class TPageLayout {
  private:
   void PrintRow(int row) {
     const TEventEntry& entry = FView.View().Entry(row);
-    const TEventUIDefaults look = FSettings.GetAttributes(entry.Event->ClassName());
+    const TEventUIDefaults look = FSettings.GetAttributes(entry.Class->ClassName());
     if (FSettings.InColor) FCanvas.SetFontColor(look.Color);
     FCanvas.SetFontStyle(look.Bold, look.Italic);
     const TRowKind kind = FView.RowLook(row).Kind;

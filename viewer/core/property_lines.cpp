@@ -35,18 +35,23 @@ TEventInspectorState::TEventInspectorState(TEventView& view) : FView(view) {
 
 TEventInspectorState::~TEventInspectorState() { FView.RemoveObserver(this); }
 
-void TEventInspectorState::ShowEvent(const TLogEvent* record) {
-  if (record == FShown) return;
+void TEventInspectorState::Show(int32_t index, std::shared_ptr<const TLogEvent> record) {
+  if (index == FShownIndex) return;
   // The lines first: a record that fails to list them leaves the inspector as it was.
   std::vector<TPropertyLine> lines =
       record != nullptr ? PropertyLines(*record) : std::vector<TPropertyLine>();
-  FShown = record;
+  FShownIndex = index;
+  FShown = std::move(record);
   FLines = std::move(lines);
   if (OnLinesChanged) OnLinesChanged();
 }
 
 void TEventInspectorState::ShowRow(int row) {
-  ShowEvent(FView.View().IsRow(row) ? FView.View().Entry(row).Event.get() : nullptr);
+  if (!FView.View().IsRow(row)) {
+    Show(-1, nullptr);
+  } else if (FView.View()[row] != FShownIndex) {
+    Show(FView.View()[row], FView.Record(row));
+  }
 }
 
-void TEventInspectorState::RecordsAboutToBeFreed() { ShowEvent(nullptr); }
+void TEventInspectorState::RecordsAboutToBeFreed() { Show(-1, nullptr); }

@@ -2,7 +2,9 @@
 // The inspector without pixels: the record shown and its property lines. It follows the record
 // list and lets go of the record before the list frees it.
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,19 +29,20 @@ class TEventInspectorState : private TEventViewObserver {
   TEventInspectorState(const TEventInspectorState&) = delete;
   TEventInspectorState& operator=(const TEventInspectorState&) = delete;
 
-  // Shows the record (nullptr: nothing). The record shown already does nothing; otherwise the
-  // lines are rebuilt and OnLinesChanged is called.
-  void ShowEvent(const TLogEvent* record);
-  // The record of a view row, nullptr for a row outside the view.
+  // Shows the record of a view row, or nothing for a row outside the view. The record shown
+  // already does nothing; otherwise the lines are rebuilt and OnLinesChanged is called.
   void ShowRow(int row);
-  const TLogEvent* Shown() const { return FShown; }
+  const TLogEvent* Shown() const { return FShown.get(); }
   const std::vector<TPropertyLine>& Lines() const { return FLines; }
   std::function<void()> OnLinesChanged;
 
  private:
   void RecordsAboutToBeFreed() override;
+  // Shows the record of record-list entry `index` (-1 and nullptr: nothing).
+  void Show(int32_t index, std::shared_ptr<const TLogEvent> record);
 
   TEventView& FView;
-  const TLogEvent* FShown = nullptr;
+  int32_t FShownIndex = -1;
+  std::shared_ptr<const TLogEvent> FShown;
   std::vector<TPropertyLine> FLines;
 };

@@ -5,18 +5,18 @@
 #include "log/builtin_events.h"
 #include "log/log_stream.h"
 
-int32_t RowImage(const TEventEntry& entry) {
-  if (IsGroupRecord(*entry.Event)) {
+int32_t RowImage(const TEventEntry& entry, const TLogEvent& record) {
+  if (IsGroupRecord(*entry.Class)) {
     return entry.State == esCollapsed ? kCollapsedGroupImage : kExpandedGroupImage;
   }
-  return TLogStream::GetEventImageIndex(*entry.Event);
+  return TLogStream::GetEventImageIndex(record);
 }
 
 TRowLook RowLook(const TEventEntry& entry, const TOXOptions& settings) {
-  if (entry.Event->InheritsFrom(TSeparatorEvent::StaticClass())) {
+  if (entry.Class->InheritsFrom(TSeparatorEvent::StaticClass())) {
     return {entry.Level == kInsertedSeparatorLevel ? TRowKind::rkInsertedSeparator
                                                    : TRowKind::rkSeparator,
             {}};
   }
-  return {TRowKind::rkRecord, settings.GetAttributes(entry.Event->ClassName())};
+  return {TRowKind::rkRecord, settings.GetAttributes(entry.Class->ClassName())};
 }

@@ -36,5 +36,5 @@ struct TRowLook {
 };
 
 // The image of a row: collapsed or expanded for a group row, the record's own otherwise.
-int32_t RowImage(const TEventEntry& entry);
+int32_t RowImage(const TEventEntry& entry, const TLogEvent& record);
 TRowLook RowLook(const TEventEntry& entry, const TOXOptions& settings);

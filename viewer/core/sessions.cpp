@@ -17,7 +17,7 @@ TDateTime RowTime(const TSessionInfo& session, const TEventEntry& entry) {
   if (entry.Level == kInsertedSeparatorLevel) {
     return session.BeginTime - session.StartTick / kMillisecondsPerDay;
   }
-  return SessionTime(session, static_cast<uint32_t>(entry.Event->TickCount()));
+  return SessionTime(session, static_cast<uint32_t>(entry.TickCount));
 }
 
 int TSessionTable::SessionOf(int32_t recordIndex) const {

@@ -38,13 +38,13 @@ bool TVisibilityWalk::PassesFilter(int32_t index) {
     ++FSession;
   }
   const TEventEntry& entry = FRecords[static_cast<size_t>(index)];
-  if (!IsClassShown(*entry.Event)) return false;
+  if (!IsClassShown(*entry.Class)) return false;
   const TDateTime time = FSession < 0 ? 0 : RowTime(FSessions[FSession], entry);
   return FFrom < time && time < FTo;
 }
 
-bool TVisibilityWalk::IsClassShown(const TLogEvent& record) {
-  const TLogEventClass* cls = &record.ClassType();
+bool TVisibilityWalk::IsClassShown(const TLogEventClass& recordClass) {
+  const TLogEventClass* cls = &recordClass;
   const auto known = std::find_if(FClassShown.begin(), FClassShown.end(),
                                   [cls](const auto& item) { return item.first == cls; });
   if (known != FClassShown.end()) return known->second;

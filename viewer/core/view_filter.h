@@ -31,7 +31,7 @@ class TVisibilityWalk {
 
  private:
   bool PassesFilter(int32_t index);
-  bool IsClassShown(const TLogEvent& record);
+  bool IsClassShown(const TLogEventClass& recordClass);
 
   const TEventList& FRecords;
   const TSessionTable& FSessions;

@@ -82,7 +82,7 @@ int WidestText(const TEventView& view, int column, const QFont& font) {
   std::vector<TCandidate> candidates;
   candidates.reserve(static_cast<size_t>(view.RowCount()));
   for (int row = 0; row < view.RowCount(); ++row) {
-    const TLogEventClass* cls = &view.View().Entry(row).Event->ClassType();
+    const TLogEventClass* cls = view.View().Entry(row).Class;
     auto look = std::find_if(looks.begin(), looks.end(),
                              [cls](const TClassLook& known) { return known.Class == cls; });
     if (look == looks.end()) {

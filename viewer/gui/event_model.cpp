@@ -45,7 +45,7 @@ QVariant TEventModel::RowData(const QModelIndex& index, int role) const {
     case IndentRole:
       return std::max(FView.View().Entry(row).Level, 0);
     case ImageRole:
-      return RowImage(FView.View().Entry(row));
+      return FView.RowImage(row);
     case KindRole:
       return static_cast<int>(FView.RowLook(row).Kind);
     case ColorRole:

@@ -147,7 +147,7 @@ void TEventForm::SelectionChanged() {
   FPositionPanel->setText(QString::fromStdString(FView->SessionPositionText()));
   const int selected = FView->Selected();
   const std::string name =
-      selected >= 0 ? FView->View().Entry(selected).Event->GetEventName() : std::string();
+      selected >= 0 ? FView->View().Entry(selected).Class->GetEventName() : std::string();
   FActions.ViewNextEvent->setText(QString::fromStdString(NextEventCaption(name)));
   FActions.ViewPreviousEvent->setText(QString::fromStdString(PreviousEventCaption(name)));
   FActions.ViewNextEvent->setEnabled(selected >= 0 && selected < FView->RowCount() - 1);

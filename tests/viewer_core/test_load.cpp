@@ -282,4 +282,29 @@ TEST_F(Loading, ClosingWithoutALogForgetsTheLastLog) {
   EXPECT_TRUE(Settings.Collapse().empty());
 }
 
+TEST_F(Loading, RowsOfALogOverwrittenWhileShownSayThatTheyChangedAndShowNoOtherRecord) {
+  const auto writeSession = [](const std::string& file, uint32_t tick, const std::string& prefix) {
+    LogWriter log(file);
+    log.At(tick).Start();
+    for (int i = 0; i < 5'000; ++i) log.Message(prefix + std::to_string(i));
+  };
+  writeSession(LogFile, 1000, "a");
+  Viewer().Load(LogFile);
+  const std::string other = Dir.File("other.evt");
+  writeSession(other, 9000, "b");
+  std::filesystem::copy_file(other, LogFile, std::filesystem::copy_options::overwrite_existing);
+
+  int changed = 0;
+  for (int row = 1; row < Viewer().RowCount(); ++row) {
+    const std::string data = Viewer().ColumnText(row, 2);
+    if (data.find("has changed since it was read") != std::string::npos) {
+      ++changed;
+    } else {
+      // Records still among the bytes read ahead before are shown as they were.
+      ASSERT_EQ(data, "a" + std::to_string(row - 1));
+    }
+  }
+  EXPECT_GT(changed, 4'000);
+}
+
 }  // namespace

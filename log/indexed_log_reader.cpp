@@ -11,7 +11,7 @@
 TIndexedLogReader::TIndexedLogReader(const std::string& fileName)
     : FFile(OpenLogFileForReading(fileName)), FLog(*FFile), FNextOffset(FFile->Position()) {}
 
-std::unique_ptr<TLogEvent> TIndexedLogReader::ReadNext(int64_t& offset) {
+bool TIndexedLogReader::ReadNext(TEventSkim& event, TWholeRecordClass wholeRecord) {
   // Reading again, or a read that failed, may have left the stream elsewhere with another pool
   // than the one the records after the last one read need.
   if (FGenerations.empty()) {
@@ -22,18 +22,15 @@ std::unique_ptr<TLogEvent> TIndexedLogReader::ReadNext(int64_t& offset) {
   if (FLog.Seek(0, TSeekOrigin::soCurrent) != FNextOffset) {
     FLog.Seek(FNextOffset, TSeekOrigin::soBeginning);
   }
-  std::unique_ptr<TLogEvent> record;
   try {
-    record = FLog.ReadEvent();
+    if (!FLog.SkimEvent(event, wholeRecord)) return false;
   } catch (...) {
     FLoaded = kFailedRead;
     throw;
   }
-  if (!record) return nullptr;
-  offset = FLog.EventOffset();
   FNextOffset = FLog.Seek(0, TSeekOrigin::soCurrent);
-  KeepPoolOf(offset);
-  return record;
+  KeepPoolOf(event.Offset);
+  return true;
 }
 
 void TIndexedLogReader::KeepPoolOf(int64_t offset) {

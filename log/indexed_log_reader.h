@@ -20,9 +20,9 @@ class TIndexedLogReader {
   TIndexedLogReader(const TIndexedLogReader&) = delete;
   TIndexedLogReader& operator=(const TIndexedLogReader&) = delete;
 
-  // The next record in file order, or nullptr at the end; `offset` is set to where it begins.
-  // Raises as TLogStream::ReadEvent, with the stream where reading stopped.
-  std::unique_ptr<TLogEvent> ReadNext(int64_t& offset);
+  // The next record in file order, as TLogStream::SkimEvent reads it; false at the end. Raises as
+  // TLogStream::ReadEvent, with the stream where reading stopped.
+  bool ReadNext(TEventSkim& event, TWholeRecordClass wholeRecord);
   // The record beginning at `offset`, which ReadNext returned before. Raises when the file no
   // longer holds a readable record there.
   std::unique_ptr<TLogEvent> ReadAt(int64_t offset);

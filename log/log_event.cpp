@@ -6,6 +6,7 @@
 
 #include "log/log_stream.h"
 #include "log/log_strings.h"
+#include "log/property_block.h"
 #include "platform/mmsystem.h"
 #include "platform/strtable.h"
 
@@ -30,6 +31,7 @@ TLogEventClass::TLogEventClass(const TDefinition& definition)
       FParent(definition.Parent),
       FCreateFromStream(definition.CreateFromStream),
       FEventNameId(definition.EventNameId),
+      FReadsPropertyBlock(definition.ReadsPropertyBlock),
       FUIDefaults(definition.UIDefaults) {
   if (FParent) FProperties.assign(FParent->FProperties.begin(), FParent->FProperties.end());
   for (const TPropInfo& prop : definition.OwnProperties) FProperties.push_back(&prop);
@@ -130,40 +132,27 @@ void TLogEvent::Write(TLogStream& stream) const {
   }
 }
 
-void TLogEvent::Read(TLogStream& stream) {
-  const int32_t count = stream.ReadPropertyCount();
-  for (int32_t i = 0; i < count; ++i) {
-    const uint8_t kind = stream.ReadByte();
-    // Entries this class does not have (or cannot take) are consumed and dropped, so that logs
-    // written by later versions of a class still read.
-    const TPropInfo* prop = stream.ReadPropertyName(ClassType(), kind);
-    switch (kind) {
-      case tkInteger:
-      case tkEnumeration: {
-        const int32_t value = stream.ReadLongInt();
-        if (prop) prop->SetOrd(*this, value);
-        break;
-      }
-      case tkChar: {
-        const uint8_t value = stream.ReadByte();
-        if (prop) prop->SetOrd(*this, value);
-        break;
-      }
-      case tkFloat: {
-        const double value = stream.ReadFloat();
-        if (prop) prop->SetFloat(*this, value);
-        break;
-      }
-      case tkString:
-      case tkLString: {
-        const std::string& value = stream.ReadPoolStringRef();
-        if (prop) prop->SetStr(*this, value);
-        break;
-      }
-      default:
-        break;  // an unknown kind carries no value
-    }
+namespace {
+
+// Sets the values of a property block on a record.
+struct TPropertySetter {
+  TLogEvent& Record;
+  void operator()(const TPropInfo& prop, int32_t value) const { prop.SetOrd(Record, value); }
+  void operator()(const TPropInfo& prop, double value) const { prop.SetFloat(Record, value); }
+  void operator()(const TPropInfo& prop, const std::string& value) const {
+    prop.SetStr(Record, value);
   }
+};
+
+}  // namespace
+
+void TLogEvent::Read(TLogStream& stream) {
+  ReadPropertyBlock(stream, ClassType(), TPropertySetter{*this});
+}
+
+const TPropInfo& TLogEvent::TickCountProperty() {
+  static const TPropInfo& prop = *StaticClass().FindProperty("TickCount");
+  return prop;
 }
 
 std::string TLogEvent::GetPropAndValue(std::string_view) const { return {}; }

@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "log/property_info.h"
@@ -41,6 +42,9 @@ class TLogEventClass {
     TStreamConstructor CreateFromStream = nullptr;
     int EventNameId = 0;  // string-table text of GetEventName; 0 inherits (the root: the name)
     std::optional<TEventUIDefaults> UIDefaults = {};  // absent: inherited
+    // Whether a record's body is the property block alone, as TLogEvent::Read reads it; set by
+    // DefineLogEventClass from whether the class reads its body its own way.
+    bool ReadsPropertyBlock = true;
   };
 
   explicit TLogEventClass(const TDefinition& definition);
@@ -61,6 +65,9 @@ class TLogEventClass {
   std::unique_ptr<TLogEvent> CreateFromStream(TLogStream& stream) const;
   std::string GetEventName() const;
   TEventUIDefaults Get_UI_Defaults() const;
+  // Whether a record's body is the property block alone: a reader that wants only some of its
+  // values may read them without constructing the record.
+  bool ReadsPropertyBlock() const { return FReadsPropertyBlock; }
 
  private:
   std::string FName;
@@ -69,6 +76,7 @@ class TLogEventClass {
   std::vector<const TPropInfo*> FStreamed;
   TStreamConstructor FCreateFromStream;
   int FEventNameId;
+  bool FReadsPropertyBlock;
   std::optional<TEventUIDefaults> FUIDefaults;
 };
 
@@ -119,6 +127,8 @@ class TLogEvent {
 
   // Generic access to a property of this record's class.
   std::string PropertyText(const TPropInfo& prop) const;
+  // The property every record has: the tick count it was written at.
+  static const TPropInfo& TickCountProperty();
 
  private:
   int32_t FTickCount = 0;
@@ -139,5 +149,7 @@ const TLogEventClass& KeepLogEventClass(std::unique_ptr<TLogEventClass> cls);
 template <typename T>
 const TLogEventClass& DefineLogEventClass(TLogEventClass::TDefinition definition) {
   definition.CreateFromStream = &ConstructFromStream<T>;
+  // Names the Read of the class that declares it last: TLogEvent's own unless T replaces it.
+  definition.ReadsPropertyBlock = std::is_same_v<decltype(&T::Read), decltype(&TLogEvent::Read)>;
   return KeepLogEventClass(std::make_unique<TLogEventClass>(definition));
 }

@@ -8,8 +8,10 @@
 #include "log/builtin_events.h"
 #include "log/coding.h"
 #include "log/log_strings.h"
+#include "log/property_block.h"
 #include "log/proxy_list.h"
 #include "log/tracebook_error.h"
+#include "platform/sysutils.h"
 
 using namespace log_strings;
 
@@ -166,14 +168,31 @@ const TPropInfo* TLogStream::ReadPropertyName(const TLogEventClass& cls, uint8_t
   const int16_t index = ReadSmallInt();
   if (index < 0 || index >= PoolCount()) throw ETracebookError(SInvalidPoolIndex);
   const auto slot = static_cast<size_t>(index);
-  if (FPropertyByIndex.size() <= slot) FPropertyByIndex.resize(FStringPool.size());
-  TPropertyLookup& lookup = FPropertyByIndex[slot];
-  if (lookup.Class != &cls || lookup.StoredKind != storedKind) {
+  const auto find = [&] {
     const TPropInfo* prop = cls.FindProperty(FStringPool[slot]);
-    if (prop && !(prop->HasSetter() && KindsCompatible(storedKind, prop->Kind))) prop = nullptr;
-    lookup = {&cls, storedKind, prop};
-  }
+    return prop && prop->HasSetter() && KindsCompatible(storedKind, prop->Kind) ? prop : nullptr;
+  };
+  // Only the class of the record being read keeps its answers.
+  if (!FRecordClass || FRecordClass->Class != &cls) return find();
+  std::vector<TPropertyLookup>& properties = FRecordClass->Properties;
+  if (properties.size() <= slot) properties.resize(FStringPool.size());
+  TPropertyLookup& lookup = properties[slot];
+  if (lookup.StoredKind != storedKind) lookup = {storedKind, find()};
   return lookup.Property;
+}
+
+bool TLogStream::ReadNameOfTickCount() {
+  const int16_t index = ReadSmallInt();
+  if (index < 0 || index >= PoolCount()) throw ETracebookError(SInvalidPoolIndex);
+  const auto slot = static_cast<size_t>(index);
+  if (FNamesTickCount.size() <= slot) FNamesTickCount.resize(FStringPool.size(), kNameUnknown);
+  uint8_t& names = FNamesTickCount[slot];
+  // Letter case ignored, as a class finds its properties.
+  if (names == kNameUnknown) {
+    names = SameText(FStringPool[slot], TLogEvent::TickCountProperty().Name) ? kNameIsTickCount
+                                                                             : kNameIsOther;
+  }
+  return names == kNameIsTickCount;
 }
 
 void TLogStream::WriteByte(uint8_t value) { PutBytes(&value, 1); }
@@ -225,7 +244,8 @@ void TLogStream::SetStringPool(std::span<const std::string> strings) {
   FStringPool.clear();
   FPoolIndex.clear();
   FClassByIndex.clear();
-  FPropertyByIndex.clear();
+  FRecordClass = nullptr;
+  FNamesTickCount.clear();
   ++FPoolGeneration;
   FStringPool.reserve(strings.size());
   for (const std::string& s : strings) AddToPool(s);
@@ -246,7 +266,11 @@ void TLogStream::TruncatePool(size_t count) {
     FStringPool.pop_back();
   }
   if (FClassByIndex.size() > count) FClassByIndex.resize(count);
-  if (FPropertyByIndex.size() > count) FPropertyByIndex.resize(count);
+  FRecordClass = nullptr;
+  if (FNamesTickCount.size() > count) FNamesTickCount.resize(count);
+  for (TClassLookup& lookup : FClassByIndex) {
+    if (lookup.Properties.size() > count) lookup.Properties.resize(count);
+  }
 }
 
 void TLogStream::CheckString(std::string_view value) {
@@ -382,47 +406,37 @@ void TLogStream::SkipToNextBeginToken() {
   }
 }
 
-const TLogEventClass* TLogStream::ClassForPoolIndex(int16_t index, std::string_view name) {
+TLogStream::TClassLookup& TLogStream::ClassForPoolIndex(int16_t index, std::string_view name) {
   if (FClassCacheGeneration != RegistryGeneration()) {
     FClassByIndex.clear();
     FClassCacheGeneration = RegistryGeneration();
   }
   const auto slot = static_cast<size_t>(index);
   if (FClassByIndex.size() <= slot) FClassByIndex.resize(FStringPool.size());
-  if (!FClassByIndex[slot]) {
-    FClassByIndex[slot] = ProxyList().FindClassByName(name);
-  }
-  return *FClassByIndex[slot];
+  TClassLookup& lookup = FClassByIndex[slot];
+  if (!lookup.Known) lookup = {true, ProxyList().FindClassByName(name), {}};
+  return lookup;
 }
 
-std::unique_ptr<TLogEvent> TLogStream::ReadEvent() {
-  for (;;) {
-    if (AtEndOfStream()) return nullptr;
-    FEventOffset = FBufferOffset + static_cast<int64_t>(FReadPos);
-    uint8_t token[sizeof kBeginToken];
-    GetBytes(token, sizeof token);  // not compared: a misplaced record shows in what follows
-    if (std::unique_ptr<TLogEvent> record = ReadRecordAfterToken()) return record;
-  }
-}
-
-std::unique_ptr<TLogEvent> TLogStream::ReadEventAt(int64_t offset) {
-  Seek(offset, TSeekOrigin::soBeginning);
-  FEventOffset = offset;
+bool TLogStream::ReadRecordStart(const TLogEventClass*& cls, std::string_view& name) {
+  if (AtEndOfStream()) return false;
+  FEventOffset = FBufferOffset + static_cast<int64_t>(FReadPos);
   uint8_t token[sizeof kBeginToken];
-  GetBytes(token, sizeof token);
-  if (std::memcmp(token, kBeginToken, sizeof token) != 0)
-    throw ETracebookError(SLogChangedSinceRead);
-  std::unique_ptr<TLogEvent> record = ReadRecordAfterToken();
-  if (!record) throw ETracebookError(SLogChangedSinceRead);
-  return record;
+  GetBytes(token, sizeof token);  // not compared: a misplaced record shows in what follows
+  ReadRecordClass(cls, name);
+  return true;
 }
 
-std::unique_ptr<TLogEvent> TLogStream::ReadRecordAfterToken() {
+void TLogStream::ReadRecordClass(const TLogEventClass*& cls, std::string_view& name) {
   const int16_t index = ReadSmallInt();
   if (index < 0 || index >= PoolCount()) throw ETracebookError(SInvalidPoolIndex);
-  const std::string_view name =
-      std::string_view(FStringPool[static_cast<size_t>(index)]).substr(0, kMaxClassNameLength);
-  const TLogEventClass* cls = ClassForPoolIndex(index, name);
+  name = std::string_view(FStringPool[static_cast<size_t>(index)]).substr(0, kMaxClassNameLength);
+  FRecordClass = &ClassForPoolIndex(index, name);
+  cls = FRecordClass->Class;
+}
+
+std::unique_ptr<TLogEvent> TLogStream::ReadRecordBody(const TLogEventClass* cls,
+                                                      std::string_view name) {
   std::unique_ptr<TLogEvent> record = CreateEventOfClass(cls, name, *this);
   // Pool records change the pool and are not handed to the caller.
   if (cls && cls->InheritsFrom(TStringPoolAddEvent::StaticClass())) {
@@ -433,4 +447,58 @@ std::unique_ptr<TLogEvent> TLogStream::ReadRecordAfterToken() {
     return record;
   }
   return nullptr;
+}
+
+std::unique_ptr<TLogEvent> TLogStream::ReadEvent() {
+  const TLogEventClass* cls = nullptr;
+  std::string_view name;
+  while (ReadRecordStart(cls, name)) {
+    if (std::unique_ptr<TLogEvent> record = ReadRecordBody(cls, name)) return record;
+  }
+  return nullptr;
+}
+
+bool TLogStream::SkimEvent(TEventSkim& event, TWholeRecordClass wholeRecord) {
+  const TLogEventClass* cls = nullptr;
+  std::string_view name;
+  while (ReadRecordStart(cls, name)) {
+    // Pool records read their bodies their own way, so they are always built and applied.
+    if (cls && cls->ReadsPropertyBlock() && !wholeRecord(*cls)) {
+      event = {cls, 0, FEventOffset, nullptr};
+      const TPropInfo* tickCount = &TLogEvent::TickCountProperty();
+      ReadPropertyEntries(
+          *this,
+          [this, tickCount](uint8_t kind) {
+            return ReadNameOfTickCount() && KindsCompatible(kind, tkInteger) ? tickCount : nullptr;
+          },
+          [&event](const TPropInfo&, const auto& value) {
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, int32_t>) {
+              event.TickCount = value;
+            }
+          });
+      return true;
+    }
+    const int64_t offset = FEventOffset;
+    if (std::unique_ptr<TLogEvent> record = ReadRecordBody(cls, name)) {
+      event = {&record->ClassType(), record->TickCount(), offset, std::move(record)};
+      return true;
+    }
+  }
+  return false;
+}
+
+std::unique_ptr<TLogEvent> TLogStream::ReadEventAt(int64_t offset) {
+  Seek(offset, TSeekOrigin::soBeginning);
+  FEventOffset = offset;
+  uint8_t token[sizeof kBeginToken];
+  GetBytes(token, sizeof token);
+  if (std::memcmp(token, kBeginToken, sizeof token) != 0) {
+    throw ETracebookError(SLogChangedSinceRead);
+  }
+  const TLogEventClass* cls = nullptr;
+  std::string_view name;
+  ReadRecordClass(cls, name);
+  std::unique_ptr<TLogEvent> record = ReadRecordBody(cls, name);
+  if (!record) throw ETracebookError(SLogChangedSinceRead);
+  return record;
 }

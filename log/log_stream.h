@@ -27,6 +27,17 @@ class TLogEventProxy;
 struct TLogEventProxyClass;
 class TObject;
 
+// A record as SkimEvent reads it: its class, its tick count and where it begins, and the record
+// itself only where it was built.
+struct TEventSkim {
+  const TLogEventClass* Class = nullptr;
+  int32_t TickCount = 0;
+  int64_t Offset = 0;
+  std::unique_ptr<TLogEvent> Record;
+};
+// Names the record classes of which a skimming reader wants the whole record.
+using TWholeRecordClass = bool (*)(const TLogEventClass& cls);
+
 // The first 11 bytes of every log: 0xFE, "QVLF_1.00", 0xFE.
 inline constexpr uint8_t kLogSignature[11] = {0xFE, 'Q', 'V', 'L', 'F', '_',
                                               '1',  '.', '0', '0', 0xFE};
@@ -105,6 +116,10 @@ class TLogStream : public TStream {
   std::unique_ptr<TLogEvent> ReadEvent();
   // Where the record ReadEvent returned last begins in the wrapped stream.
   int64_t EventOffset() const { return FEventOffset; }
+  // Reads the next record that is not a pool record, as ReadEvent does, but builds the record
+  // only when `wholeRecord` names its class, or when its class reads its body its own way or is
+  // unknown; of the others it takes the tick count alone. False at the end of the log.
+  bool SkimEvent(TEventSkim& event, TWholeRecordClass wholeRecord);
   // The record that begins at `offset`, read there before with the pool the stream holds now.
   // Raises ETracebookError "Tracebook log has changed since it was read" when no record other
   // than a pool record begins there.
@@ -169,9 +184,17 @@ class TLogStream : public TStream {
   void RestorePool(size_t count);
   void AddToPool(std::string value);
   void TruncatePool(size_t count);
-  const TLogEventClass* ClassForPoolIndex(int16_t index, std::string_view name);
-  // Reads the record after its begin token; a pool record changes the pool and gives nullptr.
-  std::unique_ptr<TLogEvent> ReadRecordAfterToken();
+  struct TClassLookup;
+  TClassLookup& ClassForPoolIndex(int16_t index, std::string_view name);
+  // Reads a record's begin token and its class name; the class is nullptr when nobody knows it.
+  // False at the end of the stream.
+  bool ReadRecordStart(const TLogEventClass*& cls, std::string_view& name);
+  // Reads the pool index of a record's class name, and finds the class.
+  void ReadRecordClass(const TLogEventClass*& cls, std::string_view& name);
+  // Reads a property name (a pool index) and tells whether it is the tick count's.
+  bool ReadNameOfTickCount();
+  // Reads the body of a record of that class; a pool record changes the pool and gives nullptr.
+  std::unique_ptr<TLogEvent> ReadRecordBody(const TLogEventClass* cls, std::string_view name);
 
   TStream& FStream;
   std::vector<std::string> FStringPool;
@@ -196,15 +219,24 @@ class TLogStream : public TStream {
   size_t FReadEnd = 0;
   int64_t FBufferOffset = 0;
   int64_t FEventOffset = 0;
-  // Record classes by the pool index of their name, valid for one pool generation and one state
-  // of the registry.
-  std::vector<std::optional<const TLogEventClass*>> FClassByIndex;
-  uint64_t FClassCacheGeneration = 0;
-  // The property a pooled name last resolved to, and for which class.
+  // What a pooled class name resolved to, and, for that class, what each pooled property name
+  // stored with a kind resolved to; by pool index, valid for one pool generation and one state of
+  // the registry. Records of many classes share their property names, so the properties are
+  // kept per class.
   struct TPropertyLookup {
-    const TLogEventClass* Class = nullptr;
-    uint8_t StoredKind = 0;
+    uint8_t StoredKind = 0;  // no kind 0 carries a value: the answer for it is nullptr
     const TPropInfo* Property = nullptr;
   };
-  std::vector<TPropertyLookup> FPropertyByIndex;
+  struct TClassLookup {
+    bool Known = false;
+    const TLogEventClass* Class = nullptr;
+    std::vector<TPropertyLookup> Properties;
+  };
+  std::vector<TClassLookup> FClassByIndex;
+  uint64_t FClassCacheGeneration = 0;
+  // The lookup of the class of the record being read, while FClassByIndex stays as it is.
+  TClassLookup* FRecordClass = nullptr;
+  // Whether a pooled name is the tick count's, by pool index, for skimming.
+  enum : uint8_t { kNameUnknown, kNameIsTickCount, kNameIsOther };
+  std::vector<uint8_t> FNamesTickCount;
 };

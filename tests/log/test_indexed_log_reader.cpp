@@ -35,12 +35,14 @@ class IndexedLogReader : public LogFixture {
   }
   // Reads on to the end, noting each record's text and offset.
   void ReadOn(TIndexedLogReader& reader) {
-    int64_t offset = 0;
-    while (auto record = reader.ReadNext(offset)) {
-      Texts.push_back(Label(*record));
-      Offsets.push_back(offset);
+    TEventSkim event;
+    while (reader.ReadNext(event, kWholeRecords)) {
+      Texts.push_back(Label(*event.Record));
+      Offsets.push_back(event.Offset);
     }
   }
+  static bool kWholeRecords(const TLogEventClass&) { return true; }
+  static bool kNoWholeRecords(const TLogEventClass&) { return false; }
 
   ScratchDir Dir;
   const std::string File = Dir.File("app.evt");
@@ -68,6 +70,42 @@ TEST_F(IndexedLogReader, ReadsEveryRecordAgainInAnyOrderAcrossPoolGenerations) {
   order.resize(5'000);
   for (size_t i : order) {
     ASSERT_EQ(Label(*reader.ReadAt(Offsets[i])), Texts[i]) << "record " << i;
+  }
+}
+
+TEST_F(IndexedLogReader, SkimmingFindsTheClassTickAndPlaceOfEveryRecordThatReadingWholeFinds) {
+  TLogStream::RegisterProxyClass(TTestProxy::StaticClass());
+  CreateLogStream(File, true);
+  TLogStream& log = *LogStream();
+  for (uint32_t tick = 1000; tick < 1100; tick += 10) {
+    SetFixedTickCount(tick);
+    log.WriteEvent(std::make_unique<TStartSessionEvent>("App"));
+    log.WriteEvent(std::make_unique<TClickEvent>("Form.Button" + std::to_string(tick), "OK", 3));
+    log.WriteEvent(std::make_unique<TExceptionEvent>(Exception("boom"), 0xFE565100));
+    log.WriteEvent(std::make_unique<TAllKindsEvent>());
+    log.WriteEvent(std::make_unique<TStopSessionEvent>());
+  }
+  CloseLogStream();
+  // Skimmed while the click class is known, then while it is not (the unknown records are read
+  // their own way, up to the next record).
+  for (bool known : {true, false}) {
+    if (!known) TLogStream::UnregisterProxyClass(TTestProxy::StaticClass());
+    TIndexedLogReader whole(File);
+    TIndexedLogReader skimmed(File);
+    TEventSkim a;
+    TEventSkim b;
+    int records = 0;
+    while (whole.ReadNext(a, kWholeRecords)) {
+      ASSERT_TRUE(skimmed.ReadNext(b, kNoWholeRecords));
+      EXPECT_EQ(b.Class, &a.Record->ClassType());
+      EXPECT_EQ(b.TickCount, a.Record->TickCount());
+      EXPECT_EQ(b.Offset, a.Offset);
+      // Built only where skimming cannot stand in for it.
+      EXPECT_EQ(b.Record != nullptr, !b.Class->ReadsPropertyBlock());
+      ++records;
+    }
+    EXPECT_FALSE(skimmed.ReadNext(b, kNoWholeRecords));
+    EXPECT_EQ(records, 50);
   }
 }
 

@@ -13,7 +13,8 @@ namespace {
 
 TEST(ViewList, PositionsAndEditsMatchASortedListOfIndexes) {
   TEventList records;
-  for (int i = 0; i < 300; ++i) records.Append(TSeparatorEvent(), -1, i, esPlain);
+  for (int i = 0; i < 300; ++i)
+    records.Append({&TSeparatorEvent::StaticClass(), 0, -1, nullptr}, i, esPlain);
   TViewList view(records);
   view.Clear();
   EXPECT_EQ(view.Count(), 0);

@@ -2,6 +2,8 @@
 
 #include "viewer/core/event_list.h"
 
+#include <algorithm>
+
 #include "log/builtin_events.h"
 #include "log/log_strings.h"
 #include "platform/strtable.h"
@@ -30,8 +32,15 @@ void TEventList::SetSource(std::unique_ptr<TIndexedLogReader> source) {
   FSource = std::move(source);
 }
 
-void TEventList::Append(const TLogEvent& record, int64_t offset, int32_t level, uint8_t state) {
-  FEntries.push_back({&record.ClassType(), offset, record.TickCount(), level, state});
+void TEventList::ReserveForFile(int64_t fileSize) {
+  // Every record the library writes holds at least its begin token, its class, a property count
+  // and its tick count; a session's end adds an inserted separator.
+  constexpr int64_t kSmallestRecord = 17;
+  FEntries.reserve(static_cast<size_t>(std::max<int64_t>(fileSize, 0) / kSmallestRecord) + 1);
+}
+
+void TEventList::Append(const TEventSkim& record, int32_t level, uint8_t state) {
+  FEntries.push_back({record.Class, record.Offset, record.TickCount, level, state});
 }
 
 void TEventList::AppendInsertedSeparator() {

@@ -24,13 +24,17 @@ enum TEntryState : uint8_t {
 // The level of the separator the viewer inserts after each end of a session.
 inline constexpr int32_t kInsertedSeparatorLevel = -1;
 
+// Levels deeper than this (sections left open millions of times) count as this level.
+inline constexpr int32_t kDeepestLevel = (1 << 23) - 1;
+
 struct TEventEntry {
   const TLogEventClass* Class = nullptr;
   int64_t Offset = -1;  // where the record begins in the file; -1 for an inserted separator
   int32_t TickCount = 0;
-  int32_t Level = 0;
-  uint8_t State = esPlain;
+  int32_t Level : 24 = 0;
+  uint32_t State : 8 = esPlain;
 };
+static_assert(sizeof(TEventEntry) == 24, "an entry per record: kept small for large logs");
 
 class TEventList {
  public:
@@ -51,12 +55,13 @@ class TEventList {
 
   // The log the entries' records are read again from.
   void SetSource(std::unique_ptr<TIndexedLogReader> source);
-  // A record read from the source: the entry's offset, its class and its tick count.
-  void Append(const TLogEvent& record, int64_t offset, int32_t level, uint8_t state);
+  // A record read from the source.
+  void Append(const TEventSkim& record, int32_t level, uint8_t state);
   // A separator of the viewer's own, not from the file.
   void AppendInsertedSeparator();
-  // Gives back memory the growing list holds beyond its entries.
-  void ShrinkToFit() { FEntries.shrink_to_fit(); }
+  // Makes room for the entries of a log of `fileSize` bytes at once, so that the list does not
+  // copy itself while it grows; room that stays unused is never touched and takes no memory.
+  void ReserveForFile(int64_t fileSize);
   void clear();
 
   // The record of entry `index`, read again from the file. A record the file no longer holds as

@@ -2,6 +2,10 @@
 
 #include "viewer/core/log_loader.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
 #include "log/builtin_events.h"
 #include "log/indexed_log_reader.h"
 #include "log/log_stream.h"
@@ -12,6 +16,25 @@
 
 namespace {
 
+// How records of a class take part in grouping.
+enum class TGroupRole : uint8_t {
+  grNone,
+  grStartSession,
+  grStopSession,
+  grEnter,
+  grLeave,
+  grSection
+};
+
+TGroupRole GroupRoleOf(const TLogEventClass& cls) {
+  if (IsStartSession(cls)) return TGroupRole::grStartSession;
+  if (IsStopSession(cls)) return TGroupRole::grStopSession;
+  if (cls.InheritsFrom(TEnterSectionEvent::StaticClass())) return TGroupRole::grEnter;
+  if (cls.InheritsFrom(TLeaveSectionEvent::StaticClass())) return TGroupRole::grLeave;
+  if (IsGroupRecord(cls)) return TGroupRole::grSection;
+  return TGroupRole::grNone;
+}
+
 // Appends records in file order, keeping the running level and the session table.
 class TGroupingReader {
  public:
@@ -21,32 +44,42 @@ class TGroupingReader {
   // Records of the file appended so far (inserted separators aside).
   int RecordsRead() const { return FRecordsRead; }
 
-  void Append(const TLogEvent& record, int64_t offset) {
+  void Append(const TEventSkim& record) {
     ++FRecordsRead;
-    const TLogEventClass& cls = record.ClassType();
-    const bool startSession = IsStartSession(cls);
-    const bool stopSession = IsStopSession(cls);
-    if (cls.InheritsFrom(TLeaveSectionEvent::StaticClass()) && FLevel > 1) --FLevel;
-    if (startSession || stopSession) FLevel = 0;
-    const uint8_t state = IsGroupRecord(cls) ? esExpanded : esPlain;
+    const TGroupRole role = RoleOf(*record.Class);
+    if (role == TGroupRole::grLeave && FLevel > 1) --FLevel;
+    if (role == TGroupRole::grStartSession || role == TGroupRole::grStopSession) FLevel = 0;
+    const uint8_t state = role == TGroupRole::grNone ? esPlain : esExpanded;
     const auto index = static_cast<int32_t>(FRecords.size());
-    FRecords.Append(record, offset, FLevel, state);
-    if (startSession) {
-      ++FLevel;
-      FSessions.Add({index, static_cast<const TStartSessionEvent&>(record).GetBeginTime(),
-                     static_cast<uint32_t>(record.TickCount())});
-    } else if (cls.InheritsFrom(TEnterSectionEvent::StaticClass())) {
-      ++FLevel;
-    } else if (stopSession) {
+    FRecords.Append(record, FLevel, state);
+    if (role == TGroupRole::grStartSession) {
+      FLevel = 1;
+      FSessions.Add({index, static_cast<const TStartSessionEvent&>(*record.Record).GetBeginTime(),
+                     static_cast<uint32_t>(record.TickCount)});
+    } else if (role == TGroupRole::grEnter) {
+      FLevel = std::min(FLevel + 1, kDeepestLevel);
+    } else if (role == TGroupRole::grStopSession) {
       FRecords.AppendInsertedSeparator();
     }
   }
 
  private:
+  // A log holds records of a few dozen classes: each class's role is found once.
+  TGroupRole RoleOf(const TLogEventClass& cls) {
+    TKnownRole& known = FKnownRoles[(reinterpret_cast<uintptr_t>(&cls) >> 4) % FKnownRoles.size()];
+    if (known.Class != &cls) known = {&cls, GroupRoleOf(cls)};
+    return known.Role;
+  }
+
   TEventList& FRecords;
   TSessionTable& FSessions;
   int32_t FLevel = 0;
   int FRecordsRead = 0;
+  struct TKnownRole {
+    const TLogEventClass* Class = nullptr;
+    TGroupRole Role = TGroupRole::grNone;
+  };
+  std::array<TKnownRole, 64> FKnownRoles;
 };
 
 // Whether reading ran out of bytes inside a record: the record was the last one the file held when
@@ -98,10 +131,11 @@ TReadResult ReadLogFile(const std::string& fileName, TEventList& records, TSessi
   TReadResult result;
   TGroupingReader reader(records, sessions);
   try {
-    int64_t offset = 0;
-    while (std::unique_ptr<TLogEvent> record = log->ReadNext(offset)) {
-      reader.Append(*record, offset);
-    }
+    records.ReserveForFile(log->Stream().Size());
+    // Of the records, only a session's start is needed whole, for its begin time.
+    const auto wholeRecord = [](const TLogEventClass& cls) { return IsStartSession(cls); };
+    TEventSkim record;
+    while (log->ReadNext(record, wholeRecord)) reader.Append(record);
   } catch (const std::exception& error) {
     // A writer that keeps appending puts records after a cut-off one while it is being looked
     // at, so only other damage is judged by what follows it.
@@ -112,7 +146,6 @@ TReadResult ReadLogFile(const std::string& fileName, TEventList& records, TSessi
   }
   // The sentinel closes the table after damage too, so that every session has an end.
   sessions.AddSentinel(static_cast<int32_t>(records.size()));
-  records.ShrinkToFit();
   records.SetSource(std::move(log));
   return result;
 }

@@ -83,11 +83,8 @@ void TEventView::RebuildView(bool keepSelection) {
   const int32_t selected = keepSelection && FView.IsRow(FSelected) ? FView[FSelected] : -1;
   const int32_t focused = keepSelection && FView.IsRow(FFocused) ? FView[FFocused] : -1;
   const TBatch batch(*this);
-  FView.Clear();
   TVisibilityWalk walk(FRecords, FSessions, Filter(), 0);
-  for (int32_t index = 0; index < static_cast<int32_t>(FRecords.size()); ++index) {
-    if (walk.Shown(index)) FView.Append(index);
-  }
+  FView.Rebuild([&walk](int32_t index) { return walk.Shown(index); });
   FSelected = selected >= 0 ? FView.PositionOf(selected) : -1;
   FFocused = focused >= 0 ? FView.PositionOf(focused) : -1;
 }

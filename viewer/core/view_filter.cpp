@@ -45,10 +45,13 @@ bool TVisibilityWalk::PassesFilter(int32_t index) {
 
 bool TVisibilityWalk::IsClassShown(const TLogEventClass& recordClass) {
   const TLogEventClass* cls = &recordClass;
+  if (FLastClass == cls) return FLastClassShown;
   const auto known = std::find_if(FClassShown.begin(), FClassShown.end(),
                                   [cls](const auto& item) { return item.first == cls; });
-  if (known != FClassShown.end()) return known->second;
-  const bool shown = FFilter.IsEventShown(cls->ClassName());
-  FClassShown.emplace_back(cls, shown);
+  const bool shown =
+      known != FClassShown.end() ? known->second : FFilter.IsEventShown(cls->ClassName());
+  if (known == FClassShown.end()) FClassShown.emplace_back(cls, shown);
+  FLastClass = cls;
+  FLastClassShown = shown;
   return shown;
 }

@@ -43,4 +43,6 @@ class TVisibilityWalk {
   int32_t FSkipLevel = 0;
   // The type filter's answer per record class, asked once per walk.
   std::vector<std::pair<const TLogEventClass*, bool>> FClassShown;
+  const TLogEventClass* FLastClass = nullptr;
+  bool FLastClassShown = false;
 };

@@ -17,6 +17,15 @@ void TViewList::AddCount(int32_t recordIndex, int32_t delta) {
   }
 }
 
+void TViewList::BuildTree() {
+  // Each node adds its count to the node above it, once its own count is complete.
+  for (size_t node = 1; node < FTree.size(); ++node) {
+    FTree[node] += FShown[node - 1];
+    const size_t parent = node + (node & (~node + 1));
+    if (parent < FTree.size()) FTree[parent] += FTree[node];
+  }
+}
+
 int TViewList::CountBefore(int32_t recordIndex) const {
   int count = 0;
   for (size_t node = static_cast<size_t>(recordIndex); node > 0; node &= node - 1) {

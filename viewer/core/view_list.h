@@ -29,8 +29,19 @@ class TViewList {
 
   // No rows, over the record list as it is now.
   void Clear();
-  // Shows a record, which must not be visible yet.
-  void Append(int32_t recordIndex) { Show(recordIndex); }
+  // All rows anew, over the record list as it is now: the records for which `isShown(index)`,
+  // asked in ascending order, is true. Costs one pass over the records.
+  template <typename IsShown>
+  void Rebuild(IsShown&& isShown) {
+    Clear();
+    for (size_t index = 0; index < FShown.size(); ++index) {
+      if (isShown(static_cast<int32_t>(index))) {
+        FShown[index] = 1;
+        ++FCount;
+      }
+    }
+    BuildTree();
+  }
   // Removes the rows first .. last, both included.
   void Remove(int first, int last);
   // Shows the records, which must not be visible yet.
@@ -40,6 +51,8 @@ class TViewList {
   void Show(int32_t recordIndex);
   void Hide(int32_t recordIndex);
   void AddCount(int32_t recordIndex, int32_t delta);
+  // The tree over FShown, which it must be all zero for.
+  void BuildTree();
   // The number of visible records before `recordIndex`.
   int CountBefore(int32_t recordIndex) const;
 

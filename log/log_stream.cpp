@@ -491,10 +491,7 @@ std::unique_ptr<TLogEvent> TLogStream::ReadEventAt(int64_t offset) {
   Seek(offset, TSeekOrigin::soBeginning);
   FEventOffset = offset;
   uint8_t token[sizeof kBeginToken];
-  GetBytes(token, sizeof token);
-  if (std::memcmp(token, kBeginToken, sizeof token) != 0) {
-    throw ETracebookError(SLogChangedSinceRead);
-  }
+  GetBytes(token, sizeof token);  // not compared, as ReadEvent does not compare it
   const TLogEventClass* cls = nullptr;
   std::string_view name;
   ReadRecordClass(cls, name);

@@ -121,8 +121,8 @@ class TLogStream : public TStream {
   // unknown; of the others it takes the tick count alone. False at the end of the log.
   bool SkimEvent(TEventSkim& event, TWholeRecordClass wholeRecord);
   // The record that begins at `offset`, read there before with the pool the stream holds now.
-  // Raises ETracebookError "Tracebook log has changed since it was read" when no record other
-  // than a pool record begins there.
+  // Raises as ReadEvent, or ETracebookError "Tracebook log has changed since it was read" when a
+  // pool record begins there.
   std::unique_ptr<TLogEvent> ReadEventAt(int64_t offset);
 
   // ---- string pool ----

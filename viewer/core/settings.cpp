@@ -107,6 +107,7 @@ void TOXOptions::Load() {
   LastLog = {FIni.ReadString("LastLog", "Filename", ""),
              FIni.ReadInteger("LastLog", "TickCount", -1)};
   FCollapse = ParseCollapseSetting(FIni.ReadString("LastLog", "Collapse", ""));
+  Recent.Read(FIni);
 }
 
 void TOXOptions::Save() {
@@ -130,6 +131,7 @@ void TOXOptions::Save() {
   FIni.WriteString("LastLog", "Filename", lastLogStorable ? LastLog.Filename : "");
   FIni.WriteInteger("LastLog", "TickCount", lastLogStorable ? LastLog.TickCount : -1);
   FIni.WriteString("LastLog", "Collapse", lastLogStorable ? FormatCollapseSetting(FCollapse) : "");
+  Recent.Write(FIni);
   FIni.UpdateFile();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The viewer's settings: what it remembers between runs (window placements, fonts, the date-time
-// format, a display entry per record class, column widths, the last log and its collapsed rows),
-// held in memory and kept in an INI file beside the program, which only Save writes.
+// format, a display entry per record class, column widths, the last log and its collapsed rows,
+// the logs opened lately), held in memory and kept in an INI file beside the program, which only
+// Save writes.
 
 #include <cstdint>
 #include <functional>
@@ -12,6 +13,7 @@
 #include "log/log_event.h"
 #include "platform/graphics.h"
 #include "platform/mem_ini_file.h"
+#include "viewer/core/recent_files.h"
 
 // Placement of one window. A rectangle with Right <= Left or Bottom <= Top is empty.
 struct TWindowSettings {
@@ -111,6 +113,7 @@ class TOXOptions {
   TFontSettings PrinterFont{kDefaultFontName, kDefaultPrinterFontSize};
   bool InColor = false;
   TLastLog LastLog;
+  TRecentFiles Recent;
   // Shows an error message to the user (the GUI sets it).
   std::function<void(const std::string&)> OnError;
 

@@ -1,5 +1,5 @@
-// Start-up with an additional package named in TrcBook.ini beside the program (this test
-// program's names the sample package).
+// Start-up: an additional package named in TrcBook.ini beside the program (this test
+// program's names the sample package), and the log the window shows first.
 
 #include <gtest/gtest.h>
 
@@ -25,6 +25,33 @@ TEST(Startup, RecordClassesOfAdditionalPackagesAreShownAndListedInOptions) {
   EXPECT_TRUE(std::any_of(
       options.Items().begin(), options.Items().end(),
       [](const TOptionsEditor::TItem& item) { return item.ClassName == "TWindowCloseEvent"; }));
+}
+
+class StartupLog : public ::testing::Test {
+ protected:
+  ScratchDir Dir;
+  std::string LastFile = Dir.File("last.evt");
+  std::string NamedFile = Dir.File("named.evt");
+  TOXOptions Settings{Dir.File("Oxlane.ini")};
+};
+
+TEST_F(StartupLog, ANamedFileWinsOverTheLastLogEvenWhenItIsMissing) {
+  WriteTextFile(LastFile, "x");
+  WriteTextFile(NamedFile, "x");
+  Settings.LastLog = {LastFile, 5};
+  EXPECT_EQ(ChooseStartupLog({NamedFile}, Settings), NamedFile);
+  EXPECT_EQ(ChooseStartupLog({Dir.File("missing.evt")}, Settings), "");
+  EXPECT_EQ(Settings.LastLog.Filename, LastFile);  // still remembered for a later start
+  EXPECT_EQ(ChooseStartupLog({}, Settings), LastFile);
+}
+
+TEST_F(StartupLog, AMissingLastLogIsForgottenWithItsCollapsedRows) {
+  Settings.LastLog = {LastFile, 5};
+  Settings.SetCollapse({2, 7});
+  EXPECT_EQ(ChooseStartupLog({}, Settings), "");
+  EXPECT_EQ(Settings.LastLog.Filename, "");
+  EXPECT_EQ(Settings.LastLog.TickCount, -1);
+  EXPECT_TRUE(Settings.Collapse().empty());
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // oxlane: reads Tracebook event logs. Settings come from Oxlane.ini beside the program; the
-// first command-line argument names a log to open. "--export" and "--help" run without a window,
-// before any application object exists, so that they need no display.
+// first command-line argument names a log to open; without one the last log shown opens again.
+// "--export" and "--help" run without a window, before any application object exists, so that they
+// need no display.
 
 #include <QApplication>
-#include <QFileInfo>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -72,10 +72,11 @@ int main(int argc, char* argv[]) {
 
   TEventForm window(settings, dialogs);
   window.show();
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1) {
-    const QFileInfo file(arguments.at(1));
-    if (file.exists()) window.Load(file.absoluteFilePath().toStdString());
+  // Qt has taken its own options out of the arguments.
+  std::vector<std::string> arguments;
+  for (const QString& argument : QApplication::arguments().mid(1)) {
+    arguments.push_back(argument.toStdString());
   }
+  window.LoadAtStart(arguments);
   return QApplication::exec();
 }

@@ -6,8 +6,8 @@
 
 #include "viewer/gui/about_box.h"
 #include "viewer/gui/filter_window.h"
-#include "viewer/gui/properties_window.h"
 #include "viewer/gui/main_window.h"
+#include "viewer/gui/properties_window.h"
 
 namespace {
 
@@ -70,7 +70,10 @@ void TEventForm::CreateActions() {
 void TEventForm::CreateMenus() {
   const TActions& a = FActions;
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  file->addActions({a.FileOpen, a.FileExport, a.FilePrint});
+  file->addAction(a.FileOpen);
+  FRecentMenu = file->addMenu(QStringLiteral("&Recent"));
+  ShowRecentFiles();
+  file->addActions({a.FileExport, a.FilePrint});
   file->addSeparator();
   file->addAction(a.FileExit);
 

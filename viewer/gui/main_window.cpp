@@ -7,12 +7,14 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMimeData>
 #include <QShortcut>
 #include <QStatusBar>
 #include <algorithm>
 
+#include "viewer/core/startup.h"
 #include "viewer/gui/about_box.h"
 #include "viewer/gui/event_list_view.h"
 #include "viewer/gui/event_model.h"
@@ -118,7 +120,13 @@ void TEventForm::Load(const std::string& fileName) {
   EnableFileCommands(result.FileExists);
   ShowCounts();
   SelectionChanged();
+  RememberRecentFile();
   if (!result.Message.empty()) FDialogs.Error(this, result.Message);
+}
+
+void TEventForm::LoadAtStart(const std::vector<std::string>& arguments) {
+  const std::string log = ChooseStartupLog(arguments, FSettings);
+  if (!log.empty()) Load(log);
 }
 
 void TEventForm::CheckFileChanged() {
@@ -170,6 +178,10 @@ void TEventForm::OpenFileDialog() {
   dialog.setNameFilters({QStringLiteral("Event file (*.evt)"), QStringLiteral("Any file (*)")});
   dialog.setDefaultSuffix(QStringLiteral("evt"));
   dialog.setFileMode(QFileDialog::ExistingFile);
+  // The next log is most often beside the one shown.
+  const std::string& current = FView->CurrentFile();
+  if (!current.empty())
+    dialog.setDirectory(QFileInfo(QString::fromStdString(current)).absolutePath());
   if (dialog.exec() == QDialog::Accepted) Load(dialog.selectedFiles().constFirst().toStdString());
 }
 

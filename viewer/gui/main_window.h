@@ -1,16 +1,19 @@
 #pragma once
 // The viewer's main window: the record list between the left and right dock areas, the menus
-// and their actions, the two status panels, opening logs (Open dialog, command line, file drop),
-// the reload question when the file changed, and the placement remembered on closing.
+// and their actions, the two status panels, opening logs (Open dialog, Recent menu, start-up,
+// file drop), the reload question when the file changed, and the placement remembered on closing.
 
 #include <QMainWindow>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "viewer/core/event_view.h"
 #include "viewer/core/settings.h"
 
 class QAction;
 class QLabel;
+class QMenu;
 class TDockToolWindow;
 class TEventFilterForm;
 class TEventInspectorForm;
@@ -51,6 +54,9 @@ class TEventForm : public QMainWindow {
   // Shows the log, or an empty window when it does not exist; reports a file that is not a log
   // or is damaged.
   void Load(const std::string& fileName);
+  // The first load of a run: the log named by the command-line arguments (without the
+  // program's name), or with none the last log shown (see ChooseStartupLog).
+  void LoadAtStart(const std::vector<std::string>& arguments);
   // Asks whether to reload the current file when it changed since it was read.
   void CheckFileChanged();
 
@@ -58,6 +64,8 @@ class TEventForm : public QMainWindow {
   TEventModel& Model() { return *FModel; }
   TEventListView& List() { return *FList; }
   const TActions& Actions() const { return FActions; }
+  // File > Recent: one item per log of the settings' recent list, most recent first.
+  QMenu* RecentMenu() const { return FRecentMenu; }
   QString StatusText(int panel) const;
 
   // ---- the tool windows (tool_windows.cpp) ----
@@ -91,6 +99,12 @@ class TEventForm : public QMainWindow {
   void SelectionChanged();
   void MoveToSameClass(int step, QAction* action);
   void OpenFileDialog();
+  // ---- the Recent menu (recent_menu.cpp) ----
+  // Lists the loaded log at the top of the recent list and the menu.
+  void RememberRecentFile();
+  void ShowRecentFiles();
+  // Opens a listed log; one that is gone is reported and taken off the list.
+  void OpenRecentFile(const std::string& fileName);
   void ShowOptions();
 
   TOXOptions& FSettings;
@@ -100,6 +114,7 @@ class TEventForm : public QMainWindow {
   TEventListView* FList;
   QLabel* FCountsPanel;
   QLabel* FPositionPanel;
+  QMenu* FRecentMenu = nullptr;
   TActions FActions{};
   bool FAskingToReload = false;
 

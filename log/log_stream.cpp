@@ -489,13 +489,10 @@ bool TLogStream::SkimEvent(TEventSkim& event, TWholeRecordClass wholeRecord) {
 
 std::unique_ptr<TLogEvent> TLogStream::ReadEventAt(int64_t offset) {
   Seek(offset, TSeekOrigin::soBeginning);
-  FEventOffset = offset;
-  uint8_t token[sizeof kBeginToken];
-  GetBytes(token, sizeof token);  // not compared, as ReadEvent does not compare it
   const TLogEventClass* cls = nullptr;
   std::string_view name;
-  ReadRecordClass(cls, name);
-  std::unique_ptr<TLogEvent> record = ReadRecordBody(cls, name);
+  std::unique_ptr<TLogEvent> record;
+  if (ReadRecordStart(cls, name)) record = ReadRecordBody(cls, name);
   if (!record) throw ETracebookError(SLogChangedSinceRead);
   return record;
 }

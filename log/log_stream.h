@@ -11,7 +11,6 @@
 #include <cstring>
 #include <exception>
 #include <memory>
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -122,7 +121,7 @@ class TLogStream : public TStream {
   bool SkimEvent(TEventSkim& event, TWholeRecordClass wholeRecord);
   // The record that begins at `offset`, read there before with the pool the stream holds now.
   // Raises as ReadEvent, or ETracebookError "Tracebook log has changed since it was read" when a
-  // pool record begins there.
+  // pool record or the end of the stream is there.
   std::unique_ptr<TLogEvent> ReadEventAt(int64_t offset);
 
   // ---- string pool ----

@@ -17,7 +17,8 @@ namespace {
 TFileStream* gFileStream = nullptr;
 TLogStream* gLogStream = nullptr;
 
-// Open modes of an existing log file; a new one is shared with nobody.
+// Open modes of a log file. A new one is shared as one appended to: readers may follow its first
+// session as it is written, and no other writer gets in.
 constexpr uint16_t kModeAppend = fmOpenReadWrite | fmShareDenyWrite;
 constexpr uint16_t kModeRead = fmOpenRead | fmShareDenyNone;
 
@@ -38,7 +39,7 @@ std::unique_ptr<TFileStream> OpenLogFile(const std::string& fileName, bool writi
     // as an existing one (and refused while that host holds it).
     const std::string_view signature(reinterpret_cast<const char*>(kLogSignature),
                                      sizeof kLogSignature);
-    if (auto file = TFileStream::CreateNew(fileName, signature)) return file;
+    if (auto file = TFileStream::CreateNew(fileName, signature, fmShareDenyWrite)) return file;
   }
   auto file = std::make_unique<TFileStream>(fileName, writing ? kModeAppend : kModeRead);
   VerifySignature(*file);

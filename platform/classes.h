@@ -209,12 +209,14 @@ class TFileStream : public THandleStream {
  public:
   TFileStream(const std::string& fileName, uint16_t mode);
   ~TFileStream() override;
-  // Creates `fileName` holding `contents`, open for reading and writing and shared with nobody (as
-  // fmCreate), positioned after the contents. The file appears under its name complete, so that
-  // nobody ever finds it empty, and a failure leaves no file behind. Returns nullptr when a file
-  // of that name exists (it is left alone); raises EFCreateError for any other failure.
+  // Creates `fileName` holding `contents`, open for reading and writing and shared as `share` says
+  // (fmShareExclusive, as fmCreate, or fmShareDenyWrite to let others read it), positioned after
+  // the contents. The file appears under its name complete, so that nobody ever finds it empty,
+  // and a failure leaves no file behind. Returns nullptr when a file of that name exists (it is
+  // left alone); raises EFCreateError for any other failure.
   static std::unique_ptr<TFileStream> CreateNew(const std::string& fileName,
-                                                std::string_view contents);
+                                                std::string_view contents,
+                                                uint16_t share = fmShareExclusive);
   TFileStream(const TFileStream&) = delete;
   TFileStream& operator=(const TFileStream&) = delete;
   const std::string& FileName() const { return FFileName; }

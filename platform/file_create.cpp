@@ -28,15 +28,12 @@ namespace {
                                                        : std::generic_category().message(error));
 }
 
-TOpenRequest Exclusive() {
+// Claims the file for its creator, shared as `share` says, and writes the contents; 0 or the
+// failure.
+int Prepare(int fd, std::string_view contents, uint16_t share) {
   TOpenRequest request;
-  DecodeOpenMode(fmCreate, request);
-  return request;
-}
-
-// Claims the file for its creator and writes the contents; 0 or the failure.
-int Prepare(int fd, std::string_view contents) {
-  const int error = ClaimSharing(fd, true, Exclusive());
+  if (!DecodeOpenMode(fmOpenReadWrite | share, request)) return EINVAL;
+  const int error = ClaimSharing(fd, true, request);
   return error != 0 ? error : WriteAll(fd, contents);
 }
 
@@ -53,11 +50,11 @@ int Link(int fd, const std::string& fileName) {
 }
 
 // Creates the file by name: -1 when it exists already.
-int CreateByName(const std::string& fileName, std::string_view contents) {
+int CreateByName(const std::string& fileName, std::string_view contents, uint16_t share) {
   const int fd = ::open(fileName.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
   if (fd < 0 && errno == EEXIST) return -1;
   if (fd < 0) RaiseCreateError(fileName, errno);
-  const int error = Prepare(fd, contents);
+  const int error = Prepare(fd, contents, share);
   if (error == 0) return fd;
   ::unlink(fileName.c_str());
   ::close(fd);
@@ -67,18 +64,20 @@ int CreateByName(const std::string& fileName, std::string_view contents) {
 }  // namespace
 
 std::unique_ptr<TFileStream> TFileStream::CreateNew(const std::string& fileName,
-                                                    std::string_view contents) {
+                                                    std::string_view contents, uint16_t share) {
   std::string folder = ExtractFilePath(fileName);
   if (folder.empty()) folder = ".";
   const int temporary = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0666);
   if (temporary < 0 && !TemporaryFilesUnsupported(errno)) RaiseCreateError(fileName, errno);
   if (temporary >= 0) {
     std::unique_ptr<TFileStream> file(new TFileStream(temporary, fileName));
-    if (const int error = Prepare(temporary, contents)) RaiseCreateError(fileName, error);
+    if (const int error = Prepare(temporary, contents, share)) {
+      RaiseCreateError(fileName, error);
+    }
     const int linked = Link(temporary, fileName);
     if (linked == 0) return file;
     if (linked == EEXIST) return nullptr;
   }
-  const int fd = CreateByName(fileName, contents);
+  const int fd = CreateByName(fileName, contents, share);
   return fd < 0 ? nullptr : std::unique_ptr<TFileStream>(new TFileStream(fd, fileName));
 }

@@ -171,6 +171,14 @@ TEST(FileStreamSharing, ANewFileAppearsWholeAndOnlyOnce) {
   EXPECT_EQ(ReadTextFile(name), "signature");
   EXPECT_TRUE(CanOpen(name, kAppend));
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
+  {
+    // Created to be read while it is written, as a new log is.
+    const std::string shared = dir.File("shared.evt");
+    const auto created = TFileStream::CreateNew(shared, "signature", fmShareDenyWrite);
+    ASSERT_NE(created, nullptr);
+    EXPECT_TRUE(CanOpen(shared, kView));
+    EXPECT_FALSE(CanOpen(shared, kAppend));
+  }
 
   try {
     TFileStream::CreateNew(dir.File("no/folder.evt"), "x");

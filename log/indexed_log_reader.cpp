@@ -12,6 +12,9 @@ TIndexedLogReader::TIndexedLogReader(const std::string& fileName)
     : FFile(OpenLogFileForReading(fileName)), FLog(*FFile), FNextOffset(FFile->Position()) {}
 
 bool TIndexedLogReader::ReadNext(TEventSkim& event, TWholeRecordClass wholeRecord) {
+  // A read that failed (a record cut off while its writer appends it) may have read ahead bytes
+  // that are no longer there: a writer whose write failed takes its partial record back.
+  if (FLoaded == kFailedRead) FLog.Seek(0, TSeekOrigin::soEnd);
   // Reading again, or a read that failed, may have left the stream elsewhere with another pool
   // than the one the records after the last one read need.
   if (FGenerations.empty()) {

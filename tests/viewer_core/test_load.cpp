@@ -231,14 +231,13 @@ TEST_F(Loading, TheCaptionFollowsTheCurrentFileThroughEveryLoad) {
   Viewer().AddObserver(&observer);
   Viewer().Load(LogFile);
   Viewer().Load(LogFile);  // a reload keeps the name
-  Viewer().Load(text);     // named while it is read, then no longer
+  Viewer().Load(text);     // never named: the log shown goes, and nothing takes its place
   Viewer().Load(Dir.File("gone.evt"));
-  EXPECT_EQ(observer.Captions,
-            (std::vector<std::string>{"Oxlane - " + LogFile, "Oxlane - " + text, "Oxlane"}));
+  EXPECT_EQ(observer.Captions, (std::vector<std::string>{"Oxlane - " + LogFile, "Oxlane"}));
   Viewer().Load(LogFile);
   Viewer().Load(Dir.File("gone.evt"));
   EXPECT_EQ(observer.Captions.back(), "Oxlane");
-  EXPECT_EQ(observer.Captions.size(), 5u);
+  EXPECT_EQ(observer.Captions.size(), 4u);
   Viewer().RemoveObserver(&observer);
 }
 
@@ -305,6 +304,51 @@ TEST_F(Loading, RowsOfALogOverwrittenWhileShownSayThatTheyChangedAndShowNoOtherR
     }
   }
   EXPECT_GT(changed, 4'000);
+}
+
+// Asks to stop after `continues` reports; notes what it was told.
+struct StoppingProgress : TReadProgress {
+  explicit StoppingProgress(int continues) : Continues(continues) {}
+  bool Continue(int recordsRead, int64_t position, int64_t size) override {
+    Reports.push_back(recordsRead);
+    EXPECT_LE(position, size);
+    return static_cast<int>(Reports.size()) <= Continues;
+  }
+  int Continues;
+  std::vector<int> Reports;
+};
+
+TEST_F(Loading, ACancelledLoadLeavesTheLogShownAsItWas) {
+  const std::string large = Dir.File("large.evt");
+  {
+    LogWriter writer(large);
+    writer.At(1000).Start();
+    for (int i = 0; i < 20000; ++i) writer.Message("m");
+  }
+  WriteTwoSessions();
+  Viewer().Load(LogFile);
+  Viewer().Collapse(2);
+  Viewer().Select(3);
+  const TFileStamp stamp = Viewer().FileStamp();
+  const ::Rows rows = Rows();
+  ResetObserver observer;
+  Viewer().AddObserver(&observer);
+
+  StoppingProgress cancelling(1);
+  const TLoadResult cancelled = Viewer().Load(large, &cancelling);
+  EXPECT_EQ(cancelled.Outcome, TLoadOutcome::loCancelled);
+  EXPECT_EQ(cancelling.Reports, (std::vector<int>{8192, 16384}));
+  EXPECT_EQ(observer.Calls, std::vector<std::string>{});
+  EXPECT_EQ(Viewer().CurrentFile(), LogFile);
+  EXPECT_EQ(Rows(), rows);
+  EXPECT_EQ(Viewer().Selected(), 3);
+  EXPECT_EQ(Viewer().FileStamp(), stamp);
+
+  StoppingProgress going(100);
+  EXPECT_EQ(Viewer().Load(large, &going).Outcome, TLoadOutcome::loLoaded);
+  EXPECT_EQ(going.Reports, (std::vector<int>{8192, 16384}));
+  EXPECT_EQ(Viewer().Records().size(), 20001u);
+  Viewer().RemoveObserver(&observer);
 }
 
 }  // namespace

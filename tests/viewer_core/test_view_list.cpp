@@ -61,4 +61,34 @@ TEST(ViewList, PositionsAndEditsMatchASortedListOfIndexes) {
   EXPECT_EQ(view.PositionOf(300), -1);
 }
 
+TEST(ViewList, RecordsTakenInByExtendCountAsIfTheListWereBuiltWhole) {
+  TEventList records;
+  TViewList view(records);
+  view.Clear();
+  std::vector<int32_t> expected;
+  std::mt19937 random(11);
+  // Lists grown in uneven steps cross every power of two, where a new node's children are old.
+  for (int step = 0; step < 60; ++step) {
+    const auto first = static_cast<int32_t>(records.size());
+    const int added = static_cast<int>(random() % 40);
+    for (int i = 0; i < added; ++i)
+      records.Append({&TSeparatorEvent::StaticClass(), 0, -1, nullptr}, 0, esPlain);
+    view.Extend();
+    std::vector<int32_t> shown;
+    for (int32_t i = first; i < static_cast<int32_t>(records.size()); ++i) {
+      if (random() % 3 != 0) shown.push_back(i);
+    }
+    view.Insert(shown);
+    expected.insert(expected.end(), shown.begin(), shown.end());
+    ASSERT_EQ(view.Count(), static_cast<int>(expected.size()));
+    for (int position = 0; position < view.Count(); ++position) {
+      ASSERT_EQ(view[position], expected[static_cast<size_t>(position)]) << "step " << step;
+      ASSERT_EQ(view.PositionOf(expected[static_cast<size_t>(position)]), position);
+    }
+  }
+  // Rows taken in can be removed like any other.
+  view.Remove(0, view.Count() - 1);
+  EXPECT_EQ(view.Count(), 0);
+}
+
 }  // namespace

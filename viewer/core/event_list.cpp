@@ -54,6 +54,12 @@ void TEventList::clear() {
   for (TCached& cached : FCache) cached = {};
 }
 
+void TEventList::swap(TEventList& other) noexcept {
+  FEntries.swap(other.FEntries);
+  FSource.swap(other.FSource);
+  FCache.swap(other.FCache);
+}
+
 std::shared_ptr<const TLogEvent> TEventList::Record(size_t index) const {
   TCached& cached = FCache[index % kCachedRecords];
   if (cached.Index != index || !cached.Record) {

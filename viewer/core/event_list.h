@@ -55,6 +55,8 @@ class TEventList {
 
   // The log the entries' records are read again from.
   void SetSource(std::unique_ptr<TIndexedLogReader> source);
+  // The log, for reading on; nullptr without one.
+  TIndexedLogReader* Source() const { return FSource.get(); }
   // A record read from the source.
   void Append(const TEventSkim& record, int32_t level, uint8_t state);
   // A separator of the viewer's own, not from the file.
@@ -63,6 +65,8 @@ class TEventList {
   // copy itself while it grows; room that stays unused is never touched and takes no memory.
   void ReserveForFile(int64_t fileSize);
   void clear();
+  // Exchanges entries, log and read records with `other`.
+  void swap(TEventList& other) noexcept;
 
   // The record of entry `index`, read again from the file. A record the file no longer holds as
   // it was read (the file was replaced or overwritten) comes back as a record that says so.

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,12 +15,15 @@
 #include "viewer/core/event_list.h"
 #include "viewer/core/event_view_observer.h"
 #include "viewer/core/file_stamp.h"
+#include "viewer/core/record_grouping.h"
 #include "viewer/core/row_look.h"
 #include "viewer/core/sessions.h"
 #include "viewer/core/settings.h"
 #include "viewer/core/status_text.h"
 #include "viewer/core/view_filter.h"
 #include "viewer/core/view_list.h"
+
+class TReadProgress;
 
 // What Collapse and Expand did. ceBeep: no group boundary was found; the user hears an error beep.
 enum class TGroupEdit { ceChanged, ceIgnored, ceBeep };
@@ -32,6 +36,7 @@ enum class TLoadOutcome {
                    // empty; Message says so
   loDamaged,       // reading failed part way: the records before the damage are shown, the file
                    // is not watched; Message says what went wrong
+  loCancelled,     // the reading was cancelled: the log shown before is shown as it was
 };
 
 struct TLoadResult {
@@ -65,8 +70,17 @@ class TEventView {
   // Reads the log whole and shows it. Loading the current file again (a reload) keeps collapsed
   // groups and the selection and collapses every session but the last; loading the settings' last
   // log as the first file restores its collapsed groups. Either only when the first record's tick
-  // count shows it is the same log. The observer sees the whole load as one reset.
-  TLoadResult Load(const std::string& fileName);
+  // count shows it is the same log. The observer sees the whole load as one reset. `progress` is
+  // told how the reading goes and may cancel it; nothing changes then, and the observer hears
+  // nothing.
+  TLoadResult Load(const std::string& fileName, TReadProgress* progress = nullptr);
+  // Follow mode: shows the records appended to the watched file since it was read below the
+  // rows, which keep their collapsed groups and the selection; the observer hears of rows
+  // inserted at the end. A file that shrank or was replaced by another of its name is loaded
+  // again whole, as a reload; a file that is gone leaves the rows as they are. Gives what a load
+  // gives when the file was loaded again, or when reading on met damage (the rows before it are
+  // shown and the file is no longer watched); else nothing.
+  std::optional<TLoadResult> ReadAppended();
   const std::string& CurrentFile() const { return FCurrentFile; }
   // Zero while not watched (no file, or a damaged one).
   const TFileStamp& FileStamp() const { return FFileStamp; }
@@ -143,6 +157,8 @@ class TEventView {
   void ClearAll();  // within a batch
   void SetCurrentFile(std::string name);
   void CollapseEarlierSessions();
+  // Shows the records from `firstIndex` on, appended to the record list, that are to be shown.
+  void ShowAppended(int32_t firstIndex);
   void Restore(const TRestore& restore);
   void CollapseRecord(int32_t recordIndex);
   std::string TimeText(int32_t recordIndex) const;
@@ -161,6 +177,7 @@ class TEventView {
   TEventList FRecords;
   TViewList FView{FRecords};
   TSessionTable FSessions;
+  TRecordGrouping FGrouping;  // how the records read so far end, for reading on
   std::string FCurrentFile;
   TFileStamp FFileStamp;
   TFallbackFilter FFallback;

@@ -35,10 +35,22 @@ void TEventView::SetCurrentFile(std::string name) {
   Notify([](TEventViewObserver& o) { o.CurrentFileChanged(); });
 }
 
-TLoadResult TEventView::Load(const std::string& fileName) {
+TLoadResult TEventView::Load(const std::string& fileName, TReadProgress* progress) {
   const std::string name = ExpandFileName(fileName);
+  const bool fileExists = !name.empty() && FileExists(name);
+  // The log is read into lists of its own first, so that a cancelled reading leaves the log shown
+  // as it was.
+  TEventList records;
+  TSessionTable sessions;
+  TRecordGrouping grouping;
+  // Taken before reading, so that whatever is written while the file is read counts as a change.
+  const TFileStamp stamp = fileExists ? TFileStamp::Take(name) : TFileStamp();
+  const TReadResult read =
+      fileExists ? ReadLogFile(name, records, sessions, grouping, progress) : TReadResult();
+  if (read.Outcome == TReadOutcome::roCancelled) return {TLoadOutcome::loCancelled, {}, true};
+
   TLoadResult result;
-  result.FileExists = !name.empty() && FileExists(name);
+  result.FileExists = fileExists;
   FFileStamp = {};
   // The rows and the selection are settled before the observer hears of them: restoring
   // thousands of collapsed groups one by one through a list model would cost each the rows
@@ -58,21 +70,21 @@ TLoadResult TEventView::Load(const std::string& fileName) {
   }
   ClearAll();
 
-  if (!result.FileExists) {
+  if (!fileExists) {
     SetCurrentFile(std::string());
     result.Outcome = TLoadOutcome::loMissing;
     return result;
   }
-  SetCurrentFile(name);
-  // Taken before reading, so that whatever is written while the file is read counts as a change.
-  const TFileStamp stamp = TFileStamp::Take(name);
-  const TReadResult read = ReadLogFile(name, FRecords, FSessions);
   if (read.Outcome == TReadOutcome::roNotALog || read.Outcome == TReadOutcome::roBeingWritten) {
     SetCurrentFile(std::string());
     return {read.Outcome == TReadOutcome::roNotALog ? TLoadOutcome::loNotALog
                                                     : TLoadOutcome::loBeingWritten,
             read.Message, true};
   }
+  FRecords.swap(records);
+  FSessions = std::move(sessions);
+  FGrouping = grouping;
+  SetCurrentFile(name);
   RebuildView(false);
   if (read.Outcome == TReadOutcome::roDamaged) {
     // The records before the damage are shown; with no stamp the file is not watched.

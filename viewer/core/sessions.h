@@ -20,6 +20,10 @@ class TSessionTable {
   void Add(const TSessionInfo& session) { FItems.push_back(session); }
   // Closes the table; its FirstEntry is the number of records.
   void AddSentinel(int32_t recordCount) { FItems.push_back({recordCount, 0, 0}); }
+  // Opens a closed table again, for sessions of records appended to the list.
+  void RemoveSentinel() {
+    if (!FItems.empty()) FItems.pop_back();
+  }
 
   // Sessions without the sentinel.
   int Count() const { return FItems.empty() ? 0 : static_cast<int>(FItems.size()) - 1; }

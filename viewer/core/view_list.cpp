@@ -26,6 +26,18 @@ void TViewList::BuildTree() {
   }
 }
 
+void TViewList::Extend() {
+  const size_t first = FTree.size();
+  FShown.resize(FRecords.size(), 0);
+  FTree.resize(FRecords.size() + 1, 0);
+  // A node counts the records of its children, the nodes below it whose lowest bit is below its
+  // own; the records taken in are all hidden, so only those of the nodes before count.
+  for (size_t node = first; node < FTree.size(); ++node) {
+    const size_t lowestBit = node & (~node + 1);
+    for (size_t child = 1; child < lowestBit; child <<= 1) FTree[node] += FTree[node - child];
+  }
+}
+
 int TViewList::CountBefore(int32_t recordIndex) const {
   int count = 0;
   for (size_t node = static_cast<size_t>(recordIndex); node > 0; node &= node - 1) {

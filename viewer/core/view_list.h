@@ -42,6 +42,9 @@ class TViewList {
     }
     BuildTree();
   }
+  // Takes in the records appended to the record list since the last Clear, Rebuild or Extend,
+  // hidden; Insert shows those to be shown. Costs O(log n) per record taken in.
+  void Extend();
   // Removes the rows first .. last, both included.
   void Remove(int first, int last);
   // Shows the records, which must not be visible yet.

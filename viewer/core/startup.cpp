@@ -2,6 +2,8 @@
 
 #include "viewer/core/startup.h"
 
+#include <algorithm>
+
 #include "log/packages.h"
 #include "platform/sysutils.h"
 
@@ -20,4 +22,9 @@ std::string ChooseStartupLog(const std::vector<std::string>& arguments, TOXOptio
   settings.LastLog = {};
   settings.SetCollapse({});
   return std::string();
+}
+
+bool TakeFollowOption(std::vector<std::string>& arguments) {
+  const auto removed = std::erase(arguments, std::string("--follow"));
+  return removed > 0;
 }

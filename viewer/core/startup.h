@@ -16,3 +16,7 @@ void LoadPackagesAndSettings(TOXOptions& settings);
 // argument, the last log shown, when it still exists. A last log that is gone is forgotten with
 // its collapsed rows, quietly: nothing was asked for, so nothing is reported.
 std::string ChooseStartupLog(const std::vector<std::string>& arguments, TOXOptions& settings);
+
+// Takes every "--follow" out of the window's arguments; whether there was one. The window then
+// starts in follow mode.
+bool TakeFollowOption(std::vector<std::string>& arguments);

@@ -58,6 +58,15 @@ void TEventListView::SetColumnWidths(const std::vector<int32_t>& widths) {
   }
 }
 
+bool TEventListView::IsLastRowInView() const {
+  const int rows = FModel.rowCount();
+  if (rows == 0) return true;
+  // The last row is in view when no row lies below the bottom of the viewport, or the row there
+  // is the last.
+  const int bottom = rowAt(viewport()->height() - 1);
+  return bottom < 0 || bottom == rows - 1;
+}
+
 QRect TEventListView::ImageArea(int row) const {
   const QModelIndex index = FModel.index(row, 0);
   QStyleOptionViewItem option;

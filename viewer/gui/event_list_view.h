@@ -20,6 +20,8 @@ class TEventListView : public QTableView {
 
   std::vector<int32_t> ColumnWidths() const;
   void SetColumnWidths(const std::vector<int32_t>& widths);
+  // Whether the last row is in view, wholly or in part; true without rows.
+  bool IsLastRowInView() const;
   // Where the row's image is painted, in viewport coordinates.
   QRect ImageArea(int row) const;
   // Typing does not search the rows: with a million of them every key would format them all.

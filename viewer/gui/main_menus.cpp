@@ -41,6 +41,7 @@ void TEventForm::CreateActions() {
   a.ViewInspector = MakeAction(this, "&Inspector", QKeySequence(Qt::Key_F11), true, true);
   a.ViewDockInspector = MakeAction(this, "D&ock Inspector", QKeySequence(Qt::Key_F12), false, true);
   a.ViewRefresh = MakeAction(this, "&Refresh", QKeySequence(Qt::Key_F5), false);
+  a.ViewFollow = MakeAction(this, "Fo&llow", {}, true, true);
   a.ViewOptions = MakeAction(this, "Op&tions...", QKeySequence(Qt::CTRL | Qt::Key_T));
   a.HelpContents = MakeAction(this, "&Contents");
   a.HelpAbout = MakeAction(this, "&About...");
@@ -62,6 +63,7 @@ void TEventForm::CreateActions() {
           [this] { ToggleDocked(FInspectorForm, FSettings.Inspector); });
   connect(a.EditCopyPropertyValue, &QAction::triggered, this, &TEventForm::CopyPropertyValue);
   connect(a.ViewRefresh, &QAction::triggered, this, [this] { Load(FView->CurrentFile()); });
+  connect(a.ViewFollow, &QAction::triggered, this, &TEventForm::SetFollowing);
   connect(a.ViewOptions, &QAction::triggered, this, &TEventForm::ShowOptions);
   connect(a.HelpContents, &QAction::triggered, this, [this] { ShowHelp(this); });
   connect(a.HelpAbout, &QAction::triggered, this, [this] { ShowAbout(this); });
@@ -87,7 +89,7 @@ void TEventForm::CreateMenus() {
   view->addSeparator();
   view->addActions({a.ViewFilter, a.ViewDockFilter, a.ViewInspector, a.ViewDockInspector});
   view->addSeparator();
-  view->addAction(a.ViewRefresh);
+  view->addActions({a.ViewRefresh, a.ViewFollow});
   view->addSeparator();
   view->addAction(a.ViewOptions);
 

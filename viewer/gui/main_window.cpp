@@ -19,6 +19,8 @@
 #include "viewer/gui/event_list_view.h"
 #include "viewer/gui/event_model.h"
 #include "viewer/gui/filter_window.h"
+#include "viewer/gui/follow_watch.h"
+#include "viewer/gui/load_progress.h"
 #include "viewer/gui/options_dialog.h"
 #include "viewer/gui/qt_fonts.h"
 #include "viewer/gui/screen_placement.h"
@@ -36,7 +38,8 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
       FModel(new TEventModel(*FView, this)),
       FList(new TEventListView(*FModel, dialogs, this)),
       FCountsPanel(new QLabel(this)),
-      FPositionPanel(new QLabel(this)) {
+      FPositionPanel(new QLabel(this)),
+      FFollowWatch(new TFollowWatch(this)) {
   ShowCaption();
   setCentralWidget(FList);
   // The tool windows dock on the left or the right of the list.
@@ -63,6 +66,7 @@ TEventForm::TEventForm(TOXOptions& settings, TUserDialogs& dialogs)
   connect(FModel, &QAbstractItemModel::rowsInserted, this, &TEventForm::ShowCounts);
   connect(FModel, &QAbstractItemModel::rowsRemoved, this, &TEventForm::ShowCounts);
   connect(FModel, &QAbstractItemModel::modelReset, this, &TEventForm::ShowCounts);
+  connect(FFollowWatch, &TFollowWatch::Changed, this, &TEventForm::ReadAppended);
   connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
     if (s == Qt::ApplicationActive) CheckFileChanged();
   });
@@ -111,27 +115,44 @@ void TEventForm::SavePlacement() {
   FSettings.WriteColumnWidths(kListViewSection, FList->ColumnWidths());
 }
 
-void TEventForm::Load(const std::string& fileName) {
+void TEventForm::Load(const std::string& fileName, int progressDelayMs) {
+  if (FLoading) return;
+  FLoading = true;
   const TLoadResult result = [&] {
     const TWaitCursor hourglass;
-    return FView->Load(fileName);
+    TLoadProgress progress(this, QString::fromStdString(fileName), progressDelayMs);
+    return FView->Load(fileName, &progress);
   }();
+  FLoading = false;
+  if (result.Outcome == TLoadOutcome::loCancelled) return;
+  ShowLoadResult(result);
+}
+
+void TEventForm::ShowLoadResult(const TLoadResult& result) {
   FActions.ViewRefresh->setEnabled(result.FileExists);
   EnableFileCommands(result.FileExists);
   ShowCounts();
   SelectionChanged();
   RememberRecentFile();
+  if (Following()) FFollowWatch->Watch(QString::fromStdString(FView->CurrentFile()));
   if (!result.Message.empty()) FDialogs.Error(this, result.Message);
 }
 
 void TEventForm::LoadAtStart(const std::vector<std::string>& arguments) {
-  const std::string log = ChooseStartupLog(arguments, FSettings);
+  std::vector<std::string> files = arguments;
+  const bool follow = TakeFollowOption(files);
+  const std::string log = ChooseStartupLog(files, FSettings);
   if (!log.empty()) Load(log);
+  if (follow) SetFollowing(true);
 }
 
 void TEventForm::CheckFileChanged() {
+  if (Following()) {
+    ReadAppended();
+    return;
+  }
   // The question itself may deactivate and activate the application again: ask once at a time.
-  if (FAskingToReload || !FView->CurrentFileChanged()) return;
+  if (FLoading || FAskingToReload || !FView->CurrentFileChanged()) return;
   FAskingToReload = true;
   const std::string file = FView->CurrentFile();
   const bool reload = FDialogs.Confirm(this, "Confirm", FileChangedQuestion(file), true);

@@ -20,6 +20,7 @@ class TEventInspectorForm;
 class TEventListView;
 class TEventModel;
 class TFindDialog;
+class TFollowWatch;
 class TUserDialogs;
 
 class TEventForm : public QMainWindow {
@@ -43,6 +44,7 @@ class TEventForm : public QMainWindow {
     QAction* ViewInspector;
     QAction* ViewDockInspector;
     QAction* ViewRefresh;
+    QAction* ViewFollow;
     QAction* ViewOptions;
     QAction* HelpContents;
     QAction* HelpAbout;
@@ -52,13 +54,22 @@ class TEventForm : public QMainWindow {
   ~TEventForm() override;
 
   // Shows the log, or an empty window when it does not exist; reports a file that is not a log
-  // or is damaged.
-  void Load(const std::string& fileName);
+  // or is damaged. A reading that takes long shows its progress and can be cancelled, which
+  // keeps the log shown before; `progressDelayMs` is how long it runs before the progress shows.
+  void Load(const std::string& fileName, int progressDelayMs = 500);
   // The first load of a run: the log named by the command-line arguments (without the
-  // program's name), or with none the last log shown (see ChooseStartupLog).
+  // program's name), or with none the last log shown (see ChooseStartupLog); "--follow" among
+  // them starts follow mode.
   void LoadAtStart(const std::vector<std::string>& arguments);
-  // Asks whether to reload the current file when it changed since it was read.
+  // Asks whether to reload the current file when it changed since it was read; in follow mode
+  // reads on instead.
   void CheckFileChanged();
+  // Follow mode (View > Follow): records appended to the log are shown as they are written.
+  void SetFollowing(bool on);
+  bool Following() const;
+  // Follow mode's reading on: shows the records appended since the last reading, and keeps the
+  // last row in view when it was.
+  void ReadAppended();
 
   TEventView& View() { return *FView; }
   TEventModel& Model() { return *FModel; }
@@ -117,6 +128,12 @@ class TEventForm : public QMainWindow {
   QMenu* FRecentMenu = nullptr;
   TActions FActions{};
   bool FAskingToReload = false;
+  // While a log is read: the progress dialog lets other events in, and none of them may start
+  // another reading.
+  bool FLoading = false;
+  TFollowWatch* FFollowWatch;
+  // What the window shows of a load's result.
+  void ShowLoadResult(const TLoadResult& result);
 
   // ---- the tool windows (tool_windows.cpp) ----
   // At start-up: the windows the settings remember as open, placed as they were.

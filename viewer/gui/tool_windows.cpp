@@ -12,8 +12,8 @@
 
 #include "viewer/gui/event_model.h"
 #include "viewer/gui/filter_window.h"
-#include "viewer/gui/properties_window.h"
 #include "viewer/gui/main_window.h"
+#include "viewer/gui/properties_window.h"
 #include "viewer/gui/screen_placement.h"
 #include "viewer/gui/wait_cursor.h"
 

@@ -4,15 +4,10 @@
 
 #include "viewer/core/row_export.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <string_view>
-#include <system_error>
 
-#include "platform/file_write.h"
 #include "platform/sysutils.h"
+#include "viewer/core/export_file.h"
 
 namespace {
 
@@ -79,48 +74,6 @@ void WriteRows(const TEventView& view, TExportFormat format, Write&& write) {
   if (!buffer.empty()) write(std::string_view(buffer));
 }
 
-std::string Reason(int error) { return std::generic_category().message(error); }
-
-[[noreturn]] void RaiseFileError(const char* action, const std::string& fileName, int error) {
-  throw EInOutError(std::string(action) + " \"" + fileName + "\". " + Reason(error), error);
-}
-
-// Closes the file unless it was closed on purpose, when an export ends by an error.
-class TExportFile {
- public:
-  explicit TExportFile(const std::string& fileName) : FName(fileName) {
-    FHandle = ::open(fileName.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (FHandle < 0) RaiseFileError("Cannot create file", FName, errno);
-  }
-  ~TExportFile() {
-    if (FHandle >= 0) ::close(FHandle);
-  }
-  TExportFile(const TExportFile&) = delete;
-  TExportFile& operator=(const TExportFile&) = delete;
-
-  void Write(std::string_view bytes) {
-    if (const int error = WriteAll(FHandle, bytes))
-      RaiseFileError("Cannot write file", FName, error);
-  }
-  // Some file systems report a failed write only when the file is closed.
-  void Close() {
-    const int handle = FHandle;
-    FHandle = -1;
-    if (::close(handle) != 0) RaiseFileError("Cannot write file", FName, errno);
-  }
-
- private:
-  std::string FName;
-  int FHandle = -1;
-};
-
-// The stream's failure: the system's reason when it left one, else the stream's own.
-[[noreturn]] void RaiseStreamError(int error) {
-  throw EInOutError(
-      "Cannot write the exported rows. " + (error != 0 ? Reason(error) : "Stream write error"),
-      error);
-}
-
 }  // namespace
 
 std::string OnOneLine(std::string text) {
@@ -131,15 +84,10 @@ std::string OnOneLine(std::string text) {
 }
 
 void ExportRows(const TEventView& view, TExportFormat format, std::ostream& out) {
-  const auto write = [&out](std::string_view bytes) {
-    errno = 0;
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) RaiseStreamError(errno);
-  };
-  if (!out) RaiseStreamError(0);
-  WriteRows(view, format, write);
-  errno = 0;
-  if (!out.flush()) RaiseStreamError(errno);
+  const std::string what = "Cannot write the exported rows";
+  CheckStream(out, what);
+  WriteRows(view, format, [&](std::string_view bytes) { WriteToStream(out, bytes, what); });
+  FlushStream(out, what);
 }
 
 void ExportRowsToFile(const TEventView& view, TExportFormat format, const std::string& fileName) {

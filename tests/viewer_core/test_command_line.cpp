@@ -1,5 +1,6 @@
 // The command line without a window: --help, --export in both formats and to the standard
-// output, what an export leaves out and keeps, its failures and the command lines it refuses.
+// output, what an export leaves out and keeps, its failures and the command lines it refuses;
+// --steps as text and HTML.
 
 #include <sstream>
 
@@ -71,6 +72,7 @@ TEST_F(CommandLine, HelpListsTheOptionsAndThePlainUse) {
     EXPECT_EQ(run.Code, 0);
     EXPECT_NE(run.Out.find("oxlane [LOG]"), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("oxlane --export LOG OUT [--format txt|csv]"), std::string::npos);
+    EXPECT_NE(run.Out.find("oxlane --steps LOG OUT\n"), std::string::npos);
     EXPECT_EQ(run.Err, "");
   }
 }
@@ -148,6 +150,9 @@ TEST_F(CommandLine, WrongCommandLinesAreUsageErrorsThatTouchNothing) {
            {"--export", LogFile, out, "--format"},
            {"--export", LogFile, out, "--format="},
            {"--format", "csv", LogFile},
+           {"--steps", LogFile},
+           {"--steps", LogFile, out, "--format", "txt"},
+           {"--steps", "--export", LogFile, out},
        }) {
     const TRun run = Run(arguments);
     EXPECT_EQ(run.Code, 2) << arguments.back();
@@ -189,6 +194,37 @@ TEST_F(CommandLine, ADamagedLogExportsTheRowsBeforeTheDamageAndThenFails) {
 
 TEST_F(CommandLine, AnOutputThatCannotBeWrittenFails) {
   const TRun run = Run({"--export", LogFile, "/dev/full"});
+  EXPECT_EQ(run.Code, 1);
+  EXPECT_EQ(run.Err, "oxlane: Cannot write file \"/dev/full\". No space left on device\n");
+}
+
+TEST_F(CommandLine, StepsWritesTheReportOfTheRowsAnExportWrites) {
+  SaveSettings([this](TOXOptions& settings) {
+    settings.LastLog = {LogFile, 500};
+    settings.SetCollapse({2});
+  });
+  TRun run = Run({"--steps", LogFile, "-"});
+  EXPECT_EQ(run.Code, 0) << run.Err;
+  EXPECT_EQ(run.Err, "");
+  EXPECT_EQ(run.Out.find("before any session"), std::string::npos);
+  const size_t session = run.Out.find("\r\nSession 1: App started on ");
+  ASSERT_NE(session, std::string::npos) << run.Out;
+  // Every group expanded, although the settings' last log had the section collapsed.
+  EXPECT_NE(run.Out.find("\r\n  0:00.000: Section \"group\"\r\n"
+                         "    * Step 1, 0:00.000: Message: inside, \"quoted\"\r\n"
+                         "  0:00.000: end of section \"group\"\r\n"
+                         "  * Step 2, 0:00.000: Separator\r\n"
+                         "0:00.250: session ended on ",
+                         session),
+            std::string::npos)
+      << run.Out;
+
+  const std::string html = Dir.File("steps.HTM");
+  run = Run({"--steps", LogFile, html});
+  EXPECT_EQ(run.Code, 0) << run.Err;
+  EXPECT_TRUE(ReadTextFile(html).starts_with("<!DOCTYPE html>"));
+
+  run = Run({"--steps", LogFile, "/dev/full"});
   EXPECT_EQ(run.Code, 1);
   EXPECT_EQ(run.Err, "oxlane: Cannot write file \"/dev/full\". No space left on device\n");
 }

@@ -1,5 +1,6 @@
-// The viewer's command line: --help, and --export, which writes a log's rows as the window would
-// export them, without a window and without a display.
+// The viewer's command line: --help; --export, which writes a log's rows as the window would
+// export them; and --steps, which writes its steps report; both without a window and without a
+// display.
 
 #include "viewer/core/command_line.h"
 
@@ -13,6 +14,7 @@
 #include "viewer/core/filter_state.h"
 #include "viewer/core/row_export.h"
 #include "viewer/core/startup.h"
+#include "viewer/core/steps_export.h"
 
 namespace {
 
@@ -22,6 +24,7 @@ constexpr int kBadUsage = 2;
 constexpr const char* kHelpText =
     "Usage: oxlane [LOG]\n"
     "       oxlane --export LOG OUT [--format txt|csv]\n"
+    "       oxlane --steps LOG OUT\n"
     "       oxlane --help\n"
     "\n"
     "Without options oxlane opens its window, showing LOG when it is given.\n"
@@ -36,15 +39,21 @@ constexpr const char* kHelpText =
     "  --format txt|csv   The format of the export: txt, one line per row with tabs between\n"
     "                     its time, event and data; csv, comma-separated values. Without\n"
     "                     this option an OUT ending in \".csv\" is csv and anything else txt.\n"
+    "  --steps LOG OUT    Writes the steps report of LOG to OUT and ends: what the user\n"
+    "                     did, one numbered step per row, under the headings of the\n"
+    "                     sessions and sections, with the time from the session's start.\n"
+    "                     The rows are those --export writes. An OUT ending in \".html\" or\n"
+    "                     \".htm\" is one HTML page, anything else (\"-\" too) plain text.\n"
     "  --help             Shows this text.\n"
     "\n"
     "Exit status: 0 when done; 1 when the log cannot be read, is damaged (the rows before\n"
-    "the damage are exported first) or OUT cannot be written; 2 for a wrong command line.\n";
+    "the damage are written first) or OUT cannot be written; 2 for a wrong command line.\n";
 
 struct TExportRequest {
   std::string Log;
   std::string Out;
   std::optional<TExportFormat> Format;
+  bool Steps = false;  // the steps report instead of the rows
 };
 
 struct TParsedLine {
@@ -64,7 +73,7 @@ bool IsFormatOption(std::string_view argument) {
 
 bool IsOwnOption(std::string_view argument) {
   return argument == "--help" || argument == "-h" || argument == "--export" ||
-         IsFormatOption(argument);
+         argument == "--steps" || IsFormatOption(argument);
 }
 
 std::optional<TExportFormat> FormatNamed(std::string_view name) {
@@ -84,12 +93,15 @@ TParsedLine Parse(const std::vector<std::string>& arguments) {
   if (!ours) return {};
 
   bool exportAsked = false;
+  bool stepsAsked = false;
   std::optional<TExportFormat> format;
   std::vector<std::string> files;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == "--export") {
       exportAsked = true;
+    } else if (argument == "--steps") {
+      stepsAsked = true;
     } else if (IsFormatOption(argument)) {
       std::string name;
       if (argument == "--format") {
@@ -106,9 +118,13 @@ TParsedLine Parse(const std::vector<std::string>& arguments) {
       files.push_back(argument);
     }
   }
-  if (!exportAsked) return UsageError("--format goes with --export");
-  if (files.size() != 2) return UsageError("--export needs a log and an output file (or -)");
-  return {TParsedLine::pkExport, {files[0], files[1], format}, {}};
+  if (exportAsked && stepsAsked) return UsageError("--export and --steps cannot go together");
+  if (!exportAsked && !stepsAsked) return UsageError("--format goes with --export");
+  if (stepsAsked && format) return UsageError("--format goes with --export, not --steps");
+  const char* option = stepsAsked ? "--steps" : "--export";
+  if (files.size() != 2)
+    return UsageError(std::string(option) + " needs a log and an output file (or -)");
+  return {TParsedLine::pkExport, {files[0], files[1], format, stepsAsked}, {}};
 }
 
 // The filter window's filter with neither time box checked, over the settings' type filter:
@@ -175,12 +191,21 @@ int Export(const TExportRequest& request, TOXOptions& settings, std::ostream& ou
   }
   view.ExpandAll();
 
-  const TExportFormat format = request.Format.value_or(ExportFormatOf(request.Out));
   try {
-    if (toStandardOutput) {
-      ExportRows(view, format, out);
+    if (request.Steps) {
+      const TStepsFormat format = StepsFormatOf(request.Out);
+      if (toStandardOutput) {
+        ExportSteps(view, format, out);
+      } else {
+        ExportStepsToFile(view, format, request.Out);
+      }
     } else {
-      ExportRowsToFile(view, format, request.Out);
+      const TExportFormat format = request.Format.value_or(ExportFormatOf(request.Out));
+      if (toStandardOutput) {
+        ExportRows(view, format, out);
+      } else {
+        ExportRowsToFile(view, format, request.Out);
+      }
     }
   } catch (const EInOutError& error) {
     err << "oxlane: " << error.Message() << '\n';
@@ -189,7 +214,8 @@ int Export(const TExportRequest& request, TOXOptions& settings, std::ostream& ou
   if (loaded.Outcome == TLoadOutcome::loDamaged) {
     const std::string reason = loaded.Message.substr(0, loaded.Message.find('\r'));
     err << "oxlane: the log \"" << request.Log << "\" is damaged: " << OnOneLine(reason)
-        << "\noxlane: the rows read before the damage were exported.\n";
+        << "\noxlane: the " << (request.Steps ? "steps of the rows" : "rows")
+        << " read before the damage were " << (request.Steps ? "written" : "exported") << ".\n";
     return kFailed;
   }
   return 0;

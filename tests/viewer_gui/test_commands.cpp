@@ -1,4 +1,5 @@
-// Find, Copy Event, Copy Data, Export and Print, driven through the main window's commands.
+// Find, Copy Event, Copy Data, Export, Export Steps and Print, driven through the main window's
+// commands.
 
 #include <sys/wait.h>
 
@@ -9,6 +10,8 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -89,17 +92,19 @@ class Commands : public GuiFixture {
   }
 
   // The file the export writes through the scripted save dialog with the filter chosen.
-  std::string ExportThroughWindow(const std::string& name, int filterIndex) {
+  std::string ExportThroughWindow(const std::string& name, int filterIndex,
+                                  QAction* command = nullptr) {
     Dialogs.SaveAnswer = TSaveChoice{Dir.File(name), filterIndex};
-    Actions().FileExport->trigger();
+    (command ? command : Actions().FileExport)->trigger();
     return ReadTextFile(Dir.File(name));
   }
-  // What `oxlane --export` writes for the log, run without a display.
-  std::string ExportThroughCommandLine(const std::string& name) {
+  // What `oxlane --export` (or another option) writes for the log, run without a display.
+  std::string ExportThroughCommandLine(const std::string& name,
+                                       const std::string& option = "--export") {
     const std::string out = Dir.File(name);
     const TCommandRun run =
-        RunCommand("env -u DISPLAY -u QT_QPA_PLATFORM " + std::string(OXLANE_PATH) + " --export " +
-                   Quoted(LogFile) + " " + Quoted(out) + " 2>&1");
+        RunCommand("env -u DISPLAY -u QT_QPA_PLATFORM " + std::string(OXLANE_PATH) + " " + option +
+                   " " + Quoted(LogFile) + " " + Quoted(out) + " 2>&1");
     EXPECT_EQ(run.ExitCode, 0) << run.Out;
     return ReadTextFile(out);
   }
@@ -117,20 +122,24 @@ class Commands : public GuiFixture {
 TEST_F(Commands, FileCommandsFollowTheFileAndCopyCommandsTheSelection) {
   const TEventForm::TActions& a = Actions();
   const auto enabled = [&] {
-    return std::vector<bool>{a.EditFind->isEnabled(),     a.FileExport->isEnabled(),
-                             a.FilePrint->isEnabled(),    a.EditCopyEvent->isEnabled(),
-                             a.EditCopyData->isEnabled(), a.EditCopyPropertyValue->isEnabled()};
+    return std::vector<bool>{a.EditFind->isEnabled(),
+                             a.FileExport->isEnabled(),
+                             a.FileExportSteps->isEnabled(),
+                             a.FilePrint->isEnabled(),
+                             a.EditCopyEvent->isEnabled(),
+                             a.EditCopyData->isEnabled(),
+                             a.EditCopyPropertyValue->isEnabled()};
   };
-  EXPECT_EQ(enabled(), std::vector<bool>({false, false, false, false, false, false}));
+  EXPECT_EQ(enabled(), std::vector<bool>({false, false, false, false, false, false, false}));
   Open();
-  EXPECT_EQ(enabled(), std::vector<bool>({true, true, true, false, false, false}));
+  EXPECT_EQ(enabled(), std::vector<bool>({true, true, true, true, false, false, false}));
   View().Select(2);
-  EXPECT_EQ(enabled(), std::vector<bool>({true, true, true, true, true, false}));
+  EXPECT_EQ(enabled(), std::vector<bool>({true, true, true, true, true, true, false}));
   View().Deselect();
-  EXPECT_EQ(enabled(), std::vector<bool>({true, true, true, false, false, false}));
+  EXPECT_EQ(enabled(), std::vector<bool>({true, true, true, true, false, false, false}));
   View().Select(3);
   Window().Load(Dir.File("missing.evt"));
-  EXPECT_EQ(enabled(), std::vector<bool>({false, false, false, false, false, false}));
+  EXPECT_EQ(enabled(), std::vector<bool>({false, false, false, false, false, false, false}));
 }
 
 TEST_F(Commands, RepeatedFindsWalkTheMatchesAndEndWithNotFound) {
@@ -238,6 +247,37 @@ TEST_F(Commands, ExportWritesWhatTheCommandLineWritesInTheChosenFormat) {
 TEST_F(Commands, AnUnwritableExportTargetIsReportedAsAnError) {
   Open();
   ExportThroughWindow("no-such-folder/rows.txt", 0);
+  ASSERT_EQ(Dialogs.Errors.size(), 1u);
+  EXPECT_NE(Dialogs.Errors[0].find("no-such-folder"), std::string::npos) << Dialogs.Errors[0];
+}
+
+TEST_F(Commands, ExportStepsOffersHtmlAndTextAndWritesWhatTheCommandLineWrites) {
+  Open();
+  ASSERT_NE(Window().menuBar()->actions().at(0)->menu(), nullptr);
+  const QList<QAction*> file = Window().menuBar()->actions().at(0)->menu()->actions();
+  EXPECT_EQ(file.indexOf(Actions().FileExportSteps), file.indexOf(Actions().FileExport) + 1);
+  EXPECT_EQ(Actions().FileExportSteps->text(), "Export &Steps...");
+
+  Actions().FileExportSteps->trigger();  // cancelled: nothing is written
+  ASSERT_EQ(Dialogs.SaveRequests.size(), 1u);
+  const TSaveRequest& request = Dialogs.SaveRequests[0];
+  EXPECT_EQ(request.FileName, Dir.File("app-steps"));
+  EXPECT_EQ(request.Filters.at(0), "Web page (*.html)");
+  EXPECT_EQ(request.Filters.at(1), "Text file (*.txt)");
+
+  // The chosen filter decides the format; with "Any file" the extension does.
+  const std::string html = ExportThroughWindow("html-chosen.txt", 0, Actions().FileExportSteps);
+  const std::string text = ExportThroughWindow("text-chosen.html", 1, Actions().FileExportSteps);
+  const std::string any = ExportThroughWindow("any.html", 2, Actions().FileExportSteps);
+  // The window's report names the log as the command line was given it.
+  EXPECT_EQ(html, ExportThroughCommandLine("steps.html", "--steps"));
+  EXPECT_EQ(text, ExportThroughCommandLine("steps.txt", "--steps"));
+  EXPECT_EQ(any, html);
+  EXPECT_TRUE(html.starts_with("<!DOCTYPE html>"));
+  EXPECT_NE(text.find("Step 1, 0:00.100: Message: needle one\r\n"), std::string::npos) << text;
+  EXPECT_TRUE(Dialogs.Errors.empty());
+
+  ExportThroughWindow("no-such-folder/steps.html", 0, Actions().FileExportSteps);
   ASSERT_EQ(Dialogs.Errors.size(), 1u);
   EXPECT_NE(Dialogs.Errors[0].find("no-such-folder"), std::string::npos) << Dialogs.Errors[0];
 }

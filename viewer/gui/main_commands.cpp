@@ -1,5 +1,5 @@
-// The main window's commands over the visible rows: Find, Copy Event, Copy Data, Export and
-// Print. The work is the core's; these methods ask the user and show the outcome.
+// The main window's commands over the visible rows: Find, Copy Event, Copy Data, Export, Export
+// Steps and Print. The work is the core's; these methods ask the user and show the outcome.
 
 #include <QAction>
 #include <QClipboard>
@@ -12,6 +12,7 @@
 #include "viewer/core/print_layout.h"
 #include "viewer/core/row_clipboard.h"
 #include "viewer/core/row_export.h"
+#include "viewer/core/steps_export.h"
 #include "viewer/gui/event_list_view.h"
 #include "viewer/gui/find_dialog.h"
 #include "viewer/gui/main_window.h"
@@ -22,6 +23,9 @@
 namespace {
 
 constexpr int kCsvFilter = 1;  // "Comma Separated Values (*.csv)" among the export filters
+// The filters of the steps report's save dialog, in order.
+constexpr int kHtmlStepsFilter = 0;
+constexpr int kTextStepsFilter = 1;
 
 // The export's suggestion: the log's name without its extension, in the log's folder.
 std::string ExportNameFor(const std::string& logFile) {
@@ -40,11 +44,13 @@ void TEventForm::ConnectCommands() {
   connect(a.EditCopyData, &QAction::triggered, this,
           [this] { CopyToClipboard(CopyDataText(*FView, FView->Selected())); });
   connect(a.FileExport, &QAction::triggered, this, &TEventForm::ExportLog);
+  connect(a.FileExportSteps, &QAction::triggered, this, &TEventForm::ExportSteps);
   connect(a.FilePrint, &QAction::triggered, this, &TEventForm::PrintLog);
 }
 
 void TEventForm::EnableFileCommands(bool fileExists) {
   FActions.FileExport->setEnabled(fileExists);
+  FActions.FileExportSteps->setEnabled(fileExists);
   FActions.FilePrint->setEnabled(fileExists);
   FActions.EditFind->setEnabled(fileExists);
 }
@@ -106,6 +112,26 @@ void TEventForm::ExportLog() {
   } catch (const std::exception& error) {
     // A file that cannot be created or written (EInOutError names it and the reason); what was
     // written stays.
+    FDialogs.Error(this, error.what());
+  }
+}
+
+void TEventForm::ExportSteps() {
+  const TSaveRequest request{"Export Steps As",
+                             {"Web page (*.html)", "Text file (*.txt)", "Any file (*)"},
+                             "html",
+                             ExportNameFor(FView->CurrentFile()) + "-steps"};
+  const std::optional<TSaveChoice> choice = FDialogs.ChooseSaveFile(this, request);
+  if (!choice) return;
+  // With "Any file" the name's extension decides.
+  const TStepsFormat format = choice->FilterIndex == kHtmlStepsFilter ? TStepsFormat::sfHtml
+                              : choice->FilterIndex == kTextStepsFilter
+                                  ? TStepsFormat::sfText
+                                  : StepsFormatOf(choice->FileName);
+  try {
+    const TWaitCursor hourglass;
+    ExportStepsToFile(*FView, format, choice->FileName);
+  } catch (const std::exception& error) {
     FDialogs.Error(this, error.what());
   }
 }

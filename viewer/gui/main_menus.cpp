@@ -27,6 +27,7 @@ void TEventForm::CreateActions() {
   TActions& a = FActions;
   a.FileOpen = MakeAction(this, "&Open...", QKeySequence(Qt::CTRL | Qt::Key_O));
   a.FileExport = MakeAction(this, "&Export...", QKeySequence(Qt::CTRL | Qt::Key_S), false);
+  a.FileExportSteps = MakeAction(this, "Export &Steps...", {}, false);
   a.FilePrint = MakeAction(this, "&Print...", QKeySequence(Qt::CTRL | Qt::Key_P), false);
   a.FileExit = MakeAction(this, "E&xit");
   a.EditCopyEvent = MakeAction(this, "Copy &Event", {}, false);
@@ -75,7 +76,7 @@ void TEventForm::CreateMenus() {
   file->addAction(a.FileOpen);
   FRecentMenu = file->addMenu(QStringLiteral("&Recent"));
   ShowRecentFiles();
-  file->addActions({a.FileExport, a.FilePrint});
+  file->addActions({a.FileExport, a.FileExportSteps, a.FilePrint});
   file->addSeparator();
   file->addAction(a.FileExit);
 

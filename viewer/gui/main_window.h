@@ -31,6 +31,7 @@ class TEventForm : public QMainWindow {
   struct TActions {
     QAction* FileOpen;
     QAction* FileExport;
+    QAction* FileExportSteps;
     QAction* FilePrint;
     QAction* FileExit;
     QAction* EditCopyEvent;
@@ -175,6 +176,7 @@ class TEventForm : public QMainWindow {
   // Replaces the clipboard's contents with the text.
   void CopyToClipboard(const std::string& text);
   void ExportLog();
+  void ExportSteps();
   void PrintLog();
   TFindDialog* FFindDialog = nullptr;
 };

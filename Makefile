@@ -10,8 +10,8 @@ BUILD_TYPE ?= RelWithDebInfo
 ASAN_BUILD_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-# Debian packages the build needs.
-PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev poppler-utils
+# Debian packages the build and the tests need (chromium renders the steps report in a test).
+PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev poppler-utils chromium
 
 # The fuzzing build: clang with libFuzzer's runtime, the targets, and how long each one runs.
 FUZZ_BUILD_DIR ?= build-fuzz

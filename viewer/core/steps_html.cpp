@@ -17,17 +17,17 @@ h1 { font-size: 1.6rem; margin: 0 0 .3rem; }
 p.about { color: #555; margin: 0 0 .2rem; overflow-wrap: anywhere; }
 h2 { font-size: 1.1rem; margin: 1.8rem 0 .3rem; padding: .4rem .7rem; background: #e9f0fb;
   border-left: 5px solid #2b5fb3; break-after: avoid; overflow-wrap: anywhere; }
-div.step { display: grid; grid-template-columns: 4.8rem 6.6rem 1fr; column-gap: .8rem;
-  padding: .22rem .7rem; border-bottom: 1px solid #e6e8eb; break-inside: avoid; }
-div.step > span.number { text-align: right; color: #59616b; font-weight: 600; }
+div.step { display: grid; grid-template-columns: 5.2em 6.4em 1fr; column-gap: .8em;
+  padding: .22em .7em; border-bottom: 1px solid #e6e8eb; break-inside: avoid; }
+div.step > span.number { text-align: right; color: #59616b; font-weight: 600; white-space: nowrap; }
 div.step > span.time { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: .9em;
-  color: #59616b; padding-top: .1em; }
-div.step > span.text { padding-left: calc((var(--level, 1) - 1) * 1.6rem); overflow-wrap: anywhere; }
+  color: #59616b; padding-top: .1em; white-space: nowrap; }
+div.step > span.text { padding-left: calc((var(--level, 1) - 1) * 1.6em); overflow-wrap: anywhere; }
 div.section > span.text { font-weight: 700; color: #7a1f1f; }
 div.end > span.text { color: #6b7280; font-style: italic; }
 div.marker { background: #eef8f0; }
 div.marker > span.text { color: #146c2e; font-weight: 600; }
-div.exception { background: #fdeaea; border-left: 5px solid #c62828; }
+div.exception { background: #fdeaea; box-shadow: inset 5px 0 0 #c62828; }
 div.exception > span.text { color: #a31515; font-weight: 700; }
 div.marker > span.text::before { content: "\25B6\FE0E  "; }
 div.exception > span.text::before { content: "\26A0\FE0E  "; }

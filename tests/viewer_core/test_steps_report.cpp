@@ -125,6 +125,8 @@ TEST_F(StepsReport, HtmlIsOneDocumentInWhichNoLogTextActsAsMarkup) {
             std::string::npos);
   EXPECT_NE(html.find("@media print"), std::string::npos);
   for (const char c : html) EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20);
+  // Plain text keeps the bytes but no control character a terminal would act on.
+  EXPECT_NE(Steps().find("Section \"a?[31m? section\""), std::string::npos);
 }
 
 TEST(HtmlText, EscapesMarkupAndRepairsTheEncoding) {

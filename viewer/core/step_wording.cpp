@@ -219,13 +219,13 @@ const std::array kTable = {
     TEntry{"TSeparatorEvent", TStepKind::skMarker, [](const TFields&) {
       return std::string("Separator");
     }},
-    TEntry{"TStringPoolAddEvent", TStepKind::skMarker, [](const TFields&) {
+    TEntry{"TStringPoolAddEvent", kAction, [](const TFields&) {
       return std::string("the log added a text to its string pool");
     }},
-    TEntry{"TStringPoolPurgeEvent", TStepKind::skMarker, [](const TFields&) {
+    TEntry{"TStringPoolPurgeEvent", kAction, [](const TFields&) {
       return std::string("the log emptied its string pool");
     }},
-    TEntry{"TUnregisteredEvent", TStepKind::skMarker, [](const TFields& f) {
+    TEntry{"TUnregisteredEvent", kAction, [](const TFields& f) {
       return "a record of class " + f.Data() + ", which this viewer does not know";
     }},
     // Windows and the mouse.

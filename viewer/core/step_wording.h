@@ -9,7 +9,7 @@
 #include "log/log_event.h"
 
 enum class TStepKind {
-  skAction,        // something the user did
+  skAction,        // something the user did (and any record that is no marker, exception or group)
   skMarker,        // a message or separator the program logged
   skException,     // an exception of the program
   skSessionStart,  // the start of a session: a heading

@@ -34,6 +34,13 @@ std::string ExportNameFor(const std::string& logFile) {
   return (log.path() + QChar('/') + log.completeBaseName()).toStdString();
 }
 
+// The steps report's format: the chosen filter's, or with "Any file" the name's extension's.
+TStepsFormat StepsFormatChosen(const TSaveChoice& choice) {
+  if (choice.FilterIndex == kHtmlStepsFilter) return TStepsFormat::sfHtml;
+  if (choice.FilterIndex == kTextStepsFilter) return TStepsFormat::sfText;
+  return StepsFormatOf(choice.FileName);
+}
+
 }  // namespace
 
 void TEventForm::ConnectCommands() {
@@ -123,14 +130,9 @@ void TEventForm::ExportSteps() {
                              ExportNameFor(FView->CurrentFile()) + "-steps"};
   const std::optional<TSaveChoice> choice = FDialogs.ChooseSaveFile(this, request);
   if (!choice) return;
-  // With "Any file" the name's extension decides.
-  const TStepsFormat format = choice->FilterIndex == kHtmlStepsFilter ? TStepsFormat::sfHtml
-                              : choice->FilterIndex == kTextStepsFilter
-                                  ? TStepsFormat::sfText
-                                  : StepsFormatOf(choice->FileName);
   try {
     const TWaitCursor hourglass;
-    ExportStepsToFile(*FView, format, choice->FileName);
+    ExportStepsToFile(*FView, StepsFormatChosen(*choice), choice->FileName);
   } catch (const std::exception& error) {
     FDialogs.Error(this, error.what());
   }

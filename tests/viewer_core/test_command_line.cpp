@@ -70,7 +70,7 @@ TEST_F(CommandLine, HelpListsTheOptionsAndThePlainUse) {
        {std::vector<std::string>{"--help"}, {"--export", "--bogus", "-h"}}) {
     const TRun run = Run(arguments);
     EXPECT_EQ(run.Code, 0);
-    EXPECT_NE(run.Out.find("oxlane [LOG]"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("oxlane [--follow] [LOG]"), std::string::npos) << run.Out;
     EXPECT_NE(run.Out.find("oxlane --export LOG OUT [--format txt|csv]"), std::string::npos);
     EXPECT_NE(run.Out.find("oxlane --steps LOG OUT\n"), std::string::npos);
     EXPECT_EQ(run.Err, "");
@@ -82,6 +82,7 @@ TEST_F(CommandLine, WithoutOptionsOfItsOwnTheWindowOpens) {
   EXPECT_EQ(Run({LogFile}).Code, std::nullopt);
   // The toolkit's own options stay the toolkit's.
   EXPECT_EQ(Run({"-platform", "offscreen", LogFile}).Code, std::nullopt);
+  EXPECT_EQ(Run({"--follow", LogFile}).Code, std::nullopt);
 }
 
 TEST_F(CommandLine, ExportsEveryGroupExpandedEverySessionRowAndNothingBeforeTheFirstSession) {
@@ -153,6 +154,7 @@ TEST_F(CommandLine, WrongCommandLinesAreUsageErrorsThatTouchNothing) {
            {"--steps", LogFile},
            {"--steps", LogFile, out, "--format", "txt"},
            {"--steps", "--export", LogFile, out},
+           {"--follow", "--export", LogFile, out},
        }) {
     const TRun run = Run(arguments);
     EXPECT_EQ(run.Code, 2) << arguments.back();

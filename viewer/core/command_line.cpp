@@ -22,13 +22,15 @@ constexpr int kFailed = 1;
 constexpr int kBadUsage = 2;
 
 constexpr const char* kHelpText =
-    "Usage: oxlane [LOG]\n"
+    "Usage: oxlane [--follow] [LOG]\n"
     "       oxlane --export LOG OUT [--format txt|csv]\n"
     "       oxlane --steps LOG OUT\n"
     "       oxlane --help\n"
     "\n"
     "Without options oxlane opens its window, showing LOG when it is given.\n"
     "\n"
+    "  --follow           Opens the window in follow mode (View > Follow): records\n"
+    "                     appended to LOG are shown as they are written.\n"
     "  --export LOG OUT   Writes the rows of LOG to OUT and ends, without opening a window\n"
     "                     (no display is needed). Every group is expanded, the record\n"
     "                     classes are filtered as the settings (Oxlane.ini) say, and every\n"
@@ -112,6 +114,8 @@ TParsedLine Parse(const std::vector<std::string>& arguments) {
       }
       format = FormatNamed(name);
       if (!format) return UsageError("unknown export format \"" + name + "\": use txt or csv");
+    } else if (argument == "--follow") {
+      return UsageError("--follow is for the window: it does not go with --export or --steps");
     } else if (argument.size() > 1 && argument[0] == '-') {
       return UsageError("unknown option \"" + argument + "\"");
     } else {

@@ -10,8 +10,10 @@ BUILD_TYPE ?= RelWithDebInfo
 ASAN_BUILD_DIR ?= build-asan
 JOBS ?= $(shell nproc)
 
-# Debian packages the build and the tests need (chromium renders the steps report in a test).
-PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev poppler-utils chromium
+# Debian packages the build needs, and those the tests need besides (chromium renders the steps
+# report in a test); the demo does without the latter.
+PACKAGES := g++ cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev qt6-base-dev poppler-utils
+TEST_PACKAGES := chromium
 
 # The fuzzing build: clang with libFuzzer's runtime, the targets, and how long each one runs.
 FUZZ_BUILD_DIR ?= build-fuzz
@@ -53,6 +55,9 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+# Target-specific, so that the deps these targets run through install the test packages too.
+test test-asan: PACKAGES += $(TEST_PACKAGES)
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

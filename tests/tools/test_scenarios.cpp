@@ -1,44 +1,16 @@
 // User stories played through qvhost: each scenario is a form file, a session script and the
-// records the session must log, written as the class name of each record followed by its
-// property lines. Tick counts and session times differ from run to run and are left out.
+// records the session must log, written as RecordsText writes them.
 
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
 
 #include <set>
-#include <sstream>
 
 #include "tests/support/family_fixture.h"
+#include "tests/support/records_text.h"
 
 namespace {
-
-bool IsRunDependent(const std::string& propertyLine) {
-  for (const char* name : {"EventName=", "TickCount=", "BeginTime=", "EndTime="})
-    if (propertyLine.starts_with(name)) return true;
-  return false;
-}
-
-std::string RecordsText(const TRecords& records) {
-  std::string text;
-  for (const auto& record : records) {
-    text += record->ClassName() + "\n";
-    TStringList lines;
-    record->GetPropertiesAndValues(&lines);
-    for (int i = 0; i < lines.Count(); ++i)
-      if (!IsRunDependent(lines.Get(i))) text += "  " + lines.Get(i) + "\n";
-  }
-  return text;
-}
-
-// The expected records without the comment lines and blank lines that explain them.
-std::string ExpectedText(const std::string& fileName) {
-  std::istringstream in(ReadTextFile(fileName));
-  std::string text;
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty() && !line.starts_with("#")) text += line + "\n";
-  return text;
-}
 
 // The fixture registers the record classes of the families, so that the log reads back whatever
 // the tests before this one unregistered.

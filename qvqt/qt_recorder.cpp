@@ -1,0 +1,109 @@
+// The recorder's event filter and the widgets it watches.
+
+#include "qvqt/qt_recorder.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <QWindowStateChangeEvent>
+
+#include "qvqt/record_buttons.h"
+#include "qvqt/record_combo_boxes.h"
+#include "qvqt/record_windows.h"
+
+QtRecorder::QtRecorder(QApplication& application) : FApplication(application) {
+  for (QWidget* widget : QApplication::allWidgets()) Watch(*widget);
+  // The widget that has the focus now starts its visit without a record of its own.
+  if (QWidget* focus = QApplication::focusWidget(); focus && IsRecordedEdit(*focus)) {
+    FEditVisit.Enter(*focus);
+  }
+  FApplication.installEventFilter(this);
+}
+
+QtRecorder::~QtRecorder() { FApplication.removeEventFilter(this); }
+
+bool QtRecorder::eventFilter(QObject* watched, QEvent* event) {
+  // Every event of the program passes here: those not recorded leave after this one test.
+  switch (event->type()) {
+    case QEvent::Polish:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::MouseButtonRelease:
+    case QEvent::WindowActivate:
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::WindowStateChange:
+      break;
+    default:
+      return false;
+  }
+  if (!watched->isWidgetType()) return false;
+  auto& widget = static_cast<QWidget&>(*watched);
+  switch (event->type()) {
+    case QEvent::Polish:
+      Watch(widget);
+      break;
+    case QEvent::FocusIn:
+      FocusIn(widget, static_cast<const QFocusEvent&>(*event));
+      break;
+    case QEvent::FocusOut:
+      FocusOut(widget, static_cast<const QFocusEvent&>(*event));
+      break;
+    case QEvent::MouseButtonRelease: {
+      // A release that a child ignored reaches its parents too, over that child: it is
+      // recorded at the widget that received it first.
+      const auto& release = static_cast<const QMouseEvent&>(*event);
+      if (!widget.childAt(release.position().toPoint())) RecordMouseClick(widget, release);
+      break;
+    }
+    case QEvent::WindowActivate:
+      if (widget.isWindow()) RecordActivation(widget);
+      break;
+    case QEvent::Move:
+    case QEvent::Resize:
+      // Before a window is shown its geometry is only being prepared.
+      if (widget.isWindow() && widget.isVisible()) RecordMoveSize(widget);
+      break;
+    case QEvent::WindowStateChange:
+      if (widget.isWindow()) {
+        RecordWindowState(widget, static_cast<const QWindowStateChangeEvent&>(*event));
+      }
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+void QtRecorder::Watch(QWidget& widget) {
+  if (FWatched.contains(&widget)) return;
+  FWatched.insert(&widget);
+  connect(&widget, &QObject::destroyed, this, [this](QObject* gone) { FWatched.remove(gone); });
+  if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
+    WatchButton(*button, *this);
+  } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+    WatchComboBox(*combo, *this);
+  } else if (IsRecordedEdit(widget)) {
+    FEditVisit.Watch(widget, *this);
+  }
+}
+
+void QtRecorder::FocusIn(QWidget& widget, const QFocusEvent& event) {
+  // A popup (a context menu, a combo box's list) lends the focus out and gives it back: the
+  // visit goes on and nobody gave the focus anew.
+  if (event.reason() == Qt::PopupFocusReason) return;
+  RecordFocus(widget);
+  if (IsRecordedEdit(widget)) FEditVisit.Enter(widget);
+}
+
+void QtRecorder::FocusOut(QWidget& widget, const QFocusEvent& event) {
+  if (event.reason() == Qt::PopupFocusReason) return;
+  if (IsRecordedEdit(widget)) {
+    FEditVisit.Leave(widget);
+  } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
+    ComboBoxFocusLeft(*combo);
+  }
+}

@@ -1,0 +1,84 @@
+// Starting and stopping a Qt program's recording, and its markers.
+
+#include "qvqt/qt_recording.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <memory>
+#include <stdexcept>
+
+#include "log/builtin_events.h"
+#include "log/log_lifecycle.h"
+#include "log/log_strings.h"
+#include "log/tracebook_error.h"
+#include "platform/sysutils.h"
+#include "qvqt/qt_recorder.h"
+#include "qvqt/record_writer.h"
+
+namespace {
+
+QtRecorder* gRecorder = nullptr;
+
+TLogStream& RecordingLog() {
+  if (!gRecorder || !LogStream()) throw ETracebookError(log_strings::SLogNotOpen);
+  return *LogStream();
+}
+
+// The log file a start with `fileName` writes to: the program's folder and name fill what is
+// missing.
+std::string CompleteFileName(const std::string& fileName) {
+  const QFileInfo program(QCoreApplication::applicationFilePath());
+  std::string directory = ExtractFilePath(fileName);
+  std::string file = ExtractFileName(fileName);
+  if (directory.empty()) directory = program.absolutePath().toStdString() + "/";
+  if (file.empty()) file = program.completeBaseName().toStdString() + ".evt";
+  return directory + file;
+}
+
+}  // namespace
+
+void StartQtRecording(const std::string& fileName, const std::string& applicationID) {
+  auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
+  if (!application) throw std::logic_error("StartQtRecording needs the QApplication to exist");
+  StopQtRecording();
+  CreateLogStream(CompleteFileName(fileName), true);
+  try {
+    LogStream()->WriteEvent(std::make_unique<TStartSessionEvent>(applicationID));
+  } catch (...) {
+    CloseLogStream();
+    throw;
+  }
+  ResetQtWriteFailure();
+  gRecorder = new QtRecorder(*application);
+  QObject::connect(application, &QCoreApplication::aboutToQuit, gRecorder, &StopQtRecording);
+}
+
+void StopQtRecording() {
+  if (!gRecorder) return;
+  delete gRecorder;  // takes the event filter and every connection along
+  gRecorder = nullptr;
+  try {
+    if (TLogStream* log = LogStream()) log->WriteEvent(std::make_unique<TStopSessionEvent>());
+  } catch (...) {
+    CloseLogStream();
+    throw;
+  }
+  CloseLogStream();
+}
+
+bool IsQtRecording() { return gRecorder != nullptr; }
+
+void LogQtUserMessage(const std::string& message) {
+  RecordingLog().WriteEvent(std::make_unique<TUserMessageEvent>(message));
+}
+
+void LogQtSectionEvent(const std::string& sectionName, bool enter) {
+  TLogStream& log = RecordingLog();
+  if (enter) {
+    log.WriteEvent(std::make_unique<TEnterSectionEvent>(sectionName));
+  } else {
+    log.WriteEvent(std::make_unique<TLeaveSectionEvent>(sectionName));
+  }
+}
+
+void LogQtSeparator() { RecordingLog().WriteEvent(std::make_unique<TSeparatorEvent>()); }

@@ -3,6 +3,8 @@
 #include "qvqt/qt_recorder.h"
 
 #include <QAbstractButton>
+#include <QAction>
+#include <QActionEvent>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -15,7 +17,10 @@
 #include "qvqt/record_windows.h"
 
 QtRecorder::QtRecorder(QApplication& application) : FApplication(application) {
-  for (QWidget* widget : QApplication::allWidgets()) Watch(*widget);
+  for (QWidget* widget : QApplication::allWidgets()) {
+    Watch(*widget);
+    for (QAction* action : widget->actions()) WatchAction(*action);
+  }
   // The widget that has the focus now starts its visit without a record of its own.
   if (QWidget* focus = QApplication::focusWidget(); focus && IsRecordedEdit(*focus)) {
     FEditVisit.Enter(*focus);
@@ -36,7 +41,12 @@ bool QtRecorder::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::WindowStateChange:
+    case QEvent::KeyPress:
+    case QEvent::ActionAdded:
       break;
+    case QEvent::Shortcut:
+      FActions.Shortcut();
+      return false;
     default:
       return false;
   }
@@ -56,9 +66,19 @@ bool QtRecorder::eventFilter(QObject* watched, QEvent* event) {
       // A release that a child ignored reaches its parents too, over that child: it is
       // recorded at the widget that received it first.
       const auto& release = static_cast<const QMouseEvent&>(*event);
-      if (!widget.childAt(release.position().toPoint())) RecordMouseClick(widget, release);
+      if (!widget.childAt(release.position().toPoint())) {
+        FActions.Input(widget);
+        RecordMouseClick(widget, release);
+      }
       break;
     }
+    case QEvent::KeyPress:
+      // A key reaches the focus or an open menu first, then the parents that ignore it.
+      if (widget.hasFocus() || QApplication::activePopupWidget() == &widget) FActions.Input(widget);
+      break;
+    case QEvent::ActionAdded:
+      WatchAction(*static_cast<const QActionEvent&>(*event).action());
+      break;
     case QEvent::WindowActivate:
       if (widget.isWindow()) RecordActivation(widget);
       break;
@@ -89,6 +109,13 @@ void QtRecorder::Watch(QWidget& widget) {
   } else if (IsRecordedEdit(widget)) {
     FEditVisit.Watch(widget, *this);
   }
+}
+
+void QtRecorder::WatchAction(QAction& action) {
+  if (FWatched.contains(&action)) return;
+  FWatched.insert(&action);
+  connect(&action, &QObject::destroyed, this, [this](QObject* gone) { FWatched.remove(gone); });
+  FActions.Watch(action, *this);
 }
 
 void QtRecorder::FocusIn(QWidget& widget, const QFocusEvent& event) {

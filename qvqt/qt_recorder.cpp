@@ -3,17 +3,21 @@
 #include "qvqt/qt_recorder.h"
 
 #include <QAbstractButton>
+#include <QAbstractSlider>
 #include <QAction>
 #include <QActionEvent>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QMouseEvent>
+#include <QTabBar>
 #include <QWidget>
 #include <QWindowStateChangeEvent>
 
 #include "qvqt/record_buttons.h"
 #include "qvqt/record_combo_boxes.h"
+#include "qvqt/record_sliders.h"
+#include "qvqt/record_tabs.h"
 #include "qvqt/record_windows.h"
 
 QtRecorder::QtRecorder(QApplication& application) : FApplication(application) {
@@ -106,6 +110,10 @@ void QtRecorder::Watch(QWidget& widget) {
     WatchButton(*button, *this);
   } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
     WatchComboBox(*combo, *this);
+  } else if (auto* bar = qobject_cast<QTabBar*>(&widget)) {
+    WatchTabBar(*bar, *this);
+  } else if (auto* slider = qobject_cast<QAbstractSlider*>(&widget)) {
+    WatchSlider(*slider, *this);
   } else if (IsRecordedEdit(widget)) {
     FEditVisit.Watch(widget, *this);
   }

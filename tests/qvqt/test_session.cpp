@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <filesystem>
 
 #include "log/builtin_events.h"
@@ -71,4 +72,16 @@ TEST_F(SessionTest, TheApplicationQuittingEndsTheSession) {
   ASSERT_TRUE(QMetaObject::invokeMethod(QCoreApplication::instance(), "aboutToQuit"));
   EXPECT_FALSE(IsQtRecording());
   EXPECT_THAT(ClassNames(), ElementsAre("TStartSessionEvent", "TStopSessionEvent"));
+}
+
+TEST_F(SessionTest, AnEmptyNameMeansTheProgramsFolderAndName) {
+  const std::filesystem::path expected =
+      std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) /
+      (QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString() +
+       ".evt");
+  std::filesystem::remove(expected);
+  StartQtRecording("", "tests");
+  StopQtRecording();
+  EXPECT_TRUE(std::filesystem::exists(expected));
+  std::filesystem::remove(expected);
 }

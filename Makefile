@@ -28,7 +28,7 @@ DEMO_TARGETS := qvhost evtdump oxlane
 SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:strict_init_order=1 \
   UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
-.PHONY: all deps configure build test demo bench test-asan fuzz format clean
+.PHONY: all deps configure build test demo demo-qt bench test-asan fuzz format clean
 
 all: build
 
@@ -77,17 +77,31 @@ fuzz:
 	cmake --build $(FUZZ_BUILD_DIR) -j $(JOBS) --target $(FUZZ_TARGETS)
 	fuzz/run $(FUZZ_BUILD_DIR) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
-# The viewer needs a display it can reach; without one the demo ends with the printed log.
+# Prints a recorded log and shows it in the viewer, which needs a display it can reach; without
+# one the demo ends with the printed log.
+define SHOW_LOG
+	$(BUILD_DIR)/tools/evtdump --props $(1)
+	@if [ -z "$$DISPLAY" ]; then \
+	  echo "No display (DISPLAY is not set): not opening $(1) in oxlane."; \
+	elif ! $(BUILD_DIR)/viewer/gui/oxlane $(1); then \
+	  echo "The recorded log is $(1); open it with oxlane where a display is reachable."; \
+	fi
+endef
+
 demo: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(DEMO_TARGETS)
 	rm -f $(BUILD_DIR)/demo.evt
 	$(BUILD_DIR)/tools/qvhost --log $(BUILD_DIR)/demo.evt examples/orders.dfm examples/orders.script
-	$(BUILD_DIR)/tools/evtdump --props $(BUILD_DIR)/demo.evt
-	@if [ -z "$$DISPLAY" ]; then \
-	  echo "No display (DISPLAY is not set): not opening $(BUILD_DIR)/demo.evt in oxlane."; \
-	elif ! $(BUILD_DIR)/viewer/gui/oxlane $(BUILD_DIR)/demo.evt; then \
-	  echo "The recorded log is $(BUILD_DIR)/demo.evt; open it with oxlane where a display is reachable."; \
-	fi
+	$(call SHOW_LOG,$(BUILD_DIR)/demo.evt)
+
+# A real Qt program recorded: the sample order form plays its session, on Qt's offscreen platform
+# when there is no display, into build/demo-qt.evt.
+demo-qt: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target qt_orders evtdump oxlane
+	rm -f $(BUILD_DIR)/demo-qt.evt
+	if [ -z "$$DISPLAY" ]; then export QT_QPA_PLATFORM=offscreen; fi; \
+	  $(BUILD_DIR)/examples/qt_orders/qt_orders --log $(BUILD_DIR)/demo-qt.evt --play
+	$(call SHOW_LOG,$(BUILD_DIR)/demo-qt.evt)
 
 bench: build
 	$(BUILD_DIR)/bench/bench_log

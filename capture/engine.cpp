@@ -7,6 +7,7 @@
 #include "log/builtin_events.h"
 #include "log/log_lifecycle.h"
 #include "log/log_strings.h"
+#include "log/markers.h"
 #include "log/tracebook_error.h"
 #include "platform/vcl/forms.h"
 
@@ -80,20 +81,13 @@ void GetRegisteredLogEvents(TStrings* list) { TLogStream::GetRegisteredEvents(li
 
 bool LogEventEnabled(std::string_view className) { return TLogStream::IsEventEnabled(className); }
 
-void LogUserMessage(const std::string& message) {
-  StartedLog().WriteEvent(std::make_unique<TUserMessageEvent>(message));
-}
+void LogUserMessage(const std::string& message) { WriteUserMessage(StartedLog(), message); }
 
 void LogSectionEvent(const std::string& sectionName, bool enter) {
-  TLogStream& log = StartedLog();
-  if (enter) {
-    log.WriteEvent(std::make_unique<TEnterSectionEvent>(sectionName));
-  } else {
-    log.WriteEvent(std::make_unique<TLeaveSectionEvent>(sectionName));
-  }
+  WriteSectionEvent(StartedLog(), sectionName, enter);
 }
 
-void LogSeparator() { StartedLog().WriteEvent(std::make_unique<TSeparatorEvent>()); }
+void LogSeparator() { WriteSeparator(StartedLog()); }
 
 void InitializeEngine() { gStarted = false; }
 

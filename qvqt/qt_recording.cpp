@@ -10,6 +10,7 @@
 #include "log/builtin_events.h"
 #include "log/log_lifecycle.h"
 #include "log/log_strings.h"
+#include "log/markers.h"
 #include "log/tracebook_error.h"
 #include "platform/sysutils.h"
 #include "qvqt/qt_recorder.h"
@@ -68,17 +69,10 @@ void StopQtRecording() {
 
 bool IsQtRecording() { return gRecorder != nullptr; }
 
-void LogQtUserMessage(const std::string& message) {
-  RecordingLog().WriteEvent(std::make_unique<TUserMessageEvent>(message));
-}
+void LogQtUserMessage(const std::string& message) { WriteUserMessage(RecordingLog(), message); }
 
 void LogQtSectionEvent(const std::string& sectionName, bool enter) {
-  TLogStream& log = RecordingLog();
-  if (enter) {
-    log.WriteEvent(std::make_unique<TEnterSectionEvent>(sectionName));
-  } else {
-    log.WriteEvent(std::make_unique<TLeaveSectionEvent>(sectionName));
-  }
+  WriteSectionEvent(RecordingLog(), sectionName, enter);
 }
 
-void LogQtSeparator() { RecordingLog().WriteEvent(std::make_unique<TSeparatorEvent>()); }
+void LogQtSeparator() { WriteSeparator(RecordingLog()); }

@@ -20,7 +20,7 @@
 #include "qvqt/record_tabs.h"
 #include "qvqt/record_windows.h"
 
-QtRecorder::QtRecorder(QApplication& application) : FApplication(application) {
+TQtRecorder::TQtRecorder(QApplication& application) : FApplication(application) {
   for (QWidget* widget : QApplication::allWidgets()) {
     Watch(*widget);
     for (QAction* action : widget->actions()) WatchAction(*action);
@@ -32,9 +32,9 @@ QtRecorder::QtRecorder(QApplication& application) : FApplication(application) {
   FApplication.installEventFilter(this);
 }
 
-QtRecorder::~QtRecorder() { FApplication.removeEventFilter(this); }
+TQtRecorder::~TQtRecorder() { FApplication.removeEventFilter(this); }
 
-bool QtRecorder::eventFilter(QObject* watched, QEvent* event) {
+bool TQtRecorder::eventFilter(QObject* watched, QEvent* event) {
   // Every event of the program passes here: those not recorded leave after this one test.
   switch (event->type()) {
     case QEvent::Polish:
@@ -102,7 +102,7 @@ bool QtRecorder::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-void QtRecorder::Watch(QWidget& widget) {
+void TQtRecorder::Watch(QWidget& widget) {
   if (FWatched.contains(&widget)) return;
   FWatched.insert(&widget);
   connect(&widget, &QObject::destroyed, this, [this](QObject* gone) { FWatched.remove(gone); });
@@ -119,14 +119,14 @@ void QtRecorder::Watch(QWidget& widget) {
   }
 }
 
-void QtRecorder::WatchAction(QAction& action) {
+void TQtRecorder::WatchAction(QAction& action) {
   if (FWatched.contains(&action)) return;
   FWatched.insert(&action);
   connect(&action, &QObject::destroyed, this, [this](QObject* gone) { FWatched.remove(gone); });
   FActions.Watch(action, *this);
 }
 
-void QtRecorder::FocusIn(QWidget& widget, const QFocusEvent& event) {
+void TQtRecorder::FocusIn(QWidget& widget, const QFocusEvent& event) {
   // A popup (a context menu, a combo box's list) lends the focus out and gives it back: the
   // visit goes on and nobody gave the focus anew.
   if (event.reason() == Qt::PopupFocusReason) return;
@@ -134,7 +134,7 @@ void QtRecorder::FocusIn(QWidget& widget, const QFocusEvent& event) {
   if (IsRecordedEdit(widget)) FEditVisit.Enter(widget);
 }
 
-void QtRecorder::FocusOut(QWidget& widget, const QFocusEvent& event) {
+void TQtRecorder::FocusOut(QWidget& widget, const QFocusEvent& event) {
   if (event.reason() == Qt::PopupFocusReason) return;
   if (IsRecordedEdit(widget)) {
     FEditVisit.Leave(widget);

@@ -16,12 +16,12 @@ class QEvent;
 class QFocusEvent;
 class QWidget;
 
-class QtRecorder : public QObject {
+class TQtRecorder : public QObject {
   Q_OBJECT
 
  public:
-  explicit QtRecorder(QApplication& application);
-  ~QtRecorder() override;
+  explicit TQtRecorder(QApplication& application);
+  ~TQtRecorder() override;
 
   bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -33,6 +33,6 @@ class QtRecorder : public QObject {
 
   QApplication& FApplication;
   QSet<const QObject*> FWatched;
-  EditVisit FEditVisit;
-  ActionRecorder FActions;
+  TEditVisit FEditVisit;
+  TActionRecorder FActions;
 };

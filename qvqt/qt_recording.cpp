@@ -18,7 +18,7 @@
 
 namespace {
 
-QtRecorder* gRecorder = nullptr;
+TQtRecorder* gRecorder = nullptr;
 
 TLogStream& RecordingLog() {
   if (!gRecorder || !LogStream()) throw ETracebookError(log_strings::SLogNotOpen);
@@ -50,7 +50,7 @@ void StartQtRecording(const std::string& fileName, const std::string& applicatio
     throw;
   }
   ResetQtWriteFailure();
-  gRecorder = new QtRecorder(*application);
+  gRecorder = new TQtRecorder(*application);
   QObject::connect(application, &QCoreApplication::aboutToQuit, gRecorder, &StopQtRecording);
 }
 

@@ -42,13 +42,13 @@ std::string MenuRecordText(const QMenu& menu, const QAction& item) {
   return ElementName(item) + ": " + path + ItemText(item) + " [ ID = 0 ]";
 }
 
-void ActionRecorder::Watch(QAction& action, QObject& context) {
+void TActionRecorder::Watch(QAction& action, QObject& context) {
   QAction* watched = &action;
   QObject::connect(watched, &QAction::triggered, &context,
                    [this, watched] { Triggered(*watched); });
 }
 
-void ActionRecorder::Triggered(const QAction& action) const {
+void TActionRecorder::Triggered(const QAction& action) const {
   // The name of the menu or tool button that fired the action, empty for its shortcut.
   std::string linkedTo;
   if (const auto* menu = qobject_cast<const QMenu*>(FInput.data())) {
@@ -62,7 +62,7 @@ void ActionRecorder::Triggered(const QAction& action) const {
   }
 }
 
-const QMenu* ActionRecorder::ItemMenu(const QAction& action) const {
+const QMenu* TActionRecorder::ItemMenu(const QAction& action) const {
   if (const auto* menu = qobject_cast<const QMenu*>(FInput.data())) {
     if (menu->actions().contains(&action)) return menu;
   }

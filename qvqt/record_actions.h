@@ -16,7 +16,7 @@ class QObject;
 std::string MenuRecordText(const QMenu& menu, const QAction& item);
 
 // Knows the widget of the user's last click or key, to tell what fired an action.
-class ActionRecorder {
+class TActionRecorder {
  public:
   // Connects to the action's trigger; `context` ends the connection when deleted.
   void Watch(QAction& action, QObject& context);

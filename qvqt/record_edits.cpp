@@ -49,7 +49,7 @@ bool IsRecordedEdit(const QWidget& widget) {
   return qobject_cast<const QPlainTextEdit*>(&widget) || qobject_cast<const QTextEdit*>(&widget);
 }
 
-void EditVisit::Watch(QWidget& edit, QObject& context) {
+void TEditVisit::Watch(QWidget& edit, QObject& context) {
   QWidget* widget = &edit;
   auto changed = [this, widget] {
     if (FEdit == widget) FChanged = true;
@@ -63,12 +63,12 @@ void EditVisit::Watch(QWidget& edit, QObject& context) {
   }
 }
 
-void EditVisit::Enter(QWidget& edit) {
+void TEditVisit::Enter(QWidget& edit) {
   FEdit = &edit;
   FChanged = false;
 }
 
-void EditVisit::Leave(QWidget& edit) {
+void TEditVisit::Leave(QWidget& edit) {
   if (FEdit != &edit) return;
   if (FChanged)
     WriteQtRecord(std::make_unique<TEditEvent>(ControlPath(edit), EditRecordText(edit)));

@@ -17,7 +17,7 @@ std::string EditRecordText(const QWidget& edit);
 bool IsRecordedEdit(const QWidget& widget);
 
 // The one edit visited by the focus, and whether its text changed since the focus came.
-class EditVisit {
+class TEditVisit {
  public:
   // Connects to the edit's change signal; `context` ends the connection when deleted.
   void Watch(QWidget& edit, QObject& context);

@@ -4,7 +4,6 @@
 
 #include "capture/exception_diversion.h"
 #include "capture/hooks.h"
-#include "log/builtin_events.h"
 #include "log/log_lifecycle.h"
 #include "log/log_strings.h"
 #include "log/markers.h"
@@ -33,10 +32,9 @@ std::string CompleteLogFileName(const std::string& fileName) {
 
 void StartEventLog(const std::string& fileName, const std::string& applicationID) {
   StopEventLog();
-  CreateLogStream(CompleteLogFileName(fileName), true);
+  OpenLogSession(CompleteLogFileName(fileName), applicationID);
   bool hooked = false;
   try {
-    LogStream()->WriteEvent(std::make_unique<TStartSessionEvent>(applicationID));
     InstallHooks();
     hooked = true;
     DivertExceptions();
@@ -54,13 +52,7 @@ void StopEventLog() {
   gStarted = false;
   RemoveHooks();
   RestoreExceptions();
-  try {
-    if (TLogStream* log = LogStream()) log->WriteEvent(std::make_unique<TStopSessionEvent>());
-  } catch (...) {
-    CloseLogStream();
-    throw;
-  }
-  CloseLogStream();
+  CloseLogSession();
 }
 
 bool IsLogStarted() { return gStarted; }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 
+#include "log/builtin_events.h"
 #include "log/log_strings.h"
 #include "log/packages.h"
 #include "log/proxy_list.h"
@@ -72,6 +73,26 @@ void CloseLogStream() {
   gLogStream = nullptr;
   delete gFileStream;
   gFileStream = nullptr;
+}
+
+void OpenLogSession(const std::string& fileName, const std::string& applicationID) {
+  CreateLogStream(fileName, true);
+  try {
+    gLogStream->WriteEvent(std::make_unique<TStartSessionEvent>(applicationID));
+  } catch (...) {
+    CloseLogStream();
+    throw;
+  }
+}
+
+void CloseLogSession() {
+  try {
+    if (gLogStream) gLogStream->WriteEvent(std::make_unique<TStopSessionEvent>());
+  } catch (...) {
+    CloseLogStream();
+    throw;
+  }
+  CloseLogStream();
 }
 
 TLogStream* LogStream() { return gLogStream; }

@@ -10,8 +10,8 @@
 #include "platform/vcl/application.h"
 
 // Opens the log and makes it current. Writing creates a missing file with its signature (shared
-// with nobody until it is closed) and appends to an existing log; reading requires the log to
-// exist. A log that is open already raises ETracebookError "Tracebook is already open" and stays
+// with readers, never with another writer) and appends to an existing log; reading requires the log
+// to exist. A log that is open already raises ETracebookError "Tracebook is already open" and stays
 // as it is; so does a file that is not a log. An existing log that cannot be opened (locked,
 // access denied) raises the file stream's error and is left as it was; a log that cannot be
 // created leaves no file.
@@ -22,6 +22,13 @@ void CreateLogStream(const std::string& fileName, bool writing);
 std::unique_ptr<TFileStream> OpenLogFileForReading(const std::string& fileName);
 // Closes the current log; harmless when none is open.
 void CloseLogStream();
+// A session of the process's log: opens the log for writing, as CreateLogStream does, and writes
+// the start of a session for `applicationID`; when that write fails, the log is closed again and
+// the failure raised.
+void OpenLogSession(const std::string& fileName, const std::string& applicationID);
+// Writes the end of the session, when a log is open, and closes the log, also when the write
+// fails (the failure is raised after the close).
+void CloseLogSession();
 // The current log stream and its file, or nullptr.
 TLogStream* LogStream();
 TFileStream* FileStream();

@@ -4,10 +4,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <memory>
 #include <stdexcept>
 
-#include "log/builtin_events.h"
 #include "log/log_lifecycle.h"
 #include "log/log_strings.h"
 #include "log/markers.h"
@@ -42,13 +40,7 @@ void StartQtRecording(const std::string& fileName, const std::string& applicatio
   auto* application = qobject_cast<QApplication*>(QCoreApplication::instance());
   if (!application) throw std::logic_error("StartQtRecording needs the QApplication to exist");
   StopQtRecording();
-  CreateLogStream(CompleteFileName(fileName), true);
-  try {
-    LogStream()->WriteEvent(std::make_unique<TStartSessionEvent>(applicationID));
-  } catch (...) {
-    CloseLogStream();
-    throw;
-  }
+  OpenLogSession(CompleteFileName(fileName), applicationID);
   ResetQtWriteFailure();
   gRecorder = new TQtRecorder(*application);
   QObject::connect(application, &QCoreApplication::aboutToQuit, gRecorder, &StopQtRecording);
@@ -58,13 +50,7 @@ void StopQtRecording() {
   if (!gRecorder) return;
   delete gRecorder;  // takes the event filter and every connection along
   gRecorder = nullptr;
-  try {
-    if (TLogStream* log = LogStream()) log->WriteEvent(std::make_unique<TStopSessionEvent>());
-  } catch (...) {
-    CloseLogStream();
-    throw;
-  }
-  CloseLogStream();
+  CloseLogSession();
 }
 
 bool IsQtRecording() { return gRecorder != nullptr; }
